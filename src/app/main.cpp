@@ -1,0 +1,2 @@
+// Nalvo: the desktop planetarium.
+int main() { return 0; }

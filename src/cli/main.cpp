@@ -1,0 +1,2 @@
+// nalvo-cli: headless rendering and reports.
+int main() { return 0; }
