@@ -27,3 +27,11 @@ struct date2 {
     std::string texteHeureDate() const;
     std::string texteHeureDateLieu() const;
 };
+
+// Days in `month` (1-12) of `year` as the date lists count them: February has 29 days in every
+// year divisible by 4 (no century rule). 0 for a month outside 1-12.
+int daysInMonth(int month, int year);
+
+// The date label of the conjunction graphs: "Date:" then day and month on two digits and the
+// year, e.g. "Date:05/03/1996".
+std::string dateLabelText(const date2& date);
