@@ -1,0 +1,114 @@
+#include "catalog/scan.h"
+
+#include <cstring>
+#include <stdexcept>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+// One fscanf call: literal text, at most one conversion and, for the last piece, the pattern's
+// trailing text.
+struct Piece {
+    std::string format;
+    bool hasConversion = false;
+};
+
+ScanArg::Kind conversionKind(char c, bool isLong) {
+    switch (c) {
+    case 'd':
+        if (!isLong) return ScanArg::Kind::Int;
+        break;
+    case 'f':
+        return isLong ? ScanArg::Kind::Double : ScanArg::Kind::Float;
+    case 's':
+        if (!isLong) return ScanArg::Kind::Word;
+        break;
+    default:
+        break;
+    }
+    throw std::invalid_argument(std::string("scan pattern: unsupported conversion %") + (isLong ? "l" : "") + c);
+}
+
+} // namespace
+
+int scanFile(std::FILE* file, const char* pattern, std::initializer_list<ScanArg> args) {
+    if (!file || !pattern) throw std::invalid_argument("scan: no file or pattern");
+    std::vector<Piece> pieces(1);
+    const ScanArg* arg = args.begin();
+    for (const char* p = pattern; *p;) {
+        if (*p != '%') {
+            pieces.back().format += *p++;
+            continue;
+        }
+        if (p[1] == '%') {
+            pieces.back().format += "%%";
+            p += 2;
+            continue;
+        }
+        if (pieces.back().hasConversion) pieces.emplace_back();
+        Piece& piece = pieces.back();
+        ++p;
+        std::size_t width = 0;
+        while (*p >= '0' && *p <= '9') width = width * 10 + static_cast<std::size_t>(*p++ - '0');
+        bool isLong = false;
+        if (*p == 'l') {
+            isLong = true;
+            ++p;
+        }
+        if (!*p) throw std::invalid_argument("scan pattern ends inside a conversion");
+        const ScanArg::Kind kind = conversionKind(*p, isLong);
+        if (arg == args.end() || arg->kind() != kind)
+            throw std::invalid_argument(std::string("scan pattern and fields differ: ") + pattern);
+        if (kind == ScanArg::Kind::Word) {
+            if (arg->size() < 2) throw std::invalid_argument("scan: word buffer too small");
+            const std::size_t room = arg->size() - 1;
+            if (width == 0 || width > room) width = room;
+            piece.format += "%" + std::to_string(width) + "s";
+        } else {
+            piece.format += '%';
+            if (width) piece.format += std::to_string(width);
+            if (isLong) piece.format += 'l';
+            piece.format += *p;
+        }
+        piece.hasConversion = true;
+        ++p;
+        ++arg;
+    }
+    if (arg != args.end()) throw std::invalid_argument(std::string("scan: more fields than conversions: ") + pattern);
+
+    int stored = 0;
+    arg = args.begin();
+    for (const Piece& piece : pieces) {
+        if (!piece.hasConversion) {
+            // A pattern without conversions only matches text.
+            const int r = std::fscanf(file, piece.format.c_str());
+            return stored > 0 ? stored : r;
+        }
+        const int r = std::fscanf(file, piece.format.c_str(), arg->ptr());
+        ++arg;
+        if (r == 1) {
+            ++stored;
+            continue;
+        }
+        if (r == EOF && stored == 0) return EOF;
+        return stored;
+    }
+    return stored;
+}
+
+FilePtr openForReading(const std::string& path) {
+    return FilePtr(std::fopen(path.c_str(), "rb"));
+}
+
+FilePtr openMemory(const void* data, std::size_t size) {
+    if (size == 0) return FilePtr(std::tmpfile());
+    // fmemopen does not modify the buffer in read mode.
+    return FilePtr(fmemopen(const_cast<void*>(data), size, "rb"));
+}
+
+bool fileExists(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
