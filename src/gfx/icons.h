@@ -1,0 +1,18 @@
+// Icons and resource pictures by numeric id: a registry that the toolbar, the views and the app
+// fill at start-up, with a fallback to the Qt resources ":/icons/<id>.png" and ":/pictures/<id>.png".
+#pragma once
+
+#include <QImage>
+
+namespace gfx {
+
+// Registers (or replaces) the icon of `id`.
+void registerIcon(int id, const QImage& icon);
+// The icon of `id`, or nullptr when neither the registry nor the resources have one.
+const QImage* icon(int id);
+
+// The same for the program's bitmaps (title picture 1, Jupiter 2, about box 4, galaxy 8, ...).
+void registerPicture(int id, const QImage& picture);
+const QImage* picture(int id);
+
+} // namespace gfx

@@ -1,0 +1,5 @@
+#include "gfx/parametre_affichage.h"
+
+#include "gfx/canvas.h"
+
+void ParametreAffichage::attach(gfx::Canvas& canvas) const { canvas.setPalette(&palette); }

@@ -1,0 +1,330 @@
+#include "gfx/canvas.h"
+#include "gfx/icons.h"
+#include "gfx/parametre_affichage.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace gfx;
+
+namespace {
+constexpr Rgb kBlack = rgb(0, 0, 0);
+constexpr Rgb kWhite = rgb(255, 255, 255);
+constexpr Rgb kRed = rgb(255, 0, 0);
+
+int countColour(const Canvas& c, Rgb colour, Rect r) {
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) n += c.pixel(x, y) == colour;
+    return n;
+}
+} // namespace
+
+TEST(Canvas, StartsFilledAndReportsSize) {
+    Canvas c(1500, 1400, rgb(1, 2, 3));
+    EXPECT_EQ(c.width(), 1500);
+    EXPECT_EQ(c.height(), 1400);
+    EXPECT_EQ(c.pixel(0, 0), rgb(1, 2, 3));
+    EXPECT_EQ(c.pixel(1499, 1399), rgb(1, 2, 3));
+    EXPECT_EQ(c.image().format(), QImage::Format_RGB32);
+}
+
+TEST(Canvas, NonPositiveSizeGivesOnePixel) {
+    Canvas c(0, -3);
+    EXPECT_EQ(c.width(), 1);
+    EXPECT_EQ(c.height(), 1);
+}
+
+TEST(Canvas, PixelsOutsideAreIgnoredAndReadBlack) {
+    Canvas c(10, 10, kWhite);
+    c.setPixel(-1, 0, kRed);
+    c.setPixel(10, 0, kRed);
+    c.setPixel(0, 10, kRed);
+    c.setPixel(3, 4, kRed);
+    EXPECT_EQ(c.pixel(3, 4), kRed);
+    EXPECT_EQ(c.pixel(-1, 0), kBlack);
+    EXPECT_EQ(c.pixel(10, 10), kBlack);
+    EXPECT_EQ(countColour(c, kRed, {0, 0, 10, 10}), 1);
+    EXPECT_EQ(c.row(-1), nullptr);
+    EXPECT_EQ(c.row(10), nullptr);
+    c.row(2)[5] = kRed;
+    EXPECT_EQ(c.pixel(5, 2), kRed);
+}
+
+TEST(Canvas, FillRectExcludesRightAndBottom) {
+    Canvas c(20, 20, kBlack);
+    c.selectBrush(2); // red
+    c.fillRect(2, 3, 6, 8);
+    EXPECT_EQ(c.pixel(2, 3), kRed);
+    EXPECT_EQ(c.pixel(5, 7), kRed);
+    EXPECT_EQ(c.pixel(6, 7), kBlack);
+    EXPECT_EQ(c.pixel(5, 8), kBlack);
+    EXPECT_EQ(countColour(c, kRed, {0, 0, 20, 20}), 4 * 5);
+}
+
+TEST(Canvas, HollowBrushFillsNothing) {
+    Canvas c(20, 20, kBlack);
+    c.selectBrush(16);
+    c.fillRect(0, 0, 20, 20);
+    EXPECT_EQ(countColour(c, kBlack, {0, 0, 20, 20}), 400);
+}
+
+TEST(Canvas, RectangleOutlineWithPenInsideWithBrush) {
+    Canvas c(20, 20, kBlack);
+    c.selectBrush(6); // yellow
+    c.selectPen(2);   // red
+    c.rectangle(2, 2, 10, 8);
+    EXPECT_EQ(c.pixel(2, 2), kRed);
+    EXPECT_EQ(c.pixel(9, 2), kRed);
+    EXPECT_EQ(c.pixel(9, 7), kRed);
+    EXPECT_EQ(c.pixel(2, 7), kRed);
+    EXPECT_EQ(c.pixel(10, 2), kBlack);
+    EXPECT_EQ(c.pixel(2, 8), kBlack);
+    EXPECT_EQ(c.pixel(5, 5), rgb(255, 255, 0));
+    EXPECT_EQ(countColour(c, kRed, {0, 0, 20, 20}), 2 * 8 + 2 * 4);
+}
+
+TEST(Canvas, LineLeavesOutItsEndPoint) {
+    Canvas c(20, 20, kBlack);
+    c.selectPen(1);
+    c.line(2, 5, 10, 5);
+    for (int x = 2; x < 10; ++x) EXPECT_EQ(c.pixel(x, 5), kWhite) << x;
+    EXPECT_EQ(c.pixel(10, 5), kBlack);
+    EXPECT_EQ(c.pixel(1, 5), kBlack);
+    EXPECT_EQ(c.position(), (Point{10, 5}));
+    c.lineTo(10, 12); // continues from the end point, which it now draws
+    EXPECT_EQ(c.pixel(10, 5), kWhite);
+    EXPECT_EQ(c.pixel(10, 11), kWhite);
+    EXPECT_EQ(c.pixel(10, 12), kBlack);
+}
+
+TEST(Canvas, DiagonalLineIsBresenham) {
+    Canvas c(20, 20, kBlack);
+    c.selectPen(1);
+    c.line(0, 0, 8, 4);
+    // Slope 1/2: two pixels per row.
+    EXPECT_EQ(countColour(c, kWhite, {0, 0, 20, 20}), 8);
+    EXPECT_EQ(c.pixel(0, 0), kWhite);
+    for (int y = 0; y < 4; ++y) EXPECT_EQ(countColour(c, kWhite, {0, y, 20, y + 1}), 2) << y;
+}
+
+TEST(Canvas, DottedPenDrawsThreeSkipsThree) {
+    Canvas c(40, 5, kBlack);
+    c.selectPen(16);
+    c.line(0, 2, 24, 2);
+    const Rgb dot = rgb(0, 0, 200);
+    for (int x = 0; x < 24; ++x) EXPECT_EQ(c.pixel(x, 2) == dot, (x % 6) < 3) << x;
+    // The pattern continues across connected lines.
+    c.lineTo(26, 2);
+    EXPECT_EQ(c.pixel(24, 2), dot);
+    EXPECT_EQ(c.pixel(25, 2), dot);
+}
+
+TEST(Canvas, FarAwayLineEndsAreClippedWithoutCrash) {
+    Canvas c(50, 50, kBlack);
+    c.selectPen(1);
+    c.line(-2000000000, 25, 2000000000, 25);
+    EXPECT_EQ(countColour(c, kWhite, {0, 0, 50, 50}), 50);
+    c.line(100000, 100000, 200000, -300000); // entirely outside
+    EXPECT_EQ(countColour(c, kWhite, {0, 0, 50, 50}), 50);
+}
+
+TEST(Canvas, ClipLimitsEveryOperation) {
+    Canvas c(30, 30, kBlack);
+    c.setClip({10, 10, 20, 20});
+    c.selectBrush(1);
+    c.fillRect(0, 0, 30, 30);
+    EXPECT_EQ(countColour(c, kWhite, {0, 0, 30, 30}), 100);
+    c.setPixel(5, 5, kRed);
+    EXPECT_EQ(c.pixel(5, 5), kBlack);
+    c.selectPen(2);
+    c.line(0, 15, 30, 15);
+    EXPECT_EQ(countColour(c, kRed, {0, 0, 30, 30}), 10);
+    c.selectBrush(9);
+    c.ellipse(0, 0, 30, 30);
+    EXPECT_EQ(c.pixel(2, 15), kBlack);
+    c.clearClip();
+    c.setPixel(5, 5, kRed);
+    EXPECT_EQ(c.pixel(5, 5), kRed);
+}
+
+TEST(Canvas, EllipseFillsInsideNotCorners) {
+    Canvas c(40, 40, kBlack);
+    c.selectBrush(6);
+    c.selectPen(2);
+    c.ellipse(0, 0, 40, 40);
+    EXPECT_EQ(c.pixel(20, 20), rgb(255, 255, 0));
+    EXPECT_EQ(c.pixel(1, 1), kBlack);
+    EXPECT_EQ(c.pixel(38, 38), kBlack);
+    EXPECT_EQ(c.pixel(20, 0), kRed); // top of the outline
+    EXPECT_EQ(c.pixel(0, 20), kRed);
+    EXPECT_EQ(c.pixel(20, 40), kBlack);
+}
+
+TEST(Canvas, PolygonFillsTriangle) {
+    Canvas c(40, 40, kBlack);
+    c.selectBrush(9);
+    c.selectPen(9);
+    const std::vector<Point> tri{{0, 0}, {30, 0}, {0, 30}};
+    c.polygon(tri);
+    EXPECT_EQ(c.pixel(5, 5), rgb(0, 255, 0));
+    EXPECT_EQ(c.pixel(25, 25), kBlack);
+    EXPECT_EQ(c.pixel(0, 0), rgb(0, 255, 0));
+}
+
+TEST(Canvas, PolylineConnectsPoints) {
+    Canvas c(20, 20, kBlack);
+    c.selectPen(1);
+    const std::vector<Point> pts{{1, 1}, {5, 1}, {5, 5}};
+    c.polyline(pts);
+    EXPECT_EQ(c.pixel(1, 1), kWhite);
+    EXPECT_EQ(c.pixel(5, 1), kWhite);
+    EXPECT_EQ(c.pixel(5, 4), kWhite);
+    EXPECT_EQ(c.pixel(5, 5), kBlack);
+}
+
+TEST(Canvas, ArcDrawsOnlyItsQuarter) {
+    Canvas c(41, 41, kBlack);
+    c.selectPen(1);
+    // From the ray towards the right to the ray upwards: the upper right quarter.
+    c.arc(0, 0, 41, 41, 40, 20, 20, 0);
+    EXPECT_GT(countColour(c, kWhite, {21, 0, 41, 20}), 20);
+    EXPECT_EQ(countColour(c, kWhite, {0, 22, 41, 41}), 0);
+    EXPECT_EQ(countColour(c, kWhite, {0, 0, 18, 41}), 0);
+}
+
+TEST(Canvas, PieIsFilled) {
+    Canvas c(41, 41, kBlack);
+    c.selectBrush(2);
+    c.selectPen(2);
+    c.pie(0, 0, 41, 41, 40, 20, 20, 0);
+    EXPECT_EQ(c.pixel(28, 12), kRed);
+    EXPECT_EQ(c.pixel(12, 28), kBlack);
+}
+
+TEST(Canvas, PaletteFollowsParametreAffichage) {
+    ParametreAffichage o;
+    Canvas c(4, 4, kBlack);
+    o.attach(c);
+    c.selectBrush(5);
+    c.fillRect(0, 0, 2, 2);
+    EXPECT_EQ(c.pixel(0, 0), rgb(200, 0, 0));
+    o.useBlackWhiteScheme();
+    c.selectBrush(5);
+    c.fillRect(0, 0, 2, 2);
+    EXPECT_EQ(c.pixel(0, 0), kWhite);
+    EXPECT_EQ(c.brushIndex(), 5);
+    c.setBrush(Brush{rgb(1, 1, 1), false});
+    EXPECT_EQ(c.brushIndex(), -1);
+}
+
+TEST(Canvas, CopyAndOverlappingCopy) {
+    Canvas a(10, 10, kBlack), b(10, 10, kWhite);
+    a.setPixel(1, 1, kRed);
+    a.setPixel(2, 1, kRed);
+    b.copyFrom(a, 5, 5, 3, 3, 0, 0);
+    EXPECT_EQ(b.pixel(6, 6), kRed);
+    EXPECT_EQ(b.pixel(5, 5), kBlack);
+    EXPECT_EQ(b.pixel(8, 8), kWhite);
+    // Within one canvas, shifting right by one over itself.
+    a.copyFrom(a, 2, 0, 8, 10, 1, 0);
+    EXPECT_EQ(a.pixel(2, 1), kRed);
+    EXPECT_EQ(a.pixel(3, 1), kRed);
+    EXPECT_EQ(a.pixel(4, 1), kBlack);
+    // Source rectangles past the edge are cut, never read past the buffer.
+    b.copyFrom(a, -5, -5, 100, 100, -3, -3);
+    b.copyFrom(a, 0, 0, 100, 100, 9, 9);
+}
+
+TEST(Canvas, OrCombinesColours) {
+    Canvas a(4, 4, rgb(0, 0, 255)), b(4, 4, rgb(255, 0, 0));
+    b.copyFrom(a, 0, 0, 4, 4, 0, 0, RasterOp::Or);
+    EXPECT_EQ(b.pixel(1, 1), rgb(255, 0, 255));
+    Canvas d(4, 4, rgb(255, 0, 0));
+    d.stretchFrom(a, 0, 0, 4, 4, 0, 0, 2, 2, RasterOp::Or);
+    EXPECT_EQ(d.pixel(3, 3), rgb(255, 0, 255));
+}
+
+TEST(Canvas, StretchDoubles) {
+    Canvas a(2, 2, kBlack), b(4, 4, kWhite);
+    a.setPixel(0, 0, kRed);
+    b.stretchFrom(a, 0, 0, 4, 4, 0, 0, 2, 2);
+    EXPECT_EQ(b.pixel(0, 0), kRed);
+    EXPECT_EQ(b.pixel(1, 1), kRed);
+    EXPECT_EQ(b.pixel(2, 2), kBlack);
+    EXPECT_EQ(b.pixel(3, 0), kBlack);
+}
+
+TEST(Canvas, PictureStretched) {
+    QImage img(2, 1, QImage::Format_RGB32);
+    img.setPixel(0, 0, kRed);
+    img.setPixel(1, 0, rgb(0, 0, 255));
+    Canvas c(20, 10, kBlack);
+    c.drawPicture(img, 0, 0, 20, 10);
+    EXPECT_EQ(c.pixel(3, 5), kRed);
+    EXPECT_EQ(c.pixel(15, 5), rgb(0, 0, 255));
+}
+
+TEST(Canvas, IconByIdWithTransparency) {
+    QImage icon(32, 32, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    icon.setPixel(10, 10, 0xffff0000u);
+    registerIcon(9001, icon);
+    Canvas c(64, 64, kWhite);
+    EXPECT_TRUE(c.drawIcon(5, 5, 9001));
+    EXPECT_EQ(c.pixel(15, 15), kRed);
+    EXPECT_EQ(c.pixel(5, 5), kWhite); // transparent pixels leave the background
+    EXPECT_FALSE(c.drawIcon(0, 0, 9002));
+    EXPECT_EQ(gfx::icon(9002), nullptr);
+}
+
+TEST(Canvas, FontCellHeights) {
+    Canvas c(100, 40);
+    c.selectFont(FontId::Arial14);
+    const Size a14 = c.textExtent(std::string_view("Date"));
+    EXPECT_LE(a14.height, 14);
+    EXPECT_GE(a14.height, 11);
+    c.selectFont(FontId::Arial15);
+    EXPECT_LE(c.textExtent(std::string_view("Date")).height, 15);
+    c.selectFont(FontId::Times12);
+    const Size t12 = c.textExtent(std::string_view("Date"));
+    EXPECT_LE(t12.height, 12);
+    EXPECT_GE(t12.height, 9);
+    EXPECT_GT(a14.width, 15);
+    EXPECT_LT(a14.width, 40);
+    EXPECT_EQ(Canvas::qfont(FontId::Times12).family(), QString("Liberation Serif"));
+    EXPECT_EQ(Canvas::qfont(FontId::Arial14).family(), QString("Liberation Sans"));
+}
+
+TEST(Canvas, OpaqueTextFillsItsExtent) {
+    Canvas c(200, 40, kBlack);
+    c.setBackgroundMode(BackgroundMode::Opaque);
+    c.setBackgroundColour(rgb(200, 200, 200));
+    c.setTextColour(kBlack);
+    c.textOut(10, 10, std::string_view("Pointed date"));
+    const Size s = c.textExtent(std::string_view("Pointed date"));
+    EXPECT_EQ(c.pixel(10, 10), rgb(200, 200, 200));
+    EXPECT_EQ(c.pixel(10 + s.width - 1, 10 + s.height - 1), rgb(200, 200, 200));
+    EXPECT_EQ(c.pixel(10 + s.width, 10), kBlack);
+    EXPECT_EQ(c.pixel(9, 10), kBlack);
+    EXPECT_GT(countColour(c, kBlack, {10, 10, 10 + s.width, 10 + s.height}), 10);
+}
+
+TEST(Canvas, TransparentTextKeepsBackground) {
+    Canvas c(200, 40, kBlack);
+    c.setBackgroundMode(BackgroundMode::Transparent);
+    c.setTextColour(kWhite);
+    c.textOut(10, 10, std::string_view("Mars"));
+    const Size s = c.textExtent(std::string_view("Mars"));
+    EXPECT_EQ(countColour(c, rgb(255, 255, 255), {0, 0, 200, 40}) > 5, true);
+    EXPECT_EQ(c.pixel(10, 10), kBlack); // the cell's corner is not text
+    // Nothing outside the cell.
+    EXPECT_EQ(countColour(c, kBlack, {0, 0, 200, 10}), 2000);
+    EXPECT_EQ(countColour(c, kBlack, {10 + s.width + 1, 0, 200, 40}), (200 - 11 - s.width) * 40);
+}
+
+TEST(Canvas, TextIsWindows1252) {
+    Canvas c(200, 40);
+    // "45°" with the degree sign byte 0xB0 is as wide as the same text in Unicode.
+    EXPECT_EQ(c.textExtent(std::string_view("45\xb0")).width, c.textExtent(QString::fromUtf8("45°")).width);
+}
