@@ -1,0 +1,21 @@
+// The toolbar's icons: our own SVG drawings (src/app/icons/) rendered once and registered with
+// gfx::registerIcon under the toolbar's resource ids, each with its greyed twin at id + 100.
+#pragma once
+
+#include <QImage>
+#include <vector>
+
+namespace toolbar {
+
+// Ids of the toolbar and scroll icons drawn from SVG (the greyed twins are these + 100, except
+// the scroll icons 300-304, which are always drawn with their own id).
+const std::vector<int>& iconIds();
+
+// The greyed (disabled) look of an icon: grey levels lifted towards the toolbar's grey, alpha kept.
+QImage greyedTwin(const QImage& icon);
+
+// Renders every icon and its twin and registers them; safe to call more than once. Returns the
+// number of icons that could not be rendered (0 when all are there).
+int registerIcons();
+
+}  // namespace toolbar
