@@ -1,0 +1,144 @@
+#!/usr/bin/env python3
+"""Re-reads every catalogue file of data/ with the exact scan patterns of the program's readers
+(through the fscanf emulation of scanf.py), checks the capacities of the model and the sizes of
+the char[N] fields, and prints counts and (fields read - 1) totals. Exits with status 1 when a
+total is negative, a field would overflow, a capacity is passed or a value is out of range.
+
+Usage: check_data.py [file ...]   (default: every catalogue file)"""
+
+import math
+import os
+import sys
+
+from common import DATA
+from scanf import Scanner
+
+# Capacities of the model (src/catalog/records.h).
+MAX_CONSTELLATIONS = 100
+MAX_CONSTELLATION_STARS = 50
+MAX_LINKS = 8
+MAX_DEEP_SKY = 400
+MAX_COMETS = 3000
+MAX_MW1, MAX_MW2 = 500, 499
+MAX_BORDER_POINTS = 1000
+MAX_BORDER_LINES = 300
+MAX_BORDER_LINE_POINTS = 50
+
+problems = []
+
+
+def problem(name, text):
+    problems.append(f"{name}: {text}")
+
+
+def word(name, value, size, what):
+    """A %s field read into char[size]: at most size - 1 bytes."""
+    if len(value) > size - 1:
+        problem(name, f"{what} {value!r} has {len(value)} bytes, more than {size - 1}")
+    return value
+
+
+def open_scanner(name):
+    path = os.path.join(DATA, name)
+    with open(path, "rb") as f:
+        return Scanner(f.read())
+
+
+def check_constellations(name="constel.syt"):
+    s = open_scanner(name)
+    r, v = s.scan("Nombre de constellations:%d")
+    count = v[0] if r == 1 else 0
+    if count > MAX_CONSTELLATIONS:
+        problem(name, f"{count} constellations, more than {MAX_CONSTELLATIONS}")
+    nstars = nlinks = 0
+    per = []
+    for k in range(min(count, MAX_CONSTELLATIONS)):
+        r, v = s.scan("\n%d %s %s %d %d %d %d %d")
+        if r != 8:
+            problem(name, f"constellation {k}: header read {r} fields")
+            break
+        cname = word(name, v[1], 30, "name")
+        word(name, v[2], 5, "abbreviation")
+        stars = v[7]
+        if stars > MAX_CONSTELLATION_STARS:
+            problem(name, f"{cname!r}: {stars} stars, more than {MAX_CONSTELLATION_STARS}")
+        per.append((v[2].decode("cp1252"), stars))
+        for j in range(stars):
+            r, v = s.scan("\n%d %s %s %s %d %d %d %d %d %d %lf %d")
+            if r != 12:
+                problem(name, f"{cname!r} star {j}: read {r} fields")
+                break
+            word(name, v[1], 15, "designation")
+            word(name, v[2], 15, "star name")
+            word(name, v[3], 20, "spectral type")
+            h, m, sec, dd, dm, ds = v[4:10]
+            sign = -1 if dd < 0 or dm < 0 else 1
+            dec = sign * (abs(dd) + abs(dm) / 60 + abs(ds) / 3600)
+            ra = (abs(h) + abs(m) / 60 + abs(sec) / 3600) * 15
+            if not (0 <= ra < 360 and -90 <= dec <= 90 and m < 60 and sec < 60):
+                problem(name, f"{cname!r} star {j}: position out of range")
+            last = v[11]
+            stored = 0
+            while last >= 0 and last <= count and stored < MAX_LINKS:
+                if last >= stars:
+                    problem(name, f"{cname!r} star {j}: link {last} beyond its {stars} stars")
+                stored += 1
+                r, lv = s.scan(" %d")
+                last = lv[0] if r == 1 else -1
+            if last >= 0:
+                problem(name, f"{cname!r} star {j}: link list not ended by a negative value")
+            nlinks += stored
+            nstars += 1
+    print(f"{name}: {count} constellations, {nstars} stars, {nlinks} links, total {s.total}")
+    return s.total, per
+
+
+def check_star_file(name):
+    s = open_scanner(name)
+    r, v = s.scan("%d")
+    n = v[0] if r == 1 else 0
+    read = 0
+    lo, hi = 99.0, -99.0
+    for k in range(n):
+        r, v = s.scan("%f %f %f")
+        if r != 3:
+            problem(name, f"star {k}: read {r} fields")
+            break
+        ra, dec, mag = v
+        if not (0 <= ra < 360 and -90 <= dec <= 90):
+            problem(name, f"star {k}: position out of range")
+        lo, hi = min(lo, mag), max(hi, mag)
+        read += 1
+    s._skip_ws()
+    if not s.at_end():
+        problem(name, "bytes after the last star")
+    print(f"{name}: {read} stars, magnitudes {lo:.2f} to {hi:.2f}, total {s.total}")
+    return s.total
+
+
+CHECKS = {
+    "constel.syt": lambda: check_constellations()[0],
+    "star6.syt": lambda: check_star_file("star6.syt"),
+    "star7.syt": lambda: check_star_file("star7.syt"),
+    "star8.syt": lambda: check_star_file("star8.syt"),
+}
+
+
+def main(argv):
+    names = argv or list(CHECKS)
+    for name in names:
+        if name not in CHECKS:
+            raise SystemExit(f"no check for {name}")
+        if not os.path.exists(os.path.join(DATA, name)):
+            problem(name, "missing")
+            continue
+        total = CHECKS[name]()
+        if total < 0:
+            problem(name, f"negative total {total}")
+    for p in problems:
+        print("PROBLEM", p)
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
