@@ -116,11 +116,106 @@ def check_star_file(name):
     return s.total
 
 
+def check_messier(name="messier.syt"):
+    s = open_scanner(name)
+    r, v = s.scan("Nombre d'objets:%d")
+    count = v[0] if r == 1 else 0
+    if count > MAX_DEEP_SKY:
+        problem(name, f"{count} objects, more than {MAX_DEEP_SKY}")
+    types = {}
+    for k in range(min(count, MAX_DEEP_SKY)):
+        r, v = s.scan("\n\nM:%d\nType:%d\nNom:%s\nCoordonnées:%d %lf %d %d %lf")
+        if r != 8:
+            problem(name, f"object {k}: read {r} fields")
+            break
+        word(name, v[2], 30, "name")
+        if not 1 <= v[1] <= 8:
+            problem(name, f"M{v[0]}: type {v[1]} outside 1-8")
+        types[v[1]] = types.get(v[1], 0) + 1
+        ra = (v[3] + v[4] / 60) * 15
+        dec = v[5] + v[6] / 60 if v[5] >= 0 else v[5] - v[6] / 60
+        if not (0 <= ra < 360 and -90 <= dec <= 90):
+            problem(name, f"M{v[0]}: position out of range")
+    print(f"{name}: {count} objects, types {dict(sorted(types.items()))}, total {s.total}")
+    return s.total, count
+
+
+NGC_TRANSLATION = {7: 4, 6: 8, 4: 6, 3: 2, 2: 3}
+
+
+def check_ngc(name="ngc.syt", messier_count=None):
+    if messier_count is None:
+        # The NGC objects share the 400 deep-sky slots with the Messier objects read before them.
+        messier_count = 0
+        if os.path.exists(os.path.join(DATA, "messier.syt")):
+            r, v = open_scanner("messier.syt").scan("Nombre d'objets:%d")
+            messier_count = min(v[0], MAX_DEEP_SKY) if r == 1 else 0
+    s = open_scanner(name)
+    r, v = s.scan("Nombre:%d")
+    count = v[0] if r == 1 else 0
+    if messier_count + count > MAX_DEEP_SKY:
+        problem(name, f"{messier_count} Messier + {count} NGC objects, more than {MAX_DEEP_SKY}")
+    types = {}
+    for k in range(count):
+        r, v = s.scan("\nNGC:%d\n%d %d %lf %d %d")
+        if r != 6:
+            problem(name, f"object {k}: read {r} fields")
+            break
+        t = NGC_TRANSLATION.get(v[1], v[1])
+        if not 1 <= t <= 8:
+            problem(name, f"NGC{v[0]}: type {t} outside 1-8")
+        types[t] = types.get(t, 0) + 1
+        ra = (v[2] + v[3] / 60) * 15
+        dec = v[4] + v[5] / 60 if v[4] >= 0 else v[4] - v[5] / 60
+        if not (0 <= ra < 360 and -90 <= dec <= 90):
+            problem(name, f"NGC{v[0]}: position out of range")
+    print(f"{name}: {count} objects, stored types {dict(sorted(types.items()))}, total {s.total}")
+    return s.total
+
+
+def check_ngc2000(name="ngc2000.dat"):
+    with open(os.path.join(DATA, name), "rb") as f:
+        data = f.read()
+    if len(data) % 98:
+        problem(name, f"{len(data)} bytes, not a whole number of 97-column records")
+    kinds = {}
+    n = 0
+    for off in range(0, len(data) - 97, 98):
+        rec = data[off:off + 98]
+        if rec[97:98] != b"\n":
+            problem(name, f"record {n}: no line feed after column 97")
+            break
+        col = lambda a, b: rec[a - 1:b].decode("cp1252")  # 1-based columns, inclusive
+        digits = lambda t: int("".join(ch for ch in t if ch.isdigit()) or 0)
+        ra = (digits(col(11, 12)) + digits(col(14, 15)) / 60 + digits(col(17, 17)) / 600) * 15
+        dec = (1 if col(20, 20) == "+" else -1) * (digits(col(21, 22)) + digits(col(24, 25)) / 60)
+        if not (0 <= ra < 360 and -90 <= dec <= 90):
+            problem(name, f"record {n}: position out of range")
+        a, b = col(8, 8), col(9, 9)
+        if b == "l" or (a, b) == ("N", "b"):
+            kind = "nebula"
+        elif (a, b) == ("G", "b"):
+            kind = "globular"
+        elif b == "C":
+            kind = "open cluster"
+        elif b == "x":
+            kind = "galaxy"
+        else:
+            kind = "not drawn"
+        kinds[kind] = kinds.get(kind, 0) + 1
+        n += 1
+    print(f"{name}: {n} records, {dict(sorted(kinds.items()))}")
+    return 0
+
+
 CHECKS = {
     "constel.syt": lambda: check_constellations()[0],
     "star6.syt": lambda: check_star_file("star6.syt"),
     "star7.syt": lambda: check_star_file("star7.syt"),
     "star8.syt": lambda: check_star_file("star8.syt"),
+    "messier.syt": lambda: check_messier()[0],
+    "ngc.syt": check_ngc,
+    "ngc2000.dat": check_ngc2000,
 }
 
 
