@@ -208,6 +208,27 @@ def check_ngc2000(name="ngc2000.dat"):
     return 0
 
 
+def check_milky_way(name="lactee.syt"):
+    s = open_scanner(name)
+    counts = []
+    for head, cap in (("Ligne_1\nN1:%d", MAX_MW1), ("\nFin_1\n\nLigne_2\nN2:%d", MAX_MW2)):
+        r, v = s.scan(head)
+        n = v[0] if r == 1 else 0
+        if n > cap:
+            problem(name, f"a line of {n} points, more than {cap}")
+        for k in range(min(n, cap)):
+            r, v = s.scan("\nPt:%d %lf %lf")
+            if r != 3:
+                problem(name, f"point {k}: read {r} fields")
+                break
+            ra = (v[0] + v[1] / 60) * 15
+            if not (0 <= ra < 360 and -90 <= v[2] <= 90):
+                problem(name, f"point {k}: position out of range")
+        counts.append(n)
+    print(f"{name}: lines of {counts[0]} and {counts[1]} points, total {s.total}")
+    return s.total
+
+
 CHECKS = {
     "constel.syt": lambda: check_constellations()[0],
     "star6.syt": lambda: check_star_file("star6.syt"),
@@ -216,6 +237,7 @@ CHECKS = {
     "messier.syt": lambda: check_messier()[0],
     "ngc.syt": check_ngc,
     "ngc2000.dat": check_ngc2000,
+    "lactee.syt": check_milky_way,
 }
 
 

@@ -143,7 +143,7 @@ def ngc_ic_objects(messier):
             objs[key] = {
                 "cat": key[0], "number": key[1], "ra": o["ra"], "dec": o["dec"],
                 "d3type": o["d3type"], "dim": o["dim"], "mag": o["mag"], "name": o["alt"],
-                "morph": "", "messier": o["number"],
+                "morph": "", "messier": o["number"], "from_messier": True,
             }
         else:
             objs[key]["messier"] = o["number"]
@@ -198,7 +198,9 @@ def main():
     n_ngc = sum(1 for o in all_objs if o["cat"] == "NGC")
     print(f"messier.syt: {len(messier)} objects")
     print(f"ngc.syt: {len(chosen)} objects, magnitudes to {max(o['mag'] for o in chosen):.1f}")
-    print(f"ngc2000.dat: {len(all_objs)} records ({n_ngc} NGC, {len(all_objs) - n_ngc} IC)")
+    n_m = sum(1 for o in all_objs if o.get("from_messier"))
+    print(f"ngc2000.dat: {len(all_objs)} records ({n_ngc} NGC, {len(all_objs) - n_ngc} IC, "
+          f"{n_m} of them from the Messier data)")
 
 
 if __name__ == "__main__":
