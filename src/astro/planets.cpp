@@ -1,0 +1,175 @@
+// Planets, comets and asteroids from orbital elements; phases, magnitudes, names.
+#include "astro/planets.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstring>
+
+#include "astro/angles.h"
+#include "astro/sun.h"
+
+namespace {
+double clampUnit(double x) { return std::clamp(x, -1.0, 1.0); }
+double sinDeg(double x) { return std::sin(degToRad(x)); }
+double cosDeg(double x) { return std::cos(degToRad(x)); }
+
+// atan(num/den) in degrees plus 180 when den <= 0 (the comet orientation constants).
+double orientationAngle(double num, double den) {
+    if (den == 0) return (num >= 0 ? 90.0 : -90.0) + 180;
+    double x = radToDeg(std::atan(num / den));
+    if (den <= 0) x += 180;
+    return x;
+}
+// Direction of (x, y) in [0, 360): atan(y/x), plus 180 when x < 0; on the y axis 90 or 270.
+double directionDeg(double y, double x) {
+    double a;
+    if (x > 0) a = radToDeg(std::atan(y / x));
+    else if (x < 0) a = radToDeg(std::atan(y / x)) + 180;
+    else a = y >= 0 ? 90 : 270;
+    return normalize360(a);
+}
+} // namespace
+
+void planetPosition(objetceleste& p, const date2& date, const soleil& sun) {
+    const double t = static_cast<double>(date.t);
+    const double L = normalize360(polynomial(p.L, t));
+    const double a = polynomial(p.a, t);
+    const double e = polynomial(p.e, t);
+    const double inc = normalize360(polynomial(p.i, t));
+    const double node = normalize360(polynomial(p.O, t));
+    const double M = normalize360(polynomial(p.M, t));
+
+    const double E = keplerSolve(M, e, 20);
+    const double nu = trueAnomaly(E, e);
+    p.r = a * (1 - e * std::cos(E));
+    const double u = normalize360(L + nu - (M + node)); // argument of latitude
+    // Longitude in the orbit's node frame, in the quadrant of u: atan2 gives the same value as
+    // atan(tan u cos i) moved by 180 degrees into u's quadrant, continuous through u = 90 and
+    // 270, and also right for retrograde orbits (i > 90), where the quadrant test is not.
+    const double l = normalize360(radToDeg(std::atan2(sinDeg(u) * cosDeg(inc), cosDeg(u))));
+    p.lambda = normalize360(l + node);
+    p.beta = radToDeg(std::asin(clampUnit(sinDeg(u) * sinDeg(inc))));
+
+    if (std::strcmp(p.nom, "Terre") == 0) {
+        p.dec = p.ra = p.delta = 0;
+        return;
+    }
+    const double sunLon = sunLongitude(sun, t);
+    const double R = sunEarthDistance(sun, t);
+    const double eps = polynomial(sun.E, t);
+
+    const double rc = p.r * cosDeg(p.beta);
+    const double n = rc * sinDeg(p.lambda - sunLon);
+    const double d = rc * cosDeg(p.lambda - sunLon) + R;
+    double x = radToDeg(std::atan(n / d));
+    if (d < 0) x += 180;
+    if (d == 0) x = n >= 0 ? 90 : -90;
+    const double lambdaGeo = normalize360(sunLon + x);
+    p.delta = std::sqrt(std::max(0.0, p.r * p.r + R * R + 2 * p.r * R * cosDeg(p.beta) * cosDeg(p.lambda - sunLon)));
+    const double betaGeo = p.delta > 0 ? radToDeg(std::asin(clampUnit(sinDeg(p.beta) * p.r / p.delta))) : 0;
+    const Equatorial q = eclipticToEquatorial(lambdaGeo, betaGeo, eps);
+    p.ra = q.ra_deg;
+    p.dec = q.dec_deg;
+}
+
+void cometPosition(comet& c, const date2& date, const soleil& sun) {
+    const double t = static_cast<double>(date.t);
+    const double a = c.a[0], e = c.e[0], inc = c.i[0], omega = c.o[0], node = c.O[0];
+    const double eps0 = polynomial(sun.E, c.tequi);
+
+    const double F = cosDeg(node), P = -sinDeg(node) * cosDeg(inc);
+    const double A = orientationAngle(F, P), aP = std::sqrt(F * F + P * P);
+    const double G = sinDeg(node) * cosDeg(eps0);
+    const double Q = cosDeg(node) * cosDeg(inc) * cosDeg(eps0) - sinDeg(inc) * sinDeg(eps0);
+    const double B = orientationAngle(G, Q), bP = std::sqrt(G * G + Q * Q);
+    const double H = sinDeg(node) * sinDeg(eps0);
+    const double Rr = cosDeg(node) * cosDeg(inc) * sinDeg(eps0) + sinDeg(inc) * cosDeg(eps0);
+    const double C = orientationAngle(H, Rr), cP = std::sqrt(H * H + Rr * Rr);
+
+    // 0.985609 degrees per day at 1 AU (Gauss' constant).
+    const double M = a > 0 ? 0.985609 / (a * std::sqrt(a)) * (t - c.tperi) * 36525 : 0;
+    const double E = keplerSolve(M, e, 100);
+    const double nu = trueAnomaly(E, e);
+    const double r = a * (1 - e * std::cos(E));
+
+    const double x = r * aP * sinDeg(A + omega + nu);
+    const double y = r * bP * sinDeg(B + omega + nu);
+    const double z = r * cP * sinDeg(C + omega + nu);
+
+    const double sunLon = sunLongitude(sun, t);
+    const double R = sunEarthDistance(sun, t);
+    const double eps = polynomial(sun.E, t);
+    const double X = R * cosDeg(sunLon), Y = R * sinDeg(sunLon) * cosDeg(eps), Z = R * sinDeg(sunLon) * sinDeg(eps);
+    const double xi = x + X, eta = y + Y, zeta = z + Z;
+
+    c.ra = directionDeg(eta, xi);
+    c.delta = std::sqrt(xi * xi + eta * eta + zeta * zeta);
+    c.dec = c.delta > 0 ? radToDeg(std::asin(clampUnit(zeta / c.delta))) : 0;
+    c.r = std::sqrt(x * x + y * y + z * z);
+    c.beta = 0;
+    c.lambda = directionDeg(y, x);
+}
+
+double phaseAngle(const objetceleste& b) {
+    const double denom = 2 * b.r * b.delta;
+    if (!(denom > 0)) return 0;
+    const double c = clampUnit((b.r * b.r + b.delta * b.delta - 1) / denom);
+    return radToDeg(std::acos(c));
+}
+
+double visibleFraction(const objetceleste& b) {
+    const double c = cosDeg(phaseAngle(b) / 2);
+    return c * c;
+}
+
+double planetMagnitude(const objetceleste& b) {
+    const double x = phaseAngle(b) * 0.01;
+    const double rd = b.r * b.delta;
+    const double distanceTerm = rd > 0 ? 5 * std::log10(rd) : 0; // no distance: the body's mag0
+    return b.mag[0] + distanceTerm + b.mag[1] * x + b.mag[2] * x * x + b.mag[3] * x * x * x;
+}
+
+double apparentDiameter(const objetceleste& b) {
+    if (!(b.delta > 0)) return 0;
+    return 2.7575885721851394 * (b.rayon * 0.001) / b.delta;
+}
+
+namespace {
+struct NamePair {
+    const char* french;
+    const char* english;
+};
+constexpr NamePair kNames[] = {
+    {"Terre", "Earth"},     {"Mercure", "Mercury"}, {"Venus", "Venus"},   {"Mars", "Mars"},
+    {"Jupiter", "Jupiter"}, {"Saturne", "Saturn"},  {"Uranus", "Uranus"}, {"Neptune", "Neptune"},
+    {"Pluton", "Pluto"},    {"Lune", "Moon"},       {"Soleil", "Sun"},
+};
+// Case-insensitive comparison of Windows-1252 bytes (ASCII letters and the accented capitals
+// 0xC0-0xDE folded onto 0xE0-0xFE).
+unsigned char fold(unsigned char c) {
+    if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
+    return c;
+}
+bool sameName(const std::string& a, const char* b) {
+    const size_t n = std::strlen(b);
+    if (a.size() != n) return false;
+    for (size_t k = 0; k < n; ++k)
+        if (fold(static_cast<unsigned char>(a[k])) != fold(static_cast<unsigned char>(b[k]))) return false;
+    return true;
+}
+} // namespace
+
+std::string englishName(const std::string& french) {
+    if (sameName(french, "V\xE9nus")) return "Venus";
+    for (const NamePair& p : kNames)
+        if (sameName(french, p.french)) return p.english;
+    return "";
+}
+
+std::string frenchName(const std::string& english) {
+    for (const NamePair& p : kNames)
+        if (sameName(english, p.english)) return p.french;
+    return "";
+}

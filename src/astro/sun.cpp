@@ -1,0 +1,105 @@
+// Sun, Kepler's equation and coordinate reductions.
+#include "astro/sun.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "astro/angles.h"
+
+namespace {
+double clampUnit(double x) { return std::clamp(x, -1.0, 1.0); }
+
+// atan(num/den) in degrees, plus 180 when den < 0; den = 0 gives +-90 by the sign of num.
+double quadrantAtan(double num, double den) {
+    if (den == 0) return num >= 0 ? 90.0 : -90.0;
+    double x = radToDeg(std::atan(num / den));
+    if (den < 0) x += 180;
+    return x;
+}
+
+struct SunOrbit {
+    double L, e, M, E_rad;
+};
+SunOrbit sunOrbit(const soleil& sun, double t) {
+    SunOrbit s;
+    s.L = normalize360(polynomial(sun.L, t));
+    s.e = polynomial(sun.e, t);
+    s.M = normalize360(polynomial(sun.M, t));
+    s.E_rad = keplerSolve(s.M, s.e, 20);
+    return s;
+}
+} // namespace
+
+double keplerSolve(double meanAnomaly_deg, double e, int iterations) {
+    const double m = degToRad(meanAnomaly_deg);
+    double E = m;
+    for (int k = 0; k < iterations; ++k) E = m + e * std::sin(E);
+    return E;
+}
+
+double trueAnomaly(double eccentricAnomaly_rad, double e) {
+    return 2 * radToDeg(std::atan(std::sqrt((1 + e) / (1 - e)) * std::tan(eccentricAnomaly_rad / 2)));
+}
+
+void sunPosition(soleil& sun, const date2& date) {
+    const double t = static_cast<double>(date.t);
+    const SunOrbit s = sunOrbit(sun, t);
+    const double eps = degToRad(polynomial(sun.E, t));
+    const double nu = trueAnomaly(s.E_rad, s.e);
+    const double lambda = degToRad(s.L + nu - s.M); // true longitude, not reduced
+    double ra = quadrantAtan(std::cos(eps) * std::sin(lambda), std::cos(lambda));
+    if (ra < 0) ra += 360;
+    if (ra >= 360) ra -= 360;
+    sun.ra = ra;
+    sun.dec = radToDeg(std::asin(clampUnit(std::sin(eps) * std::sin(lambda))));
+    sun.delta = 1.0;
+}
+
+double sunEarthDistance(const soleil& sun, double t) {
+    const SunOrbit s = sunOrbit(sun, t);
+    return 1.0000002 * (1 - s.e * std::cos(s.E_rad));
+}
+
+double sunLongitude(const soleil& sun, double t) {
+    const SunOrbit s = sunOrbit(sun, t);
+    return normalize360(s.L + trueAnomaly(s.E_rad, s.e) - s.M);
+}
+
+Equatorial eclipticToEquatorial(double lambda_deg, double beta_deg, double obliquity_deg) {
+    const double l = degToRad(lambda_deg), b = degToRad(beta_deg), eps = degToRad(obliquity_deg);
+    Equatorial q;
+    double ra = quadrantAtan(std::sin(l) * std::cos(eps) - std::tan(b) * std::sin(eps), std::cos(l));
+    if (std::isfinite(ra)) {
+        if (ra < 0) ra += 360.0 * std::ceil(-ra / 360.0);
+        if (ra >= 360) ra -= 360;
+    }
+    q.ra_deg = ra;
+    q.dec_deg = radToDeg(
+        std::asin(clampUnit(std::sin(b) * std::cos(eps) + std::cos(b) * std::sin(eps) * std::sin(l))));
+    return q;
+}
+
+double altitudeFromSiderealTime(double dec_deg, double ra_deg, double theta_deg, double lat_deg,
+                                double lonWest_deg) {
+    const double h = degToRad(theta_deg - (lonWest_deg + ra_deg));
+    const double phi = degToRad(lat_deg), dec = degToRad(dec_deg);
+    return radToDeg(std::asin(
+        clampUnit(std::cos(h) * std::cos(phi) * std::cos(dec) + std::sin(phi) * std::sin(dec))));
+}
+
+void topocentricCorrection(objetceleste& body, const date2& date, double lat_deg, double lonWest_deg) {
+    if (!(body.delta > 0)) return;
+    const double h = degToRad(siderealTime(date) - (lonWest_deg + body.ra));
+    const double sinPi = 4.2634515116e-5 / body.delta; // 8.794" horizontal parallax at 1 AU
+    const double u = std::atan(0.99664719 * std::tan(degToRad(lat_deg)));
+    const double rhoSin = 0.99664719 * std::sin(u);
+    const double rhoCos = std::cos(u);
+    const double dec = degToRad(body.dec);
+    const double den = std::cos(dec) - rhoCos * sinPi * std::cos(h);
+    // atan2 keeps the quadrant should the denominator turn negative (a body within a parallax
+    // of the pole); elsewhere it equals the plain arctangent of the quotient.
+    const double dRa = std::atan2(-rhoCos * sinPi * std::sin(h), den);
+    const double decTopo = std::atan2((std::sin(dec) - rhoSin * sinPi) * std::cos(dRa), den);
+    body.dec = radToDeg(decTopo);
+    body.ra = normalize360(body.ra + radToDeg(dRa));
+}

@@ -1,0 +1,32 @@
+// The Sun's apparent orbit, the Earth-Sun distance, Kepler's equation and the reductions the
+// other ephemerides share (ecliptic to equatorial, topocentric correction). Angles in degrees,
+// distances in AU, frame: mean equator and equinox of the element polynomials.
+#pragma once
+
+#include "astro/bodies.h"
+#include "astro/date2.h"
+
+struct Equatorial {
+    double ra_deg = 0;  // [0, 360)
+    double dec_deg = 0;
+};
+
+// Eccentric anomaly (radians) by exactly `iterations` fixed-point steps E = M + e sin E.
+double keplerSolve(double meanAnomaly_deg, double e, int iterations);
+// True anomaly in degrees, (-180, 180], from the eccentric anomaly in radians.
+double trueAnomaly(double eccentricAnomaly_rad, double e);
+// Writes the Sun's ra, dec and delta (= 1.0) for `date`.
+void sunPosition(soleil& sun, const date2& date);
+// Earth-Sun distance (AU) from the Sun's e and M lists at t: 1.0000002 (1 - e cos E).
+double sunEarthDistance(const soleil& sun, double t);
+// The Sun's geocentric longitude of date, [0, 360): normalize360(L + nu - M).
+double sunLongitude(const soleil& sun, double t);
+// Right ascension in [0, 360) and declination from ecliptic longitude, latitude and obliquity.
+Equatorial eclipticToEquatorial(double lambda_deg, double beta_deg, double obliquity_deg);
+// Altitude (deg) of dec/ra for an observer at latitude (deg, north positive) and longitude (deg,
+// positive west) at Greenwich sidereal time theta (deg).
+double altitudeFromSiderealTime(double dec_deg, double ra_deg, double theta_deg, double lat_deg,
+                                double lonWest_deg);
+// Replaces body.ra and body.dec by the topocentric place for an observer at sea level; body.delta
+// is kept. A body without a distance (delta <= 0) is left unchanged.
+void topocentricCorrection(objetceleste& body, const date2& date, double lat_deg, double lonWest_deg);
