@@ -229,6 +229,48 @@ def check_milky_way(name="lactee.syt"):
     return s.total
 
 
+def check_borders(name="frontier.syt"):
+    s = open_scanner(name)
+    r, v = s.scan("%d\n")
+    npoints = v[0] if r == 1 else 0
+    if npoints > MAX_BORDER_POINTS:
+        problem(name, f"{npoints} points, more than {MAX_BORDER_POINTS}")
+    for k in range(min(npoints, MAX_BORDER_POINTS)):
+        r, v = s.scan("%d %d %lf %d %d %d\n")
+        if r != 6:
+            problem(name, f"point {k}: read {r} fields")
+            break
+        ra = (v[0] + v[1] / 60 + v[2] / 3600) * 15
+        dec = v[3] + v[4] / 60 + v[5] / 3600
+        if not (0 <= ra < 360 and -90 <= dec <= 90):
+            problem(name, f"point {k}: position out of range")
+    r, v = s.scan("\n%d\n%s\n")
+    nlines = v[0] if r >= 1 else 0
+    if r == 2:
+        word(name, v[1], 15, "title")
+    if nlines > MAX_BORDER_LINES:
+        problem(name, f"{nlines} lines, more than {MAX_BORDER_LINES}")
+    nidx = 0
+    for k in range(min(nlines, MAX_BORDER_LINES)):
+        r, v = s.scan("%d")
+        n = v[0] if r == 1 else 0
+        if n > MAX_BORDER_LINE_POINTS:
+            problem(name, f"line {k}: {n} points, more than {MAX_BORDER_LINE_POINTS}")
+        for j in range(n):
+            r, iv = s.scan(" %d")
+            if r != 1 or not 0 <= iv[0] < npoints:
+                problem(name, f"line {k}: index {j} missing or outside the {npoints} points")
+                break
+            nidx += 1
+        r, v = s.scan("\n%s\n")
+        if r == 1:
+            word(name, v[0], 15, "line name")
+        else:
+            problem(name, f"line {k}: no name")
+    print(f"{name}: {npoints} points, {nlines} lines, {nidx} indices, total {s.total}")
+    return s.total
+
+
 CHECKS = {
     "constel.syt": lambda: check_constellations()[0],
     "star6.syt": lambda: check_star_file("star6.syt"),
@@ -238,6 +280,7 @@ CHECKS = {
     "ngc.syt": check_ngc,
     "ngc2000.dat": check_ngc2000,
     "lactee.syt": check_milky_way,
+    "frontier.syt": check_borders,
 }
 
 
