@@ -13,6 +13,7 @@ namespace {
 struct Piece {
     std::string format;
     bool hasConversion = false;
+    bool isWord = false;
 };
 
 ScanArg::Kind conversionKind(char c, bool isLong) {
@@ -38,6 +39,8 @@ int scanFile(std::FILE* file, const char* pattern, std::initializer_list<ScanArg
     std::vector<Piece> pieces(1);
     const ScanArg* arg = args.begin();
     for (const char* p = pattern; *p;) {
+        // Text after a conversion starts the next piece.
+        if (pieces.back().hasConversion) pieces.emplace_back();
         if (*p != '%') {
             pieces.back().format += *p++;
             continue;
@@ -47,7 +50,6 @@ int scanFile(std::FILE* file, const char* pattern, std::initializer_list<ScanArg
             p += 2;
             continue;
         }
-        if (pieces.back().hasConversion) pieces.emplace_back();
         Piece& piece = pieces.back();
         ++p;
         std::size_t width = 0;
@@ -66,6 +68,7 @@ int scanFile(std::FILE* file, const char* pattern, std::initializer_list<ScanArg
             const std::size_t room = arg->size() - 1;
             if (width == 0 || width > room) width = room;
             piece.format += "%" + std::to_string(width) + "s";
+            piece.isWord = true;
         } else {
             piece.format += '%';
             if (width) piece.format += std::to_string(width);
@@ -78,23 +81,29 @@ int scanFile(std::FILE* file, const char* pattern, std::initializer_list<ScanArg
     }
     if (arg != args.end()) throw std::invalid_argument(std::string("scan: more fields than conversions: ") + pattern);
 
+    // Text after the last conversion is matched once every field has been read, as fscanf does.
+    std::string trailing;
+    if (pieces.size() > 1 && !pieces.back().hasConversion) {
+        trailing = pieces.back().format;
+        pieces.pop_back();
+    }
+
     int stored = 0;
     arg = args.begin();
     for (const Piece& piece : pieces) {
         if (!piece.hasConversion) {
             // A pattern without conversions only matches text.
-            const int r = std::fscanf(file, piece.format.c_str());
-            return stored > 0 ? stored : r;
+            return std::fscanf(file, piece.format.c_str());
         }
         const int r = std::fscanf(file, piece.format.c_str(), arg->ptr());
         ++arg;
-        if (r == 1) {
-            ++stored;
-            continue;
-        }
-        if (r == EOF && stored == 0) return EOF;
-        return stored;
+        if (r != 1) return r == EOF && stored == 0 ? EOF : stored;
+        ++stored;
+        // A word longer than its field: the rest of it is skipped, so that the next scan starts
+        // after the word as it would with an unbounded field.
+        if (piece.isWord) std::fscanf(file, "%*[^ \t\n\v\f\r]");
     }
+    if (!trailing.empty()) std::fscanf(file, trailing.c_str());
     return stored;
 }
 

@@ -135,8 +135,15 @@ public:
     int32_t observerTimeZone = 26;
     int32_t season = -1;
 
+    // Where `load` looks for the files that "Sys.syt" names. Empty: the user directory, the
+    // directory of "Sys.syt", then the data directories. Otherwise exactly these directories.
+    std::vector<std::string> lookupDirs;
+
     // What made the last `load` fail (file and line where known); empty after a good load.
     std::string lastError;
+    // Records that did not fit their tables or were unusable, and catalogue files with fields
+    // that did not match ("file, line N: ..."), from the last load.
+    std::vector<std::string> notes;
 
 private:
     void createSatells();
