@@ -141,8 +141,12 @@ public:
     // Windows-1252 bytes (degree sign 0xB0, accented French letters).
     virtual void textOut(int x, int y, std::string_view text);
     virtual void textOut(int x, int y, const QString& text);
+    void textOut(int x, int y, const char* text) { textOut(x, y, std::string_view(text ? text : "")); }
+    void textOut(int x, int y, const std::string& text) { textOut(x, y, std::string_view(text)); }
     Size textExtent(std::string_view text) const;
     Size textExtent(const QString& text) const;
+    Size textExtent(const char* text) const { return textExtent(std::string_view(text ? text : "")); }
+    Size textExtent(const std::string& text) const { return textExtent(std::string_view(text)); }
 
     // --- icons, pictures, copies -----------------------------------------------------------------
     // The icon registered under `id` (gfx/icons.h) with its top-left corner at (x, y), drawn with

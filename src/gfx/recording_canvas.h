@@ -28,6 +28,7 @@ struct DrawCall {
 class RecordingCanvas : public Canvas {
 public:
     using Canvas::Canvas;
+    using Canvas::textOut;
 
     const std::vector<DrawCall>& calls() const { return calls_; }
     void clearCalls() { calls_.clear(); }
