@@ -271,6 +271,83 @@ def check_borders(name="frontier.syt"):
     return s.total
 
 
+def reader_jd(month, day, year):
+    """JD at 0 h of month/day/year by the comet reader's calendar rule."""
+    y, m = (year - 1, month + 12) if month < 3 else (year, month)
+    a = y // 100
+    b = 2 - a + a // 4 if (year, month, day) >= (1582, 10, 15) else 0
+    return math.floor(365.25 * y) + math.floor(30.6001 * (m + 1)) + day + b + 1720994.5
+
+
+_comets_read = {}
+
+
+def check_comets(name="comet.syt"):
+    if name in _comets_read:
+        return _comets_read[name]
+    s = open_scanner(name)
+    r, v = s.scan("Nombre:%d\n")
+    count = v[0] if r == 1 else 0
+    if count > MAX_COMETS:
+        problem(name, f"{count} bodies, more than {MAX_COMETS}")
+    bodies = {}
+    for k in range(min(count, MAX_COMETS)):
+        got = [s.scan("\nNom:%s"), s.scan("\na:%lf\ne:%lf\nI:%lf\no:%lf\nO:%lf\n"),
+               s.scan("\ntperi:%d/%d/%d\n"), s.scan("tequi:%f\n"), s.scan("mag:%f "),
+               s.scan("%f\n")]
+        if [g[0] for g in got] != [1, 5, 3, 1, 1, 1]:
+            problem(name, f"body {k}: fields read {[g[0] for g in got]}")
+            break
+        nom = word(name, got[0][1][0], 15, "name").decode("cp1252")
+        a, e, i, o, node = got[1][1]
+        month, day, year = got[2][1]
+        if not (a > 0 and 0 <= e < 1 and 0 <= i <= 180 and 1 <= month <= 12 and 1 <= day <= 31):
+            problem(name, f"{nom}: elements out of range")
+        bodies[nom] = (a, e, i, o, node, reader_jd(month, day, year))
+    print(f"{name}: {count} bodies, total {s.total}")
+    _comets_read[name] = (s.total, bodies)
+    return s.total, bodies
+
+
+def check_edb(name="asteroids.edb"):
+    """The XEphem file: 13 comma-separated fields per line; its elements must give, through the
+    perihelion dates of comet.syt and the program's mean motion, its own mean anomaly."""
+    with open(os.path.join(DATA, name), "rb") as f:
+        lines = f.read().decode("cp1252").splitlines()
+    comets = check_comets()[1] if os.path.exists(os.path.join(DATA, "comet.syt")) else {}
+    n = 0
+    worst = 0.0
+    for line in lines:
+        if line.startswith("#") or not line.strip():
+            continue
+        fields = line.split(",")
+        if len(fields) != 13 or fields[1] != "e":
+            problem(name, f"line {line[:30]!r}: not an elliptic record of 13 fields")
+            continue
+        n += 1
+        nom = fields[0].replace(" ", "")
+        a, mean = float(fields[5]), float(fields[8])
+        month, day, year = fields[9].split("/")
+        epoch = reader_jd(int(month), 0, int(year)) + float(day)
+        if nom not in comets:
+            problem(name, f"{nom}: not in comet.syt")
+            continue
+        ca, ce, ci, co, cnode, tperi = comets[nom]
+        if (abs(ca - a) > 1e-6 or abs(ce - float(fields[7])) > 1e-6
+                or abs(ci - float(fields[2])) > 1e-5 or abs(co - float(fields[4])) > 1e-5
+                or abs(cnode - float(fields[3])) > 1e-5):
+            problem(name, f"{nom}: elements differ from comet.syt")
+        m = (0.985609 / (a * math.sqrt(a)) * (epoch - tperi)) % 360
+        worst = max(worst, abs((m - mean + 180) % 360 - 180))
+    if comets and n != len(comets):
+        problem(name, f"{n} bodies, comet.syt has {len(comets)}")
+    if worst > 0.2:
+        problem(name, f"mean anomaly from the comet.syt perihelion off by {worst:.3f} deg")
+    print(f"{name}: {n} bodies; comet.syt perihelion dates give the mean anomaly at the epoch "
+          f"within {worst:.4f} deg")
+    return 0
+
+
 CHECKS = {
     "constel.syt": lambda: check_constellations()[0],
     "star6.syt": lambda: check_star_file("star6.syt"),
@@ -281,6 +358,8 @@ CHECKS = {
     "ngc2000.dat": check_ngc2000,
     "lactee.syt": check_milky_way,
     "frontier.syt": check_borders,
+    "comet.syt": lambda: check_comets()[0],
+    "asteroids.edb": check_edb,
 }
 
 
