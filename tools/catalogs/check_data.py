@@ -348,6 +348,65 @@ def check_edb(name="asteroids.edb"):
     return 0
 
 
+_countries_read = {}
+
+
+def check_countries(name="pays.syt"):
+    if name in _countries_read:
+        return _countries_read[name]
+    s = open_scanner(name)
+    table = {}
+    while True:
+        r, v = s.scan("%s %f %f\n")
+        if r != 3:
+            problem(name, f"entry {len(table)}: read {r} fields before the closing '#' line")
+            break
+        key = v[0].decode("cp1252")
+        if key == "#":
+            break
+        if key in table:
+            problem(name, f"{key} twice (only the first is found)")
+        for off in v[1:]:
+            if not -12 <= off <= 14 or (off * 4) % 1:
+                problem(name, f"{key}: offset {off} h outside -12 to +14 or not whole quarters")
+        table[key] = (v[1], v[2])
+    print(f"{name}: {len(table)} countries, total {s.total}")
+    _countries_read[name] = (s.total, table)
+    return s.total, table
+
+
+def check_cities(name="ville.syt"):
+    s = open_scanner(name)
+    r, v = s.scan("Nombre:%d")
+    n = v[0] if r == 1 else 0
+    cities = []
+    for k in range(n):
+        r, v = s.scan("\n%s %lf %lf")
+        if r != 3:
+            problem(name, f"city {k}: read {r} fields")
+            break
+        city = word(name, v[0], 30, "city name").decode("cp1252")
+        if not (-90 <= v[1] <= 90 and -180 <= v[2] <= 180):
+            problem(name, f"{city}: coordinates out of range")
+        if " " in city or "-" not in city:
+            problem(name, f"{city}: not one Country-Town word")
+        cities.append((city, v[1], v[2]))
+    if len(cities) <= 31 or cities[31][0] != "France-Annecy":
+        problem(name, "France-Annecy is not city 31")
+    wide = []
+    if os.path.exists(os.path.join(DATA, "pays.syt")):
+        table = check_countries()[1]
+        for city, _, _ in cities:
+            country = city.split("-")[0]
+            if country not in table:
+                problem(name, f"{city}: country {country} missing from pays.syt")
+            elif max(table[country]) > 11.5:
+                wide.append(city)
+    print(f"{name}: {len(cities)} cities, city 31 {cities[31][0] if len(cities) > 31 else '-'}, "
+          f"{len(wide)} beyond +11.5 h at some season, total {s.total}")
+    return s.total
+
+
 CHECKS = {
     "constel.syt": lambda: check_constellations()[0],
     "star6.syt": lambda: check_star_file("star6.syt"),
@@ -360,6 +419,8 @@ CHECKS = {
     "frontier.syt": check_borders,
     "comet.syt": lambda: check_comets()[0],
     "asteroids.edb": check_edb,
+    "pays.syt": lambda: check_countries()[0],
+    "ville.syt": check_cities,
 }
 
 
