@@ -1,2 +1,46 @@
-// nalvo-cli: headless rendering and reports.
-int main() { return 0; }
+// nalvo-cli: headless reports and rendering on the program's own code. Each command is one
+// entry of the table below: name, one-line summary, function.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "cli/command.h"
+#include "cli/positions.h"
+
+namespace {
+struct Entry {
+    const char* name;
+    const char* summary;
+    CliCommand run;
+};
+
+constexpr Entry kCommands[] = {
+    {"positions", "places of the Sun, planets and the Moon as CSV, for one date or a range", positionsCommand},
+};
+
+void usage(std::FILE* f) {
+    std::fputs("usage: nalvo-cli COMMAND [OPTIONS]   (nalvo-cli COMMAND --help for its options)\ncommands:\n", f);
+    for (const Entry& e : kCommands) std::fprintf(f, "  %-12s %s\n", e.name, e.summary);
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        usage(stderr);
+        return 2;
+    }
+    const std::string name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
+        usage(stdout);
+        return 0;
+    }
+    for (const Entry& e : kCommands)
+        if (name == e.name) {
+            static char buffer[1 << 16];
+            std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+            return e.run(std::vector<std::string>(argv + 2, argv + argc), stdout, stderr);
+        }
+    std::fprintf(stderr, "nalvo-cli: unknown command '%s' (nalvo-cli --help lists them)\n", name.c_str());
+    return 2;
+}

@@ -1,0 +1,257 @@
+// nalvo-cli positions.
+#include "cli/positions.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+
+#include "astro/moon.h"
+#include "astro/planets.h"
+#include "catalog/paths.h"
+#include "catalog/prompter.h"
+#include "catalog/systeme.h"
+
+const char kPositionsHelp[] =
+    "usage: nalvo-cli positions [--date YYYY-MM-DDTHH:MM | --from YYYY-MM-DDTHH:MM --to YYYY-MM-DDTHH:MM\n"
+    "                            --step N{m,h,d}] [--data DIR]\n"
+    "Geocentric right ascension and declination (mean equator and equinox of date, degrees), distance\n"
+    "(AU), visual magnitude, illuminated fraction and apparent diameter (arcseconds) of the Sun, each\n"
+    "planet in model order (the Earth's row has zeros) and each satellite after its planet, as CSV.\n"
+    "  --date D     one instant, UT (default: now)\n"
+    "  --from D     first instant of a range, UT\n"
+    "  --to D       last instant of the range (included when a whole number of steps away)\n"
+    "  --step N{m,h,d}  step of the range in minutes, hours or days (N a whole number > 0)\n"
+    "  --data DIR   read Sys.syt and the files it names from DIR only (default: the program's\n"
+    "               data lookup: the user directory, $NALVO_DATA, data/ beside the executable, ...)\n"
+    "Exit status: 0 done, 1 the data could not be loaded or written, 2 bad arguments.\n";
+
+namespace {
+// The Sun's visual magnitude at 1 AU (Allen, Astrophysical Quantities); the Sun file has no
+// "Mag" line.
+constexpr double kSunMagnitude = -26.74;
+
+bool parseInt(const std::string& s, size_t& pos, size_t digits, int& value) {
+    if (pos + digits > s.size()) return false;
+    value = 0;
+    for (size_t k = 0; k < digits; ++k) {
+        const char c = s[pos + k];
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + (c - '0');
+    }
+    pos += digits;
+    return true;
+}
+
+struct Options {
+    bool range = false;
+    date2 first, last;
+    long long step_min = 0;
+    std::string dataDir;
+};
+
+void writeRow(std::FILE* out, const std::string& when, const char* name, double ra, double dec, double delta,
+              double mag, double illuminated, double diameter) {
+    std::fprintf(out, "%s,%s,%.6f,%.6f,%.9f,%.2f,%.4f,%.2f\n", when.c_str(), name, ra, dec, delta, mag,
+                 illuminated, diameter);
+}
+
+void writeInstant(std::FILE* out, systeme& model, const date2& date) {
+    model.computePositions(date, true);
+    const std::string when = formatUtcDate(date);
+    const soleil& sun = *model.sun();
+    writeRow(out, when, "Sun", sun.ra, sun.dec, sun.delta, kSunMagnitude + 5 * std::log10(sun.delta), 1.0,
+             apparentDiameter(sun));
+    for (int k = 0; k < model.planetCount(); ++k) {
+        const planete* p = model.planet(k);
+        if (!p) continue;
+        std::string name = englishName(p->nom);
+        if (name.empty()) name = p->nom;
+        if (std::strcmp(p->nom, "Terre") == 0)
+            writeRow(out, when, name.c_str(), 0, 0, 0, 0, 0, 0);
+        else
+            writeRow(out, when, name.c_str(), p->ra, p->dec, p->delta, planetMagnitude(*p), visibleFraction(*p),
+                     apparentDiameter(*p));
+        for (int j = 0; j < p->satelliteCount() && j < 2; ++j) {
+            const satellite* s = p->getSatellite(j);
+            if (!s) continue;
+            std::string sname = englishName(s->nom);
+            if (sname.empty()) sname = s->nom;
+            writeRow(out, when, sname.c_str(), s->ra, s->dec, s->delta, moonMagnitude(*s, date, sun),
+                     moonVisibleFraction(date), apparentDiameter(*s));
+        }
+    }
+}
+
+date2 nowUtc() {
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm tm{};
+    gmtime_r(&now, &tm);
+    date2 d;
+    d.annee = tm.tm_year + 1900;
+    d.mois = tm.tm_mon + 1;
+    d.jour = tm.tm_mday;
+    d.heure = tm.tm_hour;
+    d.minute = tm.tm_min;
+    d.calculeT();
+    return d;
+}
+
+// Fills `o` from the arguments; false with a one-line reason otherwise.
+bool parseOptions(const std::vector<std::string>& args, Options& o, std::string& why) {
+    std::string date, from, to, step;
+    for (size_t k = 0; k < args.size(); ++k) {
+        const std::string& a = args[k];
+        std::string* target = nullptr;
+        if (a == "--date") target = &date;
+        else if (a == "--from") target = &from;
+        else if (a == "--to") target = &to;
+        else if (a == "--step") target = &step;
+        else if (a == "--data") target = &o.dataDir;
+        else {
+            why = "unknown argument '" + a + "' (see nalvo-cli positions --help)";
+            return false;
+        }
+        if (k + 1 >= args.size()) {
+            why = a + " needs a value";
+            return false;
+        }
+        if (!target->empty()) {
+            why = a + " given twice";
+            return false;
+        }
+        *target = args[++k];
+        if (target->empty()) {
+            why = a + " needs a value";
+            return false;
+        }
+    }
+    const bool anyRange = !from.empty() || !to.empty() || !step.empty();
+    if (!date.empty() && anyRange) {
+        why = "--date cannot be combined with --from, --to or --step";
+        return false;
+    }
+    if (anyRange && (from.empty() || to.empty() || step.empty())) {
+        why = "a range needs all of --from, --to and --step";
+        return false;
+    }
+    if (anyRange) {
+        o.range = true;
+        if (!parseUtcDate(from, o.first, why)) return why = "--from: " + why, false;
+        if (!parseUtcDate(to, o.last, why)) return why = "--to: " + why, false;
+        if (o.last.t < o.first.t) {
+            why = "--to is before --from";
+            return false;
+        }
+        size_t pos = 0;
+        long long n = 0;
+        while (pos < step.size() && step[pos] >= '0' && step[pos] <= '9' && n < 100000000) n = n * 10 + (step[pos++] - '0');
+        const std::string unit = step.substr(pos);
+        if (pos == 0 || n <= 0 || (unit != "m" && unit != "h" && unit != "d")) {
+            why = "--step must be a whole number > 0 followed by m, h or d (e.g. 10m, 6h, 1d), not '" + step + "'";
+            return false;
+        }
+        o.step_min = unit == "m" ? n : unit == "h" ? n * 60 : n * 1440;
+    } else if (!date.empty()) {
+        if (!parseUtcDate(date, o.first, why)) return why = "--date: " + why, false;
+    } else {
+        o.first = nowUtc();
+    }
+    if (!o.dataDir.empty() && !std::filesystem::is_directory(o.dataDir)) {
+        why = "--data: no directory '" + o.dataDir + "'";
+        return false;
+    }
+    return true;
+}
+} // namespace
+
+bool parseUtcDate(const std::string& text, date2& date, std::string& why) {
+    why = "expected YYYY-MM-DDTHH:MM, not '" + text + "'";
+    size_t pos = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (negative) pos = 1;
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0;
+    if (!parseInt(text, pos, 4, y) || pos >= text.size() || text[pos++] != '-') return false;
+    if (!parseInt(text, pos, 2, mo) || pos >= text.size() || text[pos++] != '-') return false;
+    if (!parseInt(text, pos, 2, d) || pos >= text.size() || text[pos++] != 'T') return false;
+    if (!parseInt(text, pos, 2, h) || pos >= text.size() || text[pos++] != ':') return false;
+    if (!parseInt(text, pos, 2, mi) || pos != text.size()) return false;
+    if (negative) y = -y;
+    if (mo < 1 || mo > 12 || d < 1 || d > daysInMonth(mo, y) || h > 23 || mi > 59) {
+        why = "no such date or time '" + text + "'";
+        return false;
+    }
+    date = date2{};
+    date.annee = y;
+    date.mois = mo;
+    date.jour = d;
+    date.heure = h;
+    date.minute = mi;
+    date.calculeT();
+    why.clear();
+    return true;
+}
+
+std::string formatUtcDate(const date2& d) {
+    char buf[64];
+    if (d.annee < 0)
+        std::snprintf(buf, sizeof buf, "-%04d-%02d-%02dT%02d:%02d", -d.annee, d.mois, d.jour, d.heure, d.minute);
+    else
+        std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d", d.annee, d.mois, d.jour, d.heure, d.minute);
+    return buf;
+}
+
+int positionsCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+    for (const std::string& a : args)
+        if (a == "--help" || a == "-h") {
+            std::fputs(kPositionsHelp, out);
+            return 0;
+        }
+    Options o;
+    std::string why;
+    if (!parseOptions(args, o, why)) {
+        std::fprintf(err, "nalvo-cli positions: %s\n", why.c_str());
+        return 2;
+    }
+
+    systeme model;
+    std::string sysPath;
+    if (!o.dataDir.empty()) {
+        model.lookupDirs = {o.dataDir};
+        sysPath = joinPath(o.dataDir, "Sys.syt");
+    } else {
+        sysPath = findDataFile("Sys.syt");
+        if (sysPath.empty()) sysPath = "Sys.syt";
+    }
+    RecordingPrompter prompter;
+    if (model.load(sysPath, prompter) < 0 || !model.sun()) {
+        std::string reason = model.lastError;
+        if (reason.empty() && !prompter.entries.empty()) reason = prompter.entries.front().text;
+        if (reason.empty()) reason = "cannot load " + sysPath;
+        std::fprintf(err, "nalvo-cli positions: %s\n", reason.c_str());
+        return 1;
+    }
+
+    std::fputs("date_utc,body,ra_deg,dec_deg,distance_au,magnitude,illuminated,diameter_arcsec\n", out);
+    if (!o.range) {
+        writeInstant(out, model, o.first);
+    } else {
+        // Each instant is first + k steps, so no rounding accumulates over a long range.
+        const long double step_c = static_cast<long double>(o.step_min) / (876600.0L * 60.0L);
+        const long double span = o.last.t - o.first.t;
+        const long long count = static_cast<long long>(std::floor(span / step_c + 1e-9L)) + 1;
+        date2 d = o.first;
+        for (long long k = 0; k < count; ++k) {
+            d.t = o.first.t + k * step_c;
+            d.calculeCalendrier();
+            writeInstant(out, model, d);
+            if (std::ferror(out)) break;
+        }
+    }
+    if (std::fflush(out) != 0 || std::ferror(out)) {
+        std::fprintf(err, "nalvo-cli positions: cannot write the output\n");
+        return 1;
+    }
+    return 0;
+}
