@@ -4,9 +4,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <strings.h>
 
 #include "astro/angles.h"
+#include "astro/moon.h"
+#include "astro/planets.h"
 #include "catalog/systeme.h"
 
 namespace skymap {
@@ -124,15 +125,8 @@ PixelPoint statusLinePosition(const MapGeometry& g) { return {g.width() + 30, g.
 // Hover label
 
 std::string bodyEnglishName(const char* frenchName) {
-    // Data-file names of the bodies and their English names, compared without regard to case;
-    // "V\xE9nus" is the Latin-1 spelling.
-    static const char* const kNames[][2] = {
-        {"Terre", "Earth"},     {"Mercure", "Mercury"}, {"Venus", "Venus"},     {"V\xE9nus", "Venus"},
-        {"Mars", "Mars"},       {"Jupiter", "Jupiter"}, {"Saturne", "Saturn"}, {"Uranus", "Uranus"},
-        {"Neptune", "Neptune"}, {"Pluton", "Pluto"},    {"Lune", "Moon"},       {"Soleil", "Sun"}};
-    for (const auto& n : kNames)
-        if (strcasecmp(n[0], frenchName) == 0) return n[1];
-    return frenchName;
+    const std::string english = englishName(frenchName);
+    return english.empty() ? std::string(frenchName) : english;
 }
 
 HoverLabel hoverLabel(const systeme& sys, const MapGeometry& g, const HitFilter& filter, int x, int y) {
@@ -188,9 +182,88 @@ bool messierPictureHasCredit(const std::string& designation) {
 namespace {
 
 constexpr char kMessierCredit[] = "Picture: see pictures/CREDITS.txt";
-constexpr char kDrawingCredit[] = "Picture: drawing made for Nalvo";
+
+// Position angle of the bright limb of a body at (ra, dec) lit by the Sun at (ra0, dec0), deg
+// from north through east (Meeus, Astronomical Algorithms, 48.5).
+double brightLimbAngle(double ra, double dec, double ra0, double dec0) {
+    const double d = degToRad(dec), d0 = degToRad(dec0), da = degToRad(ra0 - ra);
+    const double y = std::cos(d0) * std::sin(da);
+    const double x = std::sin(d0) * std::cos(d) - std::cos(d0) * std::sin(d) * std::cos(da);
+    return normalize360(radToDeg(std::atan2(y, x)));
+}
 
 } // namespace
+
+ObjectFacts objectFacts(const systeme& sys, const SkyObjectRef& r, const date2& date) {
+    ObjectFacts f;
+    const soleil* sun = sys.sun();
+    switch (r.kind) {
+    case kKindPlanet: {
+        const planete* p = planetOf(sys, r);
+        if (!p) return f;
+        f.kind = kKindPlanet;
+        f.name = bodyEnglishName(p->nom);
+        f.ra_deg = p->ra;
+        f.dec_deg = p->dec;
+        f.magnitude = planetMagnitude(*p);
+        f.visibleFraction = visibleFraction(*p);
+        f.diameter_arcsec = apparentDiameter(*p);
+        if (sun) f.brightLimb_deg = brightLimbAngle(p->ra, p->dec, sun->ra, sun->dec);
+        f.pictureName = f.name;
+        return f;
+    }
+    case kKindMoon: {
+        const satellite* m = moonOf(sys);
+        if (!m) return f;
+        f.kind = kKindMoon;
+        f.name = "Moon";
+        f.ra_deg = m->ra;
+        f.dec_deg = m->dec;
+        f.visibleFraction = moonVisibleFraction(date);
+        f.diameter_arcsec = apparentDiameter(*m);
+        if (sun) f.brightLimb_deg = brightLimbAngle(m->ra, m->dec, sun->ra, sun->dec);
+        f.pictureName = "Moon";
+        return f;
+    }
+    case kKindStar: {
+        const constellation* con = constellationOf(sys, r);
+        const etoile* s = starOf(sys, r);
+        if (!con || !s) return f;
+        f.kind = kKindStar;
+        f.constellation = field(con->nom);
+        f.name = field(s->word2);
+        if (f.name == "-") f.name = field(s->word1) + " " + field(con->abbrev);
+        f.ra_deg = s->ra;
+        f.dec_deg = s->dec;
+        f.magnitude = reducedMagnitude(s->mag);
+        f.spectralType = field(s->word3);
+        f.pictureName = f.name;
+        return f;
+    }
+    case kKindAsteroid: {
+        const ::comet* c = asteroidOf(sys, r);
+        if (!c) return f;
+        f.kind = kKindAsteroid;
+        f.name = field(c->nom);
+        f.ra_deg = c->ra;
+        f.dec_deg = c->dec;
+        f.pictureName = f.name;
+        return f;
+    }
+    default: {
+        const ngc* o = deepSkyOf(sys, r);
+        if (!o) return f;
+        f.kind = r.kind;
+        f.name = field(o->nom);
+        f.number = field(o->designation);
+        f.ra_deg = o->ra;
+        f.dec_deg = o->dec;
+        f.pictureName = f.number;
+        if (messierPictureHasCredit(f.number)) f.credit = kMessierCredit;
+        return f;
+    }
+    }
+}
 
 ObjectFacts satellFacts(const systeme& sys, int slot) {
     ObjectFacts f;
