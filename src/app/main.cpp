@@ -1,2 +1,4 @@
 // Nalvo: the desktop planetarium.
-int main() { return 0; }
+#include "app/application.h"
+
+int main(int argc, char** argv) { return runNalvo(argc, argv); }

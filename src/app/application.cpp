@@ -1,0 +1,39 @@
+#include "app/application.h"
+
+#include "app/window.h"
+
+TPlanetariumApp::TPlanetariumApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Nalvo"));
+}
+
+TPlanetariumApp::~TPlanetariumApp() {
+    window_ = nullptr;
+    frame_.reset();
+}
+
+bool TPlanetariumApp::createMainWindow(const std::string& iniPath, const std::string& sysPath) {
+    TPlanetariumWindow::writeLog("NalvoInit\n");
+    frame_ = std::make_unique<QMainWindow>();
+    frame_->setWindowTitle(QStringLiteral("Nalvo"));
+    window_ = new TPlanetariumWindow(prompter_, iniPath, sysPath);
+    frame_->setCentralWidget(window_);
+    frame_->move(10, 10);
+    TPlanetariumWindow::writeLog("NalvoInit...OK\n");
+    if (!window_->onSetup(frame_.get())) return false;
+    prompter_.setOwner(frame_.get());
+    // The client keeps its initial size of 780 x 500; the frame grows around it and the menu bar.
+    frame_->adjustSize();
+    return true;
+}
+
+void TPlanetariumApp::showMainWindow() {
+    if (frame_) frame_->show();
+}
+
+int runNalvo(int argc, char** argv) {
+    TPlanetariumWindow::startLog();
+    TPlanetariumApp app(argc, argv);
+    if (!app.createMainWindow()) return 1;
+    app.showMainWindow();
+    return app.exec();
+}

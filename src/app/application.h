@@ -1,0 +1,35 @@
+// TPlanetariumApp: the application object. It creates the frame with the caption "Nalvo" around
+// the main window and runs the start-up in its order.
+#pragma once
+
+#include "app/message_prompter.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <memory>
+#include <string>
+
+class TPlanetariumWindow;
+
+class TPlanetariumApp : public QApplication {
+public:
+    TPlanetariumApp(int& argc, char** argv);
+    ~TPlanetariumApp() override;
+
+    // Creates the frame and the main window and sets the window up; false when the model could not
+    // be loaded (the message has been shown). `iniPath` and `sysPath` "" use the usual places.
+    bool createMainWindow(const std::string& iniPath = "", const std::string& sysPath = "");
+    // Shows the frame; the first size change draws the first picture.
+    void showMainWindow();
+
+    QMainWindow* frame() const { return frame_.get(); }
+    TPlanetariumWindow* window() const { return window_; }
+
+private:
+    MessageBoxPrompter prompter_;
+    std::unique_ptr<QMainWindow> frame_;
+    TPlanetariumWindow* window_ = nullptr; // owned by the frame
+};
+
+// The whole program: log, application, window, message loop. Returns the exit status.
+int runNalvo(int argc, char** argv);

@@ -1,0 +1,41 @@
+// The one place where a view number selects its drawing. Each family's module adds its call here.
+#include "app/pictures.h"
+#include "app/window.h"
+#include "gfx/icons.h"
+
+namespace {
+
+// View 1: the title picture below the toolbar, unscaled and centred in a small window,
+// stretched over the whole area below y = 25 in a larger one.
+void drawTitleView(TPlanetariumWindow& w) {
+    gfx::Canvas& bb = *w.memDC[0];
+    gfx::Canvas& pictureDC = *w.memDC[2];
+    const int W = w.clientWidth(), H = w.clientHeight();
+    if (const QImage* title = gfx::picture(pictures::kTitle))
+        pictureDC.drawPicture(*title, 0, 0, pictures::kTitleWidth, pictures::kTitleHeight);
+    bb.selectBrush(18);
+    bb.selectPen(18);
+    bb.fillRect(0, 0, TPlanetariumWindow::kBufferWidth, TPlanetariumWindow::kBufferHeight);
+    w.boutons->setEnabled(toolbar::kSaveScreen, false);
+    w.boutons->setEnabled(toolbar::kDate, false);
+    w.drawToolbar();
+    if (W <= pictures::kTitleWidth && H <= pictures::kTitleHeight)
+        bb.copyFrom(pictureDC, (W - pictures::kTitleWidth) / 2, 25, pictures::kTitleWidth, pictures::kTitleHeight, 0,
+                    0);
+    else
+        bb.stretchFrom(pictureDC, 0, 25, W, H - 25, 0, 0, pictures::kTitleWidth, pictures::kTitleHeight);
+}
+
+} // namespace
+
+void drawViewContent(TPlanetariumWindow& w) {
+    switch (w.view) {
+    case 1: drawTitleView(w); break;
+    // Sky views 10-14 (equidistant, quadratic, quadratic with trajectories, circular, azimuthal)
+    // and their legends: the sky-map module.
+    // View 20, the heliocentric view with its orbit layer and legend.
+    // Views 30-33: conjunctions, Jupiter's and Saturn's satellites, Saturn 3D.
+    // View 40: the dance.
+    default: break;
+    }
+}

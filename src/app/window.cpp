@@ -1,0 +1,461 @@
+#include "app/window.h"
+
+#include "app/animation.h"
+#include "app/pictures.h"
+#include "app/toolbar_icons.h"
+#include "catalog/paths.h"
+#include "catalog/prompter.h"
+#include "catalog/settings.h"
+#include "gfx/icons.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QTimerEvent>
+#include <cstdio>
+
+std::string gProgramDirectory;
+
+WindowHooks& defaultWindowHooks() {
+    static WindowHooks hooks;
+    return hooks;
+}
+
+// --- log file -------------------------------------------------------------------------------------
+
+std::string TPlanetariumWindow::logPath() { return userFilePath("LogFile.txt"); }
+
+void TPlanetariumWindow::startLog() {
+    // Created anew at every start; a log that cannot be opened is skipped.
+    if (std::FILE* f = std::fopen(logPath().c_str(), "w")) {
+        std::fputs("LOGFILE -- NALVO\n", f);
+        std::fclose(f);
+    }
+}
+
+void TPlanetariumWindow::writeLog(const char* text) {
+    // Opened and closed for every message, so that the log survives a crash.
+    if (std::FILE* f = std::fopen(logPath().c_str(), "a")) {
+        std::fputs(text, f);
+        std::fclose(f);
+    }
+}
+
+// --- construction and set-up ------------------------------------------------------------------------
+
+TPlanetariumWindow::TPlanetariumWindow(Prompter& prompter, std::string iniPath, std::string sysPath,
+                                       QWidget* parent)
+    : QWidget(parent), hooks(defaultWindowHooks()), prompter_(prompter), iniPath_(std::move(iniPath)),
+      sysPath_(std::move(sysPath)) {
+    writeLog("Constructeur...");
+    resize(kInitialWidth, kInitialHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    gProgramDirectory = QDir::currentPath().toStdString();
+    writeLog("OK\n");
+}
+
+TPlanetariumWindow::~TPlanetariumWindow() { onCleanup(); }
+
+bool TPlanetariumWindow::onSetup(QMainWindow* frame) {
+    writeLog("Setup\n");
+    timer_.start(kTimerPeriodMs, this);
+    timerStarted_ = timer_.isActive();
+
+    // The model: every body and catalogue file, then the place, time and catalogue settings.
+    sys = std::make_unique<systeme>();
+    std::string sysFile = sysPath_.empty() ? findDataFile("Sys.syt") : sysPath_;
+    if (sysFile.empty()) {
+        prompter_.message("File Sys.syt missing", kErrorCaption);
+        sys.reset();
+        return false;
+    }
+    if (sys->load(sysFile, prompter_, iniPath_) < 0) {
+        sys.reset();
+        return false;
+    }
+
+    for (auto& c : memDC) c = std::make_unique<gfx::Canvas>(kBufferWidth, kBufferHeight);
+    sys->clientDC = memDC[0].get();
+    writeLog("Ecran OK\n");
+
+    registerPictures();
+    toolbar::registerIcons();
+    writeLog("Images OK\n");
+
+    date = std::make_unique<date2>();
+    endDate = std::make_unique<date2>();
+    setDateFromClock();
+    writeLog("Dates OK\n");
+
+    memDC[0]->selectFont(gfx::FontId::Arial14);
+    memDC[1]->selectFont(gfx::FontId::Arial15);
+    writeLog("Font OK\n");
+
+    view = 1;
+    showLegend = true;
+    helioZoom = 4;
+    animationSpeed = 24;
+    animationDirection = 1;
+    helioRunning = skyRunning = satRunning = false;
+    writeLog("ParametreAffichage...");
+
+    options = std::make_unique<ParametreAffichage>();
+    const DisplaySettings display = readDisplaySettings(iniPath_);
+    options->iconSize = display.iconSize;
+    options->gscMaxMagnitude = display.gscMaxMagnitude;
+    options->gscMinMagnitude = display.gscMinMagnitude;
+    options->starMagnitude = display.starMagnitude;
+    options->autoMagnitude = display.autoMagnitude;
+    for (auto& c : memDC) options->attach(*c);
+    writeLog("OK\n");
+
+    *endDate = *date;
+    endDate->t += kDefaultSpan;
+    endDate->calculeCalendrier();
+
+    computeGeometry(kInitialWidth, kInitialHeight);
+
+    const int mapW = int(sys->mapWidth);
+    boutons = std::make_unique<toolbar::Toolbar>(kInitialHeight, mapW);
+    boutons->animationButtonsOff();
+    boutons->zoomButtons(false);
+    boutons->realTimeButton(false, false);
+    realTime = false;
+    scrollMode = 0;
+    scrollTicks = 0;
+    troughW = mapW - 39;
+    troughH = kInitialHeight - 61;
+    thumbQuadX = thumbSkyX = thumbAzX = troughW / 2;
+    thumbQuadY = thumbSkyY = thumbAzY = troughH / 2;
+
+    if (frame && hooks.installMenus) hooks.installMenus(*this, *frame);
+    writeLog("Setup OK\n");
+    return true;
+}
+
+void TPlanetariumWindow::onCleanup() {
+    if (timerStarted_) timer_.stop();
+}
+
+void TPlanetariumWindow::setDateFromClock() {
+    const QDateTime now = QDateTime::currentDateTime();
+    date->annee = now.date().year();
+    date->mois = now.date().month();
+    date->jour = now.date().day();
+    date->heure = now.time().hour();
+    date->minute = now.time().minute();
+    if (sys) {
+        date->decalageOrdinateur = (sys->computerTimeZone - 24) / 2.0;
+        date->decalageLieu = (sys->observerTimeZone - 24) / 2.0;
+        date->saison = sys->season;
+        if (date->saison == -1) {
+            date->choisitSaison();
+            sys->season = date->saison;
+        }
+    }
+    // The clock shows the computer's local time.
+    date->ramenerTU(0);
+}
+
+// --- geometry -----------------------------------------------------------------------------------------
+
+void TPlanetariumWindow::computeGeometry(int width, int height) {
+    clientWidth_ = std::max(width, 1);
+    clientHeight_ = std::max(height, 1);
+    if (sys) sys->setScreen(float(clientWidth_), float(clientHeight_));
+}
+
+void TPlanetariumWindow::updateMapWidth() {
+    if (sys) sys->setMapWidthForLegend(showLegend || view >= 30);
+}
+
+bool TPlanetariumWindow::scrollAreaShown() const {
+    if (view == 11 || view == 12 || view == 14) return true;
+    if (!options) return false;
+    return (view == 10 && options->equidistantZoom != 1) || (view == 13 && options->circularZoom != 1);
+}
+
+void TPlanetariumWindow::layoutScrollBars(int oldW, int oldH) {
+    if (!sys || !boutons) return;
+    if (oldW == 0) oldW = 1;
+    if (oldH == 0) oldH = 1;
+    const int mapW = int(sys->mapWidth), H = clientHeight_;
+    troughW = mapW - 49;
+    troughH = H - 71;
+    for (int* x : {&thumbQuadX, &thumbSkyX, &thumbAzX}) *x = int((long long)(*x) * troughW / oldW);
+    for (int* y : {&thumbQuadY, &thumbSkyY, &thumbAzY}) *y = int((long long)(*y) * troughH / oldH);
+    int tx = thumbQuadX, ty = thumbQuadY;
+    if (view == 14) {
+        tx = thumbAzX;
+        ty = thumbAzY;
+    } else if (view == 10 || view == 13) {
+        tx = thumbSkyX;
+        ty = thumbSkyY;
+    }
+    boutons->placeScrollButtons(H, mapW, tx, ty);
+}
+
+void TPlanetariumWindow::onSize(int width, int height) {
+    saturnTablesDirty = true;
+    const int oldW = troughW == 0 ? 1 : troughW, oldH = troughH == 0 ? 1 : troughH;
+    computeGeometry(width, height);
+    layoutScrollBars(oldW, oldH);
+    orbitsDirty = true;
+    redraw();
+}
+
+// --- redraw -------------------------------------------------------------------------------------------
+
+void TPlanetariumWindow::fillBackground() {
+    gfx::Canvas& bb = *memDC[0];
+    const int index = options->whiteScheme ? 1 : 33;
+    bb.selectBrush(index);
+    bb.selectPen(index);
+    bb.fillRect(0, 0, kBufferWidth, kBufferHeight);
+    if (!firstFillLogged_) {
+        firstFillLogged_ = true;
+        writeLog("SelectObject...");
+        writeLog("OK\n");
+    }
+}
+
+namespace {
+// A sunken border: light right and bottom edges, dark left and top edges.
+void sunkenBox(gfx::Canvas& c, int left, int top, int right, int bottom) {
+    c.selectPen(19);
+    c.moveTo(right, top);
+    c.lineTo(right, bottom);
+    c.lineTo(left, bottom);
+    c.selectPen(17);
+    c.lineTo(left, top);
+    c.lineTo(right, top);
+}
+} // namespace
+
+void TPlanetariumWindow::drawFrame() {
+    gfx::Canvas& c = *memDC[0];
+    const int W = clientWidth_, H = clientHeight_;
+    if (view == 31 || view == 32) {
+        sunkenBox(c, 1, 25, W / 2 - 2, 103);
+        sunkenBox(c, 1, 107, W / 2 - 2, H - 5);
+        sunkenBox(c, W / 2 + 2, 107, W - 3, H / 2 + 35);
+        sunkenBox(c, W / 2 + 2, H / 2 + 40, W - 3, H - 5);
+    } else {
+        sunkenBox(c, 1, 24, W - 3, H - 2);
+    }
+    c.selectPen(18);
+}
+
+void TPlanetariumWindow::drawToolbar() {
+    if (boutons) boutons->drawButtons(*memDC[0], int(sys->mapWidth));
+}
+
+void TPlanetariumWindow::redraw() {
+    if (!sys || !memDC[0] || !options || !boutons) return;
+    ++redrawCount_;
+    gfx::Canvas& bb = *memDC[0];
+    bb.clearClip();
+    const int H = clientHeight_;
+
+    // 1. Legend rule and scroll layout.
+    updateMapWidth();
+    layoutScrollBars(troughW, troughH);
+    const int mapW = int(sys->mapWidth);
+
+    // 2-4. Background, legend button, frame.
+    fillBackground();
+    boutons->setEnabled(toolbar::kLegend, view >= 10 && view <= 29);
+    drawFrame();
+
+    // 5. Separator of the legend panel.
+    if ((showLegend && view < 30) || view >= 30) {
+        const int bottom = (view == 31 || view == 32) ? 100 : H - 2;
+        bb.selectPen(17);
+        bb.line(mapW, 24, mapW, bottom);
+        bb.selectPen(19);
+        bb.line(mapW + 1, 24, mapW + 1, bottom);
+        bb.selectPen(18);
+    }
+
+    // 6. Buttons that view 1 hides again.
+    boutons->setEnabled(toolbar::kSaveScreen, true);
+    boutons->setEnabled(toolbar::kDate, true);
+
+    // 7. Scroll area.
+    if (scrollAreaShown()) {
+        bb.selectBrush(20);
+        bb.selectPen(20);
+        bb.rectangle(15, H - 13, mapW - 27, H - 3);
+        bb.rectangle(mapW - 17, 40, mapW - 7, H - 23);
+        boutons->drawScrollButtons(bb);
+    }
+
+    // 8. Toolbar.
+    drawToolbar();
+
+    // 9. Positions of every body for the sky and heliocentric views.
+    if (view >= 10 && view <= 29) {
+        sys->computePositions(*date, true);
+        saturnTurn = 3.14159265358979323846 / 2;
+    }
+
+    // 10-15. The view itself.
+    const bool wait = options->starMagnitude > 5.0 && view >= 10 && view <= 19;
+    if (wait) QApplication::setOverrideCursor(Qt::WaitCursor);
+    drawView();
+    if (wait) QApplication::restoreOverrideCursor();
+    if (view < 20 || view > 29) orbitsDirty = true;
+    if (view != 32) saturnTablesDirty = true;
+
+    // 16. To the screen.
+    if (isVisible()) repaint();
+}
+
+void TPlanetariumWindow::drawView() { drawViewContent(*this); }
+
+void TPlanetariumWindow::paintEvent(QPaintEvent*) {
+    if (!memDC[0]) return;
+    QPainter p(this);
+    p.drawImage(QPoint(0, 0), memDC[0]->image(), QRect(0, 0, clientWidth_, clientHeight_));
+}
+
+void TPlanetariumWindow::resizeEvent(QResizeEvent* event) {
+    onSize(event->size().width(), event->size().height());
+}
+
+// --- timer --------------------------------------------------------------------------------------------
+
+bool TPlanetariumWindow::needsTimer() const {
+    return !firstTickDone || realTime || skyRunning || helioRunning || satRunning ||
+           (scrollMode >= 1 && scrollMode <= 8);
+}
+
+void TPlanetariumWindow::wakeTimer() {
+    if (timerStarted_ && !timer_.isActive()) timer_.start(kTimerPeriodMs, this);
+}
+
+void TPlanetariumWindow::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != timer_.timerId()) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    onTimer();
+    // Idle: nothing moves, so the timer sleeps until a command wakes it.
+    if (!needsTimer()) timer_.stop();
+}
+
+void TPlanetariumWindow::onTimer() {
+    if (!sys || !date || !options) return;
+    // 1. The information of the day, once.
+    if (!firstTickDone) {
+        firstTickDone = true;
+        if (hooks.forecastOfTheDay) {
+            const std::string text = hooks.forecastOfTheDay(*this);
+            if (!text.empty()) prompter_.message(text, "NALVO information");
+        }
+    }
+    // 2. Real time: the clock, once per minute, in the sky and satellite views.
+    if (realTime && ((view >= 10 && view <= 19) || (view >= 31 && view <= 39))) {
+        const int minute = QTime::currentTime().minute();
+        if (minute != lastClockMinute) {
+            setDateFromClock();
+            lastClockMinute = minute;
+            redraw();
+        }
+    }
+    options->animating = true;
+    // 4. Sky animation, every 4th tick.
+    if (skyRunning && anim::yearAnimatable(*date)) {
+        if (++tickCount >= 4) {
+            tickCount = 0;
+            // View 12 has no animation step.
+            if (view == 10 || view == 11 || view == 13 || view == 14) {
+                const int step = view == 14 ? azimuthalStep : view == 11 ? quadraticStep : skyStep;
+                anim::moveByStep(*date, step, skyDirection);
+                redraw();
+            }
+        }
+    }
+    // 5. Heliocentric animation, every 2nd tick.
+    if (helioRunning && anim::yearAnimatable(*date)) {
+        if (++tickCount >= 2) {
+            tickCount = 0;
+            date->ajouteHeures(animationDirection * animationSpeed);
+            date->calculeCalendrier();
+            redraw();
+        }
+    }
+    // 6. Held scroll arrows and edges.
+    if (scrollMode >= 1 && scrollMode <= 8) {
+        if (++scrollTicks >= 6) {
+            scrollTicks = 0;
+            const int H = clientHeight_, mapW = int(sys->mapWidth);
+            int dx = 0, dy = 0;
+            switch (scrollMode) {
+            case 1: dx = -10; break;
+            case 2: dx = 10; break;
+            case 3: dy = -5; break;
+            case 4: dy = 5; break;
+            default: break;
+            }
+            const int b20x = (*boutons)[toolbar::kThumbX].x, b21y = (*boutons)[toolbar::kThumbY].y;
+            if (H - 13 < holdY && holdY < H - 3 && 15 < holdX && holdX < b20x) dx += -20;
+            if (H - 13 < holdY && holdY < H - 3 && b20x + 10 < holdX && holdX < mapW - 27) dx += 20;
+            if (mapW - 17 < holdX && holdX < mapW - 7 && b21y + 10 < holdY && holdY < H - 23) dy += -20;
+            if (mapW - 17 < holdX && holdX < mapW - 7 && 40 < holdY && holdY < b21y) dy += 20;
+            if (hooks.panSky && (dx || dy)) hooks.panSky(*this, dx, dy);
+            redraw();
+        }
+    }
+    // 7. Satellite animation, every 2nd tick: both ends of the span move.
+    if (satRunning && anim::yearAnimatable(*date)) {
+        if (++tickCount >= 2) {
+            tickCount = 0;
+            anim::moveByStep(*date, satStep, satDirection);
+            anim::moveByStep(*endDate, satStep, satDirection);
+            redraw();
+        }
+    }
+    options->animating = false;
+}
+
+// --- input: forwarded to the command module's hooks ------------------------------------------------
+
+void TPlanetariumWindow::keyPressEvent(QKeyEvent* event) {
+    if (hooks.keyDown && hooks.keyDown(*this, event->key(), event->modifiers())) return;
+    QWidget::keyPressEvent(event);
+}
+
+void TPlanetariumWindow::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (hooks.mouseDown && hooks.mouseDown(*this, p.x(), p.y(), event->button())) return;
+    QWidget::mousePressEvent(event);
+}
+
+void TPlanetariumWindow::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (hooks.mouseUp && hooks.mouseUp(*this, p.x(), p.y(), event->button())) return;
+    QWidget::mouseReleaseEvent(event);
+}
+
+void TPlanetariumWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (hooks.mouseDoubleClick && hooks.mouseDoubleClick(*this, p.x(), p.y(), event->button())) return;
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+void TPlanetariumWindow::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    mouseX = p.x();
+    mouseY = p.y();
+    if (hooks.mouseMove && hooks.mouseMove(*this, p.x(), p.y())) return;
+    QWidget::mouseMoveEvent(event);
+}

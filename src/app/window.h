@@ -1,0 +1,186 @@
+// TPlanetariumWindow: the client of the main frame. It owns the model, the dates, the display
+// options, the toolbar and the three 1500 x 1400 canvases, keeps the view and animation state,
+// and draws the current view into the back buffer, which a paint only copies to the screen.
+#pragma once
+
+#include "app/toolbar.h"
+#include "astro/date2.h"
+#include "catalog/systeme.h"
+#include "gfx/canvas.h"
+#include "gfx/parametre_affichage.h"
+
+#include <QBasicTimer>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QMainWindow;
+class Prompter;
+
+// Behaviour that the other modules of the shell plug into the window: the menu bar and command
+// table, keyboard and mouse handling, the view painters they own. Each hook is optional.
+struct WindowHooks {
+    // Called once from set-up, after the toolbar exists: builds the menu bar of `frame`.
+    std::function<void(class TPlanetariumWindow&, QMainWindow& frame)> installMenus;
+    // Key and mouse events of the client; a hook returns true when it handled the event.
+    std::function<bool(TPlanetariumWindow&, int key, Qt::KeyboardModifiers)> keyDown;
+    std::function<bool(TPlanetariumWindow&, int x, int y, Qt::MouseButton)> mouseDown;
+    std::function<bool(TPlanetariumWindow&, int x, int y, Qt::MouseButton)> mouseUp;
+    std::function<bool(TPlanetariumWindow&, int x, int y, Qt::MouseButton)> mouseDoubleClick;
+    std::function<bool(TPlanetariumWindow&, int x, int y)> mouseMove;
+    // The forecast of the day on the first tick: the text to show, or "" for none.
+    std::function<std::string(TPlanetariumWindow&)> forecastOfTheDay;
+    // Held map scroll on a timer step: horizontal and vertical pans of the sky map, pixels.
+    std::function<void(TPlanetariumWindow&, int horizontal, int vertical)> panSky;
+};
+
+// The hooks every new window gets; modules add theirs before the window is created.
+WindowHooks& defaultWindowHooks();
+
+class TPlanetariumWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kBufferWidth = 1500, kBufferHeight = 1400;
+    static constexpr int kInitialWidth = 780, kInitialHeight = 500;
+    static constexpr int kTimerId = 5, kTimerPeriodMs = 5;
+    // endDate at set-up and for the planets' conjunction graph: 490 days later, in centuries.
+    static constexpr double kDefaultSpan = 0.013415469;
+
+    // `iniPath` "" is the user's Nalvo.ini; `sysPath` "" looks "Sys.syt" up in the data folders.
+    TPlanetariumWindow(Prompter& prompter, std::string iniPath = "", std::string sysPath = "",
+                       QWidget* parent = nullptr);
+    ~TPlanetariumWindow() override;
+
+    // Set-up of the window (start-up steps 4 to 15): timer, model, canvases, pictures, date,
+    // fonts, options, toolbar. False when the model could not be loaded (the message is shown).
+    bool onSetup(QMainWindow* frame);
+    // Stops the timer.
+    void onCleanup();
+
+    // Draws the current view into the back buffer and copies it to the window.
+    void redraw();
+    // New client size: geometry, scroll layout, redraw.
+    void onSize(int width, int height);
+    // One timer step (every 5 ms while something needs it).
+    void onTimer();
+    // Makes sure the timer runs: animations, real time and held scrolls call it when they start.
+    void wakeTimer();
+    bool timerRunning() const { return timer_.isActive(); }
+    bool timerStarted() const { return timerStarted_; }
+
+    // Sets the date from the computer clock (local time) and converts it to Universal Time.
+    void setDateFromClock();
+    // Window geometry of a client of width x height (mapWidth, mapRadius, circular layouts).
+    void computeGeometry(int width, int height);
+    // mapWidth for the legend rule of the current view.
+    void updateMapWidth();
+    // Scroll-bar layout from the old trough lengths.
+    void layoutScrollBars(int oldTroughW, int oldTroughH);
+    // True in the views that show the scroll area.
+    bool scrollAreaShown() const;
+
+    // Steps 2 and 4 of the redraw, for the views that draw them again themselves (33 and 40).
+    void fillBackground();
+    void drawFrame();
+    void drawToolbar();
+
+    // The log file "LogFile.txt" in the user data folder.
+    static void startLog();
+    static void writeLog(const char* text);
+    static std::string logPath();
+
+    const std::string& iniPath() const { return iniPath_; }
+    Prompter& prompter() { return prompter_; }
+    WindowHooks hooks;
+
+    // --- core objects -----------------------------------------------------------------------------
+    std::unique_ptr<systeme> sys;
+    std::array<std::unique_ptr<gfx::Canvas>, 3> memDC; // 0 back buffer, 1 second layer, 2 pictures
+    std::unique_ptr<toolbar::Toolbar> boutons;
+    std::unique_ptr<ParametreAffichage> options;
+    std::unique_ptr<date2> date;
+    std::unique_ptr<date2> endDate;
+
+    // --- view and animation state ----------------------------------------------------------------
+    bool showLegend = true;
+    int view = 1;
+    bool realTime = false;
+    int lastClockMinute = -1;
+    int tickCount = 3;
+    int helioPanX = 0, helioPanY = 0;
+    double helioElevation = 3.14159265358979323846 / 6, helioAzimuth = 0;
+    int helioZoom = 4;
+    int animationSpeed = 24;
+    bool helioRunning = false;
+    int animationDirection = 1;
+    bool orbitsDirty = true;
+    bool firstTickDone = false;
+    double cameraDistance = 30.0;
+    int skyStep = 1;
+    int azimuthalStep = -5;
+    int quadraticStep = 11;
+    int skyDirection = 1, skyDirection2 = 1;
+    bool skyRunning = false;
+    int projection = 4;
+    int quadDec1 = 90, quadDec2 = -90;
+    int quadRa1 = 0, quadRa2 = 360;
+    int azimEl1 = -5, azimEl2 = 15;
+    int azimAz1 = 300, azimAz2 = 60;
+    int azSpan = 120, raSpan = 360;
+    int satView = 0;
+    int satStep = -5;
+    bool satRunning = false;
+    int satDirection = 1;
+    bool saturnTablesDirty = true;
+    double saturnTilt = 0, saturnTurn = 3.14159265358979323846 / 2;
+    double saturnZoom = 4.0;
+    int danceObject = 0;
+    int scrollMode = 0;
+    int scrollTicks = 0;
+    int holdX = 0, holdY = 0;
+    int mouseX = 0, mouseY = 0;
+    int thumbQuadX = 0, thumbQuadY = 0;
+    int thumbSkyX = 0, thumbSkyY = 0;
+    int thumbAzX = 0, thumbAzY = 0;
+    int troughW = 0, troughH = 0;
+
+    // Client size in pixels as last given to onSize.
+    int clientWidth() const { return clientWidth_; }
+    int clientHeight() const { return clientHeight_; }
+    // Number of redraws so far (tests and the start-up benchmark).
+    int redrawCount() const { return redrawCount_; }
+
+    QSize sizeHint() const override { return QSize(kInitialWidth, kInitialHeight); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    bool needsTimer() const;
+    void drawView();
+
+    Prompter& prompter_;
+    std::string iniPath_;
+    std::string sysPath_;
+    QBasicTimer timer_;
+    bool timerStarted_ = false;
+    bool firstFillLogged_ = false;
+    int clientWidth_ = kInitialWidth, clientHeight_ = kInitialHeight;
+    int redrawCount_ = 0;
+};
+
+// The program directory as the old programs wrote it ("%c:\\%s"), used to build local help
+// addresses and to come back to the working directory; set by the window constructor.
+extern std::string gProgramDirectory;
+
+// Draws the current view's content into the back buffer (the dispatch by view number).
+void drawViewContent(TPlanetariumWindow& w);
