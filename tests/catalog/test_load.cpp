@@ -366,3 +366,89 @@ TEST(Model, ScreenGeometry) {
     EXPECT_FLOAT_EQ(sys.mapWidth, 640);
     EXPECT_FLOAT_EQ(sys.mapRadius, 195);
 }
+
+namespace {
+
+const char kSysCatalogues[] =
+    "Fichier des constellations:constel.syt\nFichier des objets Messier:messier.syt\n"
+    "Fichier des objets NGC:ngc.syt\nFichier de la Voie Lact\xE9" "e:lactee.syt\n"
+    "Fichier des cometes:comet.syt\nFichier des frontieres:frontier.syt\n";
+
+void writeCatalogues(DataSet& d) {
+    d.dir.write("constel.syt", "Nombre de constellations:1\n1 Lyra Lyr 0 0 0 0 2\n"
+                               "1 alpha Vega A0 18 36 56 38 47 1 0.03 1 -1\n2 beta Sheliak B7 18 50 4 33 21 46 3.45 -1\n");
+    d.dir.write("messier.syt", "Nombre d'objets:1\n\nM:57\nType:4\nNom:Ring\nCoordonn\xE9" "es:18 53.6 33 2 8.8\n");
+    d.dir.write("ngc.syt", "Nombre:1\nNGC:6826\n6 19 44.8 50 31\n");
+    d.dir.write("lactee.syt", "Ligne_1\nN1:1\nPt:18 0 10\nFin_1\n\nLigne_2\nN2:1\nPt:19 0 20\n");
+    d.dir.write("comet.syt", "Nombre:1\n\nNom:Vesta\na:2.36\ne:0.09\nI:7.1\no:151.2\nO:103.8\ntperi:6/1/2020\n"
+                             "tequi:2000.0\nmag:3.2 0.32\n");
+    d.dir.write("frontier.syt", "2\n18 0 0 30 0 0\n19 0 0 30 0 0\n\n1\nFrontieres\n2 0 1\nLyr-Her\n");
+}
+
+} // namespace
+
+TEST(Load, ReadsEachCatalogueRightAfterItsLine) {
+    DataSet d;
+    writeCatalogues(d);
+    d.dir.write("Nalvo.ini", "[Asteroides]\nMagnitude Maximale=650\n");
+    RecordingPrompter p;
+    auto model = d.model();
+    systeme& sys = *model;
+    const int total = sys.load(d.sys(std::string(kSysBodies) + kSysCatalogues), p, d.ini());
+    // Constellation header +7 and stars +11 each, Messier +7, NGC +5, two Milky Way points +2
+    // each, comet +4 +2, two border points +5 each and the line count/title +1.
+    EXPECT_EQ(total, 7 + 22 + 7 + 5 + 4 + 6 + 10 + 1);
+    EXPECT_EQ(p.messageCount(), 0);
+    EXPECT_TRUE(sys.notes.empty());
+    EXPECT_EQ(sys.constellationCount(), 1);
+    EXPECT_STREQ(sys.constellation(0)->star(0)->word2, "Vega");
+    ASSERT_EQ(sys.deepSkyCount(), 2);
+    EXPECT_STREQ(sys.deepSky(0)->designation, "M57");
+    EXPECT_STREQ(sys.deepSky(1)->designation, "NGC6826");
+    EXPECT_EQ(sys.deepSky(1)->type, 8);
+    ASSERT_NE(sys.milkyWay(), nullptr);
+    EXPECT_EQ(sys.milkyWay()->count2, 1);
+    EXPECT_EQ(sys.cometCount(), 1);
+    EXPECT_DOUBLE_EQ(sys.cometMagLimit, 6.5);
+    EXPECT_EQ(sys.selectedComets[0], -1);
+    EXPECT_EQ(sys.borderLineCount(), 1);
+    EXPECT_STREQ(sys.borderLine(0)->name, "Lyr-Her");
+}
+
+TEST(Load, MissingCatalogueFileShowsTheMessage) {
+    for (const char* name : {"constel.syt", "messier.syt", "ngc.syt", "lactee.syt", "comet.syt", "frontier.syt"}) {
+        DataSet d;
+        writeCatalogues(d);
+        std::filesystem::remove(d.dir.path(name));
+        RecordingPrompter p;
+        auto model = d.model();
+        EXPECT_EQ(model->load(d.sys(std::string(kSysBodies) + kSysCatalogues), p, d.ini()), -1) << name;
+        ASSERT_EQ(p.entries.size(), 1u);
+        EXPECT_EQ(p.entries[0].text, std::string("File ") + name + " missing");
+        EXPECT_EQ(p.entries[0].caption, "Nalvo -- Error");
+    }
+}
+
+TEST(Load, SysFileCutBetweenCatalogueLinesIsRefused) {
+    DataSet d;
+    writeCatalogues(d);
+    const std::string all = std::string(kSysBodies) + kSysCatalogues;
+    RecordingPrompter p;
+    auto model = d.model();
+    EXPECT_EQ(model->load(d.sys(all.substr(0, all.find("Fichier des objets NGC"))), p, d.ini()), -1);
+    ASSERT_EQ(p.entries.size(), 1u);
+    EXPECT_EQ(p.entries[0].text.rfind("File Sys.syt has no line for the NGC objects file", 0), 0u);
+}
+
+TEST(Load, DamagedCatalogueMakingTheTotalNegativeFailsWithAMessage) {
+    DataSet d;
+    writeCatalogues(d);
+    d.dir.write("comet.syt", "Nombre:40\n\nNom:Vesta\n");
+    RecordingPrompter p;
+    auto model = d.model();
+    const int total = model->load(d.sys(std::string(kSysBodies) + kSysCatalogues), p, d.ini());
+    EXPECT_LT(total, 0);
+    ASSERT_EQ(p.entries.size(), 1u);
+    EXPECT_EQ(p.entries[0].text.rfind("The data files are damaged", 0), 0u);
+    EXPECT_NE(p.entries[0].text.find("comet.syt"), std::string::npos);
+}
