@@ -1,0 +1,129 @@
+// Reads the shipped catalogue files of data/ through the program's own readers (catalog library)
+// and prints, per file, its (fields read - 1) total and record counts, with every note a reader
+// made (records dropped, links or indices out of range). Exit status 1 when a file cannot be
+// opened, a total is negative or a reader left a note. Built and run by verify_readers.sh.
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "catalog/catalogue_files.h"
+#include "catalog/systeme.h"
+
+namespace {
+
+int failures = 0;
+
+std::FILE* openData(const std::string& dir, const char* name) {
+    std::FILE* f = std::fopen((dir + "/" + name).c_str(), "r");
+    if (!f) {
+        std::printf("%s: cannot be opened\n", name);
+        ++failures;
+    }
+    return f;
+}
+
+void report(const char* name, int total, const ReaderNotes& notes, const std::string& counts) {
+    std::printf("%s total %d: %s\n", name, total, counts.c_str());
+    for (const auto& n : notes) std::printf("  note: %s\n", n.c_str());
+    if (total < 0 || !notes.empty()) ++failures;
+}
+
+// A value read by a reader against an independent J2000 reference (SIMBAD), within `tol`.
+void expectNear(const char* what, double got, double want, double tol) {
+    const bool ok = std::fabs(got - want) <= tol;
+    std::printf("  %s %s: %.4f, reference %.4f\n", ok ? "ok" : "WRONG", what, got, want);
+    if (!ok) ++failures;
+}
+
+const etoile* namedStar(const systeme& sys, const char* name) {
+    for (int c = 0; c < sys.constellationCount(); ++c)
+        for (int s = 0; s < sys.constellation(c)->nbStars; ++s)
+            if (std::strcmp(sys.constellation(c)->star(s)->word2, name) == 0) return sys.constellation(c)->star(s);
+    return nullptr;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string dir = argc > 1 ? argv[1] : NALVO_SOURCE_DATA_DIR;
+    auto sys = std::make_unique<systeme>();
+
+    if (std::FILE* f = openData(dir, "constel.syt")) {
+        ReaderNotes notes;
+        const int total = readConstellationFile(f, *sys, &notes);
+        std::fclose(f);
+        int stars = 0, links = 0;
+        for (int c = 0; c < sys->constellationCount(); ++c) {
+            const auto* con = sys->constellation(c);
+            stars += con->nbStars;
+            for (int s = 0; s < con->nbStars; ++s)
+                for (int k = 0; k < 8 && con->star(s)->links[k] >= 0; ++k) ++links;
+        }
+        report("constel.syt", total, notes,
+               std::to_string(sys->constellationCount()) + " constellations, " + std::to_string(stars) + " stars, " +
+                   std::to_string(links) + " links");
+        // Positions to 1 arcminute (the file keeps 1 s and 1"; the references are SIMBAD's).
+        if (const etoile* sirius = namedStar(*sys, "Sirius")) {
+            expectNear("Sirius right ascension, deg", sirius->ra, 101.28715, 1.0 / 60);
+            expectNear("Sirius declination, deg", sirius->dec, -16.71612, 1.0 / 60);
+            expectNear("Sirius magnitude", sirius->mag, -1.46, 0.05);
+        } else {
+            std::printf("  WRONG: no star named Sirius\n");
+            ++failures;
+        }
+        if (const etoile* vega = namedStar(*sys, "Vega")) {
+            expectNear("Vega right ascension, deg", vega->ra, 279.23473, 1.0 / 60);
+            expectNear("Vega declination, deg", vega->dec, 38.78369, 1.0 / 60);
+        } else {
+            std::printf("  WRONG: no star named Vega\n");
+            ++failures;
+        }
+    }
+    if (std::FILE* f = openData(dir, "messier.syt")) {
+        ReaderNotes notes;
+        const int total = readMessierFile(f, *sys, &notes);
+        std::fclose(f);
+        report("messier.syt", total, notes, std::to_string(sys->deepSkyCount()) + " objects");
+        // M2 lies 49' south of the equator: its sign must survive the degrees-only sign rule.
+        if (sys->deepSkyCount() > 1) {
+            expectNear("M2 declination, deg", sys->deepSky(1)->dec, -0.82325, 2.0 / 60);
+            expectNear("M2 right ascension, deg", sys->deepSky(1)->ra, 323.36258, 2.0 / 60);
+        }
+    }
+    if (std::FILE* f = openData(dir, "ngc.syt")) {
+        ReaderNotes notes;
+        const int before = sys->deepSkyCount();
+        const int total = readNgcFile(f, *sys, &notes);
+        std::fclose(f);
+        report("ngc.syt", total, notes,
+               std::to_string(sys->deepSkyCount() - before) + " objects, " + std::to_string(sys->deepSkyCount()) +
+                   " deep-sky objects in all");
+    }
+    if (std::FILE* f = openData(dir, "lactee.syt")) {
+        ReaderNotes notes;
+        auto mw = std::make_unique<Lactee>();
+        const int total = readMilkyWayFile(f, *mw, &notes);
+        std::fclose(f);
+        report("lactee.syt", total, notes,
+               "lines of " + std::to_string(mw->count1) + " and " + std::to_string(mw->count2) + " points");
+    }
+    if (std::FILE* f = openData(dir, "comet.syt")) {
+        ReaderNotes notes;
+        const int total = readCometFile(f, *sys, &notes);
+        std::fclose(f);
+        report("comet.syt", total, notes, std::to_string(sys->cometCount()) + " bodies");
+    }
+    if (std::FILE* f = openData(dir, "frontier.syt")) {
+        ReaderNotes notes;
+        const int total = readBorderFile(f, *sys, &notes);
+        std::fclose(f);
+        int indices = 0;
+        for (int k = 0; k < sys->borderLineCount(); ++k) indices += sys->borderLine(k)->count;
+        report("frontier.syt", total, notes,
+               std::to_string(sys->borderPointCount()) + " points, " + std::to_string(sys->borderLineCount()) +
+                   " lines, " + std::to_string(indices) + " indices");
+    }
+    return failures ? 1 : 0;
+}
