@@ -8,12 +8,14 @@ NGC/IC objects from the Saguaro Astronomy Club database 8.1):
   deep-sky slots leave, "Nombre:%d" then "\\nNGC:%d\\n%d %d %lf %d %d";
 - data/ngc2000.dat: every NGC and IC object of the source in the 97-column NGC 2000.0 layout
   (name 1-5, type 7-9, RA h 11-12, RA min 14-17, Dec sign 20, deg 21-22, arcmin 24-25,
-  constellation 30-32, size 34-38, magnitude 41-44, description 47-96), for the streamed layer.
+  constellation 30-32 from the IAU boundaries, size 34-38, magnitude 41-44, description 47-96),
+  for the streamed layer.
 """
 
 import re
 
 from common import cp1252_word, d3_json, ra360, split_dm, split_hm, write_cp1252
+from constellation_of import ConstellationFinder
 
 DEEP_SKY_SLOTS = 400
 
@@ -161,7 +163,7 @@ def ngc_text(objs):
     return "".join(lines)
 
 
-def ngc2000_line(o):
+def ngc2000_line(o, const=""):
     name = f"{o['number']:5d}" if o["cat"] == "NGC" else f"I{o['number']:4d}"
     h, m = split_hm(o["ra"], 1)
     sign, d, dm = split_dm(o["dec"])
@@ -177,7 +179,7 @@ def ngc2000_line(o):
         desc.append(o["morph"])
     text = "; ".join(desc).encode("cp1252", "replace").decode("cp1252")[:50]
     line = (f"{name} {NGC2000_TYPES[o['d3type']]} {h:02d} {m:04.1f}  {'-' if sign < 0 else '+'}"
-            f"{d:02d} {dm:02d}        {size}  {mag}  {text:<50} ")
+            f"{d:02d} {dm:02d}    {const:<3} {size}  {mag}  {text:<50} ")
     if len(line) != 97:
         raise SystemExit(f"ngc2000 record of {len(line)} columns: {line!r}")
     return line + "\n"
@@ -194,7 +196,9 @@ def main():
     chosen = sorted(bright[: DEEP_SKY_SLOTS - len(messier)], key=lambda o: o["number"])
     write_cp1252("ngc.syt", ngc_text(chosen))
 
-    write_cp1252("ngc2000.dat", "".join(ngc2000_line(o) for o in all_objs))
+    finder = ConstellationFinder()
+    write_cp1252("ngc2000.dat", "".join(ngc2000_line(o, finder.find(o["ra"], o["dec"]) or "")
+                                        for o in all_objs))
     n_ngc = sum(1 for o in all_objs if o["cat"] == "NGC")
     print(f"messier.syt: {len(messier)} objects")
     print(f"ngc.syt: {len(chosen)} objects, magnitudes to {max(o['mag'] for o in chosen):.1f}")

@@ -12,10 +12,12 @@ import math
 import sys
 
 from common import (cp1252_word, d3_json, ra360, split_dms, split_hms, write_cp1252)
+from constellation_of import ConstellationFinder
 
 MAX_STARS = 50   # stars per constellation in the model
 MAX_LINKS = 8    # stored links per star
 MATCH_DEG = 0.05 # figure vertex to Hipparcos star, largest separation accepted
+NAKED_EYE = 6.0  # undesignated stars brighter than this fill the room left in a constellation
 
 GREEK = {
     "α": "alpha", "β": "beta", "γ": "gamma", "δ": "delta", "ε": "epsilon", "ζ": "zeta",
@@ -140,18 +142,31 @@ def build():
     if unmatched:
         print(f"warning: {unmatched} figure vertices without a Hipparcos star", file=sys.stderr)
 
-    # Fill each constellation up to 50 stars with its brightest designated stars.
-    by_const = {}
+    # Fill each constellation up to 50 stars: first its naked-eye stars (V < 6, the ones the map
+    # draws from this file) by magnitude, then its fainter designated stars by magnitude. A
+    # designated star belongs to the constellation of its designation; an undesignated one to
+    # the constellation whose IAU boundaries hold it.
+    finder = ConstellationFinder()
+    members = {}
     for key, e in names.items():
         hip = int(key)
         if hip in stars and e.get("c") in consts:
-            by_const.setdefault(e["c"], []).append(hip)
+            members.setdefault(e["c"], []).append((hip, True))
+    designated = {h for lst in members.values() for h, _ in lst}
+    for hip, st in stars.items():
+        if st["mag"] < NAKED_EYE and hip not in designated:
+            cid = finder.find(st["ra"], st["dec"])
+            if cid is not None:
+                members.setdefault(cid, []).append((hip, False))
     for cid, c in consts.items():
         if len(c["stars"]) > MAX_STARS:
             raise SystemExit(f"{cid}: {len(c['stars'])} figure stars, more than {MAX_STARS}")
-        extra = sorted((h for h in by_const.get(cid, []) if h not in c["stars"]),
-                       key=lambda h: stars[h]["mag"])
-        c["stars"] += extra[: MAX_STARS - len(c["stars"])]
+        cand = [(h, named) for h, named in members.get(cid, []) if h not in c["stars"]]
+        bright = sorted((h for h, _ in cand if stars[h]["mag"] < NAKED_EYE),
+                        key=lambda h: (stars[h]["mag"], h))
+        faint = sorted((h for h, named in cand if named and stars[h]["mag"] >= NAKED_EYE),
+                       key=lambda h: (stars[h]["mag"], h))
+        c["stars"] += (bright + faint)[: MAX_STARS - len(c["stars"])]
 
     # Each figure edge is stored once, at the end that has fewer links so far.
     dropped = 0

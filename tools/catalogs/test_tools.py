@@ -12,6 +12,7 @@ import make_deepsky
 import make_milkyway
 import make_stars
 from common import DATA, split_dms, split_hm, split_hms
+from constellation_of import ConstellationFinder
 from scanf import Scanner
 
 
@@ -88,8 +89,9 @@ class DeepSkyTest(unittest.TestCase):
     def test_ngc2000_columns(self):
         o = {"cat": "NGC", "number": 224, "ra": 10.6847, "dec": 41.2690, "d3type": "s",
              "dim": "190x60", "mag": 3.44, "name": "Andromeda", "morph": "", "messier": 31}
-        line = make_deepsky.ngc2000_line(o)
+        line = make_deepsky.ngc2000_line(o, "And")
         self.assertEqual(len(line), 98)
+        self.assertEqual(line[29:32], "And")
         self.assertEqual(line[0:5], "  224")
         self.assertEqual(line[7:9], "Gx")
         self.assertEqual(line[10:12], "00")
@@ -100,6 +102,29 @@ class DeepSkyTest(unittest.TestCase):
         line = make_deepsky.ngc2000_line(ic)
         self.assertEqual(line[0:5], "I 342")
         self.assertEqual(line[19:25], "-00 30")
+
+
+class ConstellationOfTest(unittest.TestCase):
+    finder = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.finder = ConstellationFinder()
+
+    def test_known_places(self):
+        # J2000 positions (SIMBAD) and the constellation the IAU boundaries put them in.
+        cases = [
+            (37.95456, 89.26411, "UMi"),   # Polaris, inside the polygon around the pole
+            (101.28715, -16.71612, "CMa"),  # Sirius
+            (88.79294, 7.40706, "Ori"),     # Betelgeuse
+            (10.68471, 41.26875, "And"),    # M31
+            (0.0, 0.0, "Psc"),              # the vernal point
+            (120.0, -89.5, "Oct"),          # near the south pole
+            (354.83665, 77.63231, "Cep"),   # Errai, gamma Cephei
+            (266.41683, -29.00781, "Sgr"),  # the galactic centre
+        ]
+        for ra, dec, want in cases:
+            self.assertEqual(self.finder.find_all(ra, dec), [want], (ra, dec))
 
 
 class MilkyWayTest(unittest.TestCase):
