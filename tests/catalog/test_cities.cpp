@@ -1,0 +1,134 @@
+#include "catalog/cities.h"
+#include "catalog/prompter.h"
+#include "catalog/systeme.h"
+#include "test_util.h"
+
+TEST(Cities, FileOrderThenOther) {
+    const auto cities = parseCities("Nombre:3\nFrance-Annecy 45.9000 -6.1300\nFrance-Paris 48.8667 -2.3333\r\n"
+                                    "Chile-Santiago -33.45 70.6667\n");
+    ASSERT_EQ(cities.size(), 4u);
+    EXPECT_EQ(cities[0].name, "France-Annecy");
+    EXPECT_DOUBLE_EQ(cities[0].latitude, 45.9);
+    EXPECT_DOUBLE_EQ(cities[0].longitude, -6.13);
+    EXPECT_DOUBLE_EQ(cities[2].latitude, -33.45);
+    EXPECT_EQ(cities[3].name, "Other");
+}
+
+TEST(Cities, DamagedFilesEndTheList) {
+    EXPECT_EQ(parseCities("Nombre:5\nA-B 1 2\nC-D x 2\nE-F 1 2\n").size(), 2u);
+    EXPECT_EQ(parseCities("Nombre:2000000000\nA-B 1 2\n").size(), 2u);
+    EXPECT_EQ(parseCities("").size(), 1u);
+    const auto longName = parseCities("Nombre:2\nCountry-AVeryLongTownNameThatDoesNotFit 1 2\nX-Y 3 4\n");
+    ASSERT_EQ(longName.size(), 3u);
+    EXPECT_EQ(longName[0].name.size(), 29u);
+    EXPECT_EQ(longName[1].name, "X-Y");
+}
+
+TEST(Cities, MissingFileGivesOtherOnlyAndTheMessage) {
+    TempDir t;
+    RecordingPrompter p;
+    const auto cities = readCities(t.path("ville.syt"), &p);
+    ASSERT_EQ(cities.size(), 1u);
+    EXPECT_EQ(cities[0].name, "Other");
+    ASSERT_EQ(p.entries.size(), 1u);
+    EXPECT_EQ(p.entries[0].text, "File ville.syt missing");
+}
+
+TEST(Cities, ShippedListHasAnnecyAtIndex31) {
+    const auto cities = readCities(std::string(NALVO_SOURCE_DATA_DIR) + "/ville.syt");
+    ASSERT_GT(cities.size(), 32u);
+    EXPECT_EQ(cities[31].name, "France-Annecy");
+    EXPECT_EQ(cities.back().name, "Other");
+}
+
+TEST(TimeZones, FortyEightLabels) {
+    const auto labels = timeZoneLabels();
+    ASSERT_EQ(labels.size(), 48u);
+    EXPECT_EQ(labels[0], "-12 h");
+    EXPECT_EQ(labels[1], "-11 h 30");
+    EXPECT_EQ(labels[2], "-11 h");
+    EXPECT_EQ(labels[3], "-10 h 30");
+    EXPECT_EQ(labels[22], "-1 h");
+    EXPECT_EQ(labels[23], "- 0 h 30");
+    EXPECT_EQ(labels[24], "+ 0 h");
+    EXPECT_EQ(labels[25], "+ 0 h 30");
+    EXPECT_EQ(labels[26], "+ 1 h");
+    EXPECT_EQ(labels[46], "+ 11 h");
+    EXPECT_EQ(labels[47], "+ 11 h 30");
+}
+
+TEST(TimeZones, OffsetToIndexAndBack) {
+    EXPECT_EQ(timeZoneIndex(1), 26);
+    EXPECT_EQ(timeZoneLabels()[26], "+ 1 h");
+    EXPECT_EQ(timeZoneIndex(-0.5), 23);
+    EXPECT_EQ(timeZoneLabels()[23], "- 0 h 30");
+    EXPECT_EQ(timeZoneIndex(-12), 0);
+    EXPECT_EQ(timeZoneIndex(5.5), 35);
+    EXPECT_EQ(timeZoneIndex(12), 0); // modulo 48
+    EXPECT_EQ(timeZoneIndex(kUnknownOffset), -1);
+    for (int k = 0; k < 48; ++k) EXPECT_EQ(timeZoneIndex(timeZoneOffset(k)), k);
+    EXPECT_DOUBLE_EQ(timeZoneOffset(26), 1.0);
+    EXPECT_DOUBLE_EQ(timeZoneOffset(0), -12.0);
+}
+
+TEST(Countries, CountryOfACityName) {
+    EXPECT_EQ(countryOf("France-Annecy", false), "France");
+    EXPECT_EQ(countryOf("United States-New York", true), "United");
+    EXPECT_EQ(countryOf("United States-New York", false), "United States");
+    EXPECT_EQ(countryOf("Other", true), "Other");
+}
+
+TEST(Countries, OffsetForTheSeasonAndUnknownCountries) {
+    TempDir t;
+    const std::string pays = t.write("pays.syt", "France 1 2\nIndia 5.5 5.5\nChile -4 -3\n# 0 0\nAfter 7 7\n");
+    date2 d;
+    d.saison = 1;
+    EXPECT_DOUBLE_EQ(cityOffset(d, "France-Annecy", true, nullptr, pays), 2.0);
+    d.saison = 0;
+    EXPECT_DOUBLE_EQ(cityOffset(d, "France-Annecy", true, nullptr, pays), 1.0);
+    EXPECT_DOUBLE_EQ(cityOffset(d, "Chile-Santiago", true, nullptr, pays), -4.0);
+    EXPECT_EQ(cityOffset(d, "After-X", true, nullptr, pays), kUnknownOffset); // after the "#" line
+    EXPECT_EQ(cityOffset(d, "france-Annecy", true, nullptr, pays), kUnknownOffset); // case-sensitive
+    EXPECT_EQ(timeZoneIndex(cityOffset(d, "Nowhere-X", true, nullptr, pays)), -1);
+    RecordingPrompter p;
+    EXPECT_EQ(cityOffset(d, "France-Annecy", true, &p, t.path("none.syt")), kUnknownOffset);
+    ASSERT_EQ(p.entries.size(), 1u);
+    EXPECT_EQ(p.entries[0].text, "File pays.syt missing");
+}
+
+TEST(Countries, ShippedCountriesCoverEveryShippedCity) {
+    const std::string data = NALVO_SOURCE_DATA_DIR;
+    const auto cities = readCities(data + "/ville.syt");
+    date2 d;
+    for (int season : {0, 1}) {
+        d.saison = season;
+        for (std::size_t k = 0; k + 1 < cities.size(); ++k) {
+            const double off = cityOffset(d, cities[k].name, true, nullptr, data + "/pays.syt");
+            EXPECT_NE(timeZoneIndex(off), -1) << cities[k].name;
+        }
+    }
+    d.saison = 0;
+    EXPECT_DOUBLE_EQ(cityOffset(d, "France-Annecy", true, nullptr, data + "/pays.syt"), 1.0);
+}
+
+TEST(Season, AutomaticSeasonAtStartUp) {
+    systeme sys;
+    sys.season = -1;
+    sys.computerTimeZone = 26;
+    sys.observerTimeZone = 23;
+    date2 april;
+    april.mois = 4;
+    applyPlaceToDate(sys, april);
+    EXPECT_EQ(april.saison, 1);
+    EXPECT_EQ(sys.season, 1);
+    EXPECT_DOUBLE_EQ(april.decalageOrdinateur, 1.0);
+    EXPECT_DOUBLE_EQ(april.decalageLieu, -0.5);
+    sys.season = -1;
+    date2 october;
+    october.mois = 10;
+    applyPlaceToDate(sys, october);
+    EXPECT_EQ(october.saison, 0);
+    sys.season = 1; // a stored season stays whatever the month
+    applyPlaceToDate(sys, october);
+    EXPECT_EQ(october.saison, 1);
+}
