@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "cli/accuracy.h"
 #include "cli/command.h"
 #include "cli/positions.h"
+#include "cli/render.h"
 
 namespace {
 struct Entry {
@@ -17,6 +19,8 @@ struct Entry {
 
 constexpr Entry kCommands[] = {
     {"positions", "places of the Sun, planets and the Moon as CSV, for one date or a range", positionsCommand},
+    {"accuracy", "error table of the positions against the reference positions", accuracyCommand},
+    {"render", "draws a sky view into a 24-bit bitmap or PNG file", renderCommand},
 };
 
 void usage(std::FILE* f) {

@@ -3,15 +3,20 @@
 //   node solar.mjs data        write data/*.syt from elements.mjs and fitted.json
 //   node solar.mjs reference   write tests/data/astro_reference.csv (needs astronomy-engine)
 //   node solar.mjs fit         fit elements to Astronomy Engine, write fitted.json
+//   node solar.mjs data --published --out DIR   the published elements alone, into DIR
 // tools/solar/run installs astronomy-engine@2.1.19 and runs all three in order.
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import * as el from './elements.mjs';
+import { solve } from './theory.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const root = path.resolve(here, '..', '..');
-const dataDir = path.join(root, 'data');
+// `data --published --out DIR` writes the published elements only, into DIR (for comparisons).
+const argOut = process.argv.indexOf('--out');
+const dataDir = argOut > 0 ? path.resolve(process.argv[argOut + 1]) : path.join(root, 'data');
+const publishedOnly = process.argv.includes('--published');
 
 // A coefficient list ends at its first 0, which is written; the reader stops there.
 function number(x) {
@@ -46,7 +51,7 @@ function elementLines(e) {
 
 function loadFitted() {
   const f = path.join(here, 'fitted.json');
-  return fs.existsSync(f) ? JSON.parse(fs.readFileSync(f, 'utf8')) : {};
+  return !publishedOnly && fs.existsSync(f) ? JSON.parse(fs.readFileSync(f, 'utf8')) : {};
 }
 
 // The Moon's magnitude, V = 0.21 + 5 log10(r delta) + 0.026 i + 4e-9 i^4 (Allen, Astrophysical
@@ -64,20 +69,6 @@ function moonMagnitudeCubic() {
     }
   }
   return [0.21, ...solve(A, b).map((v) => Number(v.toPrecision(6)))];
-}
-export function solve(A, b) {
-  const n = b.length, M = A.map((row, k) => [...row, b[k]]);
-  for (let c = 0; c < n; ++c) {
-    let p = c;
-    for (let r = c + 1; r < n; ++r) if (Math.abs(M[r][c]) > Math.abs(M[p][c])) p = r;
-    [M[c], M[p]] = [M[p], M[c]];
-    for (let r = 0; r < n; ++r) {
-      if (r === c) continue;
-      const f = M[r][c] / M[c][c];
-      for (let k = c; k <= n; ++k) M[r][k] -= f * M[c][k];
-    }
-  }
-  return M.map((row, k) => row[n] / row[k]);
 }
 
 function writeData() {
@@ -111,7 +102,7 @@ function writeData() {
   if (present.length === catalogues.length) sys.push(...catalogues.map(([k, f]) => k + f));
   else console.log(`Sys.syt: catalogue lines left out, ${catalogues.length - present.length} of 6 files missing`);
   writeLatin1(path.join(dataDir, 'Sys.syt'), sys.join('\n') + '\n');
-  console.log('wrote data/Sys.syt, soleil.syt, lune.syt and nine planet files');
+  console.log(`wrote Sys.syt, soleil.syt, lune.syt and nine planet files in ${dataDir}`);
 }
 
 const command = process.argv[2];

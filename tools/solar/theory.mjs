@@ -37,3 +37,19 @@ export function sunGeo(sun, t) {
   const R = 1.0000002 * (1 - e * Math.cos(E));
   return [R * Math.cos(lam), R * Math.sin(lam), 0];
 }
+
+// Solution of the linear system A x = b by Gauss-Jordan elimination with partial pivoting.
+export function solve(A, b) {
+  const n = b.length, M = A.map((row, k) => [...row, b[k]]);
+  for (let c = 0; c < n; ++c) {
+    let p = c;
+    for (let r = c + 1; r < n; ++r) if (Math.abs(M[r][c]) > Math.abs(M[p][c])) p = r;
+    [M[c], M[p]] = [M[p], M[c]];
+    for (let r = 0; r < n; ++r) {
+      if (r === c) continue;
+      const f = M[r][c] / M[c][c];
+      for (let k = c; k <= n; ++k) M[r][k] -= f * M[c][k];
+    }
+  }
+  return M.map((row, k) => row[n] / row[k]);
+}
