@@ -2,6 +2,7 @@
 // and prints, per file, its (fields read - 1) total and record counts, with every note a reader
 // made (records dropped, links or indices out of range). Exit status 1 when a file cannot be
 // opened, a total is negative or a reader left a note. Built and run by verify_readers.sh.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -9,6 +10,9 @@
 #include <string>
 
 #include "catalog/catalogue_files.h"
+#include "catalog/cities.h"
+#include "catalog/prompter.h"
+#include "catalog/stars.h"
 #include "catalog/systeme.h"
 
 namespace {
@@ -124,6 +128,72 @@ int main(int argc, char** argv) {
         report("frontier.syt", total, notes,
                std::to_string(sys->borderPointCount()) + " points, " + std::to_string(sys->borderLineCount()) +
                    " lines, " + std::to_string(indices) + " indices");
+    }
+
+    // The three star streams through forEachCatalogueStar with every file on and a limit of 9.5.
+    {
+        CatalogueSettings settings;
+        settings.useStar6 = settings.useStar7 = settings.useStar8 = 1;
+        StarDepth depth;
+        depth.starMagnitude = 9.5;
+        depth.autoMagnitude = false;
+        StarFiles files;
+        files.dataDirs = {dir};
+        RecordingPrompter prompter;
+        long bySource[3] = {0, 0, 0};
+        double faintest[3] = {-99, -99, -99}, brightest[3] = {99, 99, 99};
+        const long visited = forEachCatalogueStar(
+            kEquidistantKind, StarWindow{}, settings, depth, prompter,
+            [&](double, double, double mag, StarSource src) {
+                const int k = static_cast<int>(src);
+                if (k > 2) return;
+                ++bySource[k];
+                faintest[k] = std::max(faintest[k], mag);
+                brightest[k] = std::min(brightest[k], mag);
+            },
+            files);
+        std::printf("star6/7/8.syt streamed: %ld stars (%ld, %ld, %ld); magnitudes %.2f-%.2f, %.2f-%.2f, "
+                    "%.2f-%.2f\n",
+                    visited, bySource[0], bySource[1], bySource[2], brightest[0], faintest[0], brightest[1],
+                    faintest[1], brightest[2], faintest[2]);
+        for (int k = 0; k < 3; ++k) {
+            const long inFile = readStarFile(dir + "/star" + std::to_string(6 + k) + ".syt",
+                                             [](double, double, double) {});
+            if (inFile != bySource[k]) {
+                std::printf("  WRONG: star%d.syt holds %ld stars, %ld streamed\n", 6 + k, inFile, bySource[k]);
+                ++failures;
+            }
+            if (faintest[k] >= 7 + k || (k > 0 && brightest[k] < 6 + k)) {
+                std::printf("  WRONG: star%d.syt holds stars outside its magnitude step\n", 6 + k);
+                ++failures;
+            }
+        }
+        if (!prompter.entries.empty()) ++failures;
+    }
+
+    // Cities and countries: every city's country is in pays.syt in both seasons.
+    {
+        const auto cities = readCities(dir + "/ville.syt");
+        const std::string pays = dir + "/pays.syt";
+        int unknown = 0, unselectable = 0;
+        for (std::size_t k = 0; k + 1 < cities.size(); ++k) {
+            for (int season = 0; season < 2; ++season) {
+                date2 date;
+                date.saison = season;
+                const double off = cityOffset(date, cities[k].name, false, nullptr, pays);
+                if (off == kUnknownOffset) {
+                    std::printf("  WRONG: %s has no country in pays.syt\n", cities[k].name.c_str());
+                    ++unknown;
+                } else if (off > 11.5 || timeZoneIndex(off) < 0) {
+                    ++unselectable;
+                }
+            }
+        }
+        std::printf("ville.syt: %zu cities and \"%s\"; city 31 %s; %d city-seasons beyond the +11.5 h "
+                    "entry\n",
+                    cities.size() - 1, cities.empty() ? "" : cities.back().name.c_str(),
+                    cities.size() > 31 ? cities[31].name.c_str() : "-", unselectable);
+        if (cities.size() < 300 || cities[31].name != "France-Annecy" || unknown) ++failures;
     }
     return failures ? 1 : 0;
 }
