@@ -195,5 +195,22 @@ int main(int argc, char** argv) {
                     cities.size() > 31 ? cities[31].name.c_str() : "-", unselectable);
         if (cities.size() < 300 || cities[31].name != "France-Annecy" || unknown) ++failures;
     }
+
+    // The whole data set through load, as the program starts (default settings: no INI file).
+    {
+        systeme whole;
+        RecordingPrompter prompter;
+        const int total = whole.load(dir + "/Sys.syt", prompter, dir + "/no-such-dir/Nalvo.ini");
+        std::printf("Sys.syt load %d: %d planets, %d constellations, %d deep-sky objects, %d comets, "
+                    "%d border points, %d border lines, Milky Way %d + %d points; %zu messages\n",
+                    total, whole.planetCount(), whole.constellationCount(), whole.deepSkyCount(),
+                    whole.cometCount(), whole.borderPointCount(), whole.borderLineCount(),
+                    whole.milkyWay() ? whole.milkyWay()->count1 : 0, whole.milkyWay() ? whole.milkyWay()->count2 : 0,
+                    prompter.entries.size());
+        for (const auto& e : prompter.entries) std::printf("  message: %s: %s\n", e.caption.c_str(), e.text.c_str());
+        if (total < 0 || !prompter.entries.empty() || whole.constellationCount() != 88 ||
+            whole.deepSkyCount() != 400 || whole.borderLineCount() == 0 || whole.cometCount() == 0)
+            ++failures;
+    }
     return failures ? 1 : 0;
 }
