@@ -228,7 +228,9 @@ def constellation_text(stars, names, order):
 def star_file_text(rows):
     lines = [f"{len(rows)}\n"]
     for ra, dec, mag in rows:
-        lines.append(f"{ra:.4f} {dec:.4f} {mag:.2f}\n")
+        ra = 0.0 if round(ra, 3) >= 360.0 else ra
+        # 0.001 degree (3.6") is far below a pixel of the narrowest map window.
+        lines.append(f"{ra:.3f} {dec:.3f} {mag:.2f}\n")
     return "".join(lines)
 
 
