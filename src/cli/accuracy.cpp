@@ -184,7 +184,7 @@ int accuracyCommand(const std::vector<std::string>& args, std::FILE* out, std::F
             std::fprintf(out, "%-8s %-7d %5d %9.2f %9.2f %9.2f %9.2f %9.2f %10.2e  %s\n", body.c_str(), century, s.count,
                          s.maxRa, s.rmsRa(), s.maxDec, s.rmsDec(), s.maxSep, s.maxDistance, s.worstDate.c_str());
         }
-    std::fputs("all 1800-2200:\n", out);
+    std::fputs("all instants:\n", out);
     for (const std::string& body : table.bodyOrder) {
         const ErrorStats& s = table.stats.at(body).at(-1);
         std::fprintf(out, "%-8s %-7s %5d %9.2f %9.2f %9.2f %9.2f %9.2f %10.2e  %s\n", body.c_str(), "all", s.count, s.maxRa,

@@ -19,21 +19,28 @@ struct Tolerance {
     double rms_arcmin;     // RMS of RA cos(dec) and of Dec, each
     double distance;       // relative distance error
 };
-// What the theory reaches with the shipped elements (measured maximum in brackets), with a
-// margin of about a third:
-// - Sun (0.43'): an unperturbed ellipse; misses the Moon's pull on the Earth and the planets'.
-// - Moon (4.3', in 2185): the truncated series reach about 1'; beyond 2100 the neglect of
+// What the theory reaches with the shipped elements over 1800-2200 (measured maximum in
+// brackets), with a margin of about a quarter:
+// - Sun (0.45'): an unperturbed ellipse; misses the Moon's pull on the Earth and the planets'.
+// - Moon (4.3', in 2185): the truncated series reach about 1'; after 2000 the neglect of
 //   Delta T (UT used as dynamical time, about 7 minutes of time by 2200) adds up to 4'.
 // - Mercury, Venus (0.6'): fitted cubic elements plus the Sun's error.
-// - Mars (3.0'): perturbations by Jupiter and the Earth, periods of years, not in the elements.
-// - Jupiter (8.7'), Saturn (11.2'): fitted cubics absorb the 900-year great inequality over
-//   these four centuries, not the shorter mutual perturbations.
-// - Uranus (2.6'), Neptune (1.0'), Pluto (0.8'): fitted cubics over a fraction of their orbits.
+// - Mars (3.1'): perturbations by Jupiter and the Earth, periods of years, not in the elements.
+// - Jupiter (9.7'), Saturn (13.6'): fitted cubics absorb most of the 900-year great inequality
+//   over these four centuries, not the shorter mutual perturbations.
+// - Uranus (3.8'), Neptune (1.1'), Pluto (0.8'): fitted cubics over a fraction of their orbits.
 const std::map<std::string, Tolerance> kTolerances = {
     {"Sun", {0.6, 0.25, 1.0e-4}},     {"Moon", {5.5, 2.0, 4.0e-3}},   {"Mercury", {0.8, 0.25, 2.0e-4}},
-    {"Venus", {0.8, 0.25, 3.0e-4}},   {"Mars", {4.0, 0.8, 1.0e-3}},   {"Jupiter", {11.5, 4.0, 1.3e-3}},
-    {"Saturn", {15.0, 6.0, 2.3e-3}},  {"Uranus", {3.5, 1.1, 7.0e-4}}, {"Neptune", {1.4, 0.6, 4.0e-4}},
+    {"Venus", {0.8, 0.25, 3.0e-4}},   {"Mars", {4.0, 0.8, 1.0e-3}},   {"Jupiter", {12.5, 4.5, 1.5e-3}},
+    {"Saturn", {17.0, 7.5, 3.5e-3}},  {"Uranus", {5.0, 1.8, 1.0e-3}}, {"Neptune", {1.4, 0.6, 4.0e-4}},
     {"Pluto", {1.1, 0.45, 3.5e-4}},
+};
+// Outside the fitted span (1600-3000) a cubic drifts; the fit holds it back with a small weight on
+// 1000-3000. Measured maxima: Sun 0.6', Moon 45' (Delta T by 3000), Mercury 0.8', Venus 1.3',
+// Mars 3.0', Jupiter 66', Saturn 160', Uranus 14', Neptune 4.2', Pluto 3.2'.
+const std::map<std::string, double> kWideMaxSep_arcmin = {
+    {"Sun", 1.0},      {"Moon", 60.0},   {"Mercury", 1.2}, {"Venus", 2.0},   {"Mars", 4.5},
+    {"Jupiter", 90.0}, {"Saturn", 200.0}, {"Uranus", 20.0}, {"Neptune", 6.0}, {"Pluto", 4.5},
 };
 
 std::string referencePath() { return std::string(NALVO_TEST_DATA_DIR) + "/astro_reference.csv"; }
@@ -97,6 +104,17 @@ TEST_F(ShippedModel, EveryBodyWithinItsTolerance) {
     // In the 20th and 21st centuries, where Delta T is small, the Moon is within 2 arcminutes.
     EXPECT_LE(table.stats.at("Moon").at(1900).maxSep, 2.0);
     EXPECT_LE(table.stats.at("Moon").at(2000).maxSep, 2.0);
+}
+
+TEST_F(ShippedModel, NoRunawayOutsideTheFittedCenturies) {
+    std::vector<ReferenceRow> rows;
+    std::string why;
+    ASSERT_TRUE(readReference(std::string(NALVO_TEST_DATA_DIR) + "/astro_reference_wide.csv", rows, why)) << why;
+    const AccuracyTable table = compareWithReference(model, rows);
+    for (const auto& [body, tol] : kWideMaxSep_arcmin) {
+        ASSERT_TRUE(table.stats.count(body)) << body;
+        EXPECT_LE(table.stats.at(body).at(-1).maxSep, tol) << body << " worst at " << table.stats.at(body).at(-1).worstDate;
+    }
 }
 
 TEST_F(ShippedModel, ComputePositionsOrderAndEarth) {

@@ -7,7 +7,7 @@ import fs from 'node:fs';
 import path from 'node:path';
 import * as el from './elements.mjs';
 import { planetHelio, sunGeo, poly, solve } from './theory.mjs';
-import { A, toMeanOfDate, referenceInstants } from './reference.mjs';
+import { A, toMeanOfDate } from './reference.mjs';
 
 const D2R = Math.PI / 180;
 const KEYS_PLANET = ['L', 'a', 'e', 'i', 'O', 'M'];
@@ -23,10 +23,22 @@ function toEcliptic(v, eps) {
   return [v.x, c * v.y + s * v.z, -s * v.y + c * v.z];
 }
 
-function samples(body, count) {
-  return referenceInstants(count, 0.37).map((date) => {
-    const time = A.MakeTime(date);
-    const T = centuries(date);
+// Fit samples: `count` instants over 1800-2200 with weight 1, and `wideCount` over 1000-3000
+// with weight `wideWeight`, which keeps the cubics from running away outside the four
+// centuries (a cubic fitted to 1800-2200 alone reaches tens of degrees by the year 3000).
+// Instants are UT days from J2000 (no calendar involved).
+const FIT_RANGE = { from: -200, to: 200, count: 1600 };
+const WIDE_RANGE = { from: -1000, to: 1000, count: 800, weight: Number(process.env.NALVO_FIT_WIDE_WEIGHT ?? 0.02) };
+function instants({ from, to, count }) {
+  const out = [];
+  for (let k = 0; k < count; ++k) out.push(365.25 * (from + ((to - from) * (k + ((k * 0.6180339887 + 0.37) % 1))) / count));
+  return out;
+}
+function samples(body) {
+  const list = [...instants(FIT_RANGE).map((ut) => [ut, 1]), ...instants(WIDE_RANGE).map((ut) => [ut, WIDE_RANGE.weight])];
+  return list.map(([ut, w]) => {
+    const time = A.MakeTime(ut);
+    const T = (ut + 2451545 - 2415020) / 36525;
     const eps = poly(el.sun.E, T);
     let v;
     if (body === 'Sun') {
@@ -34,7 +46,7 @@ function samples(body, count) {
       v = new A.Vector(-e.x, -e.y, -e.z, time);
     } else v = A.HelioVector(A.Body[body], time);
     const p = toEcliptic(toMeanOfDate(v, time), eps);
-    return { T, p, r: Math.hypot(...p) };
+    return { T, p, r: Math.hypot(...p), w: Math.sqrt(w), fit: w === 1 };
   });
 }
 
@@ -54,9 +66,9 @@ function applyCorrection(base, keys, x) {
 
 function residuals(elements, data, isSun) {
   const res = [];
-  for (const { T, p, r } of data) {
+  for (const { T, p, r, w } of data) {
     const q = isSun ? sunGeo(elements, T) : planetHelio(elements, T);
-    for (let k = 0; k < 3; ++k) res.push((q[k] - p[k]) / r);
+    for (let k = 0; k < 3; ++k) res.push(((q[k] - p[k]) / r) * w);
   }
   return res;
 }
@@ -66,11 +78,12 @@ const rmsArcmin = (res) => Math.sqrt(res.reduce((s, v) => s + v * v, 0) / (res.l
 function fitBody(name, body, base) {
   const isSun = name === 'Soleil';
   const keys = isSun ? KEYS_SUN : KEYS_PLANET;
-  const data = samples(body, 1600);
+  const data = samples(body);
+  const inSpan = data.filter((d) => d.fit);
   let x = new Array(4 * keys.length).fill(0);
   let current = residuals(applyCorrection(base, keys, x), data, isSun);
   let cost = current.reduce((s, v) => s + v * v, 0);
-  const before = rmsArcmin(current);
+  const before = rmsArcmin(residuals(base, inSpan, isSun));
   let lambda = 1e-3;
   for (let iter = 0; iter < 40; ++iter) {
     const J = x.map((_, n) => {
@@ -99,8 +112,8 @@ function fitBody(name, body, base) {
   }
   const fitted = applyCorrection(base, keys, x);
   for (const k of Object.keys(fitted)) fitted[k] = fitted[k].map((v) => Number(v.toPrecision(12)));
-  const after = rmsArcmin(residuals(fitted, data, isSun));
-  console.log(`${name.padEnd(8)} heliocentric RMS ${before.toFixed(3)}' -> ${after.toFixed(3)}'`);
+  const after = rmsArcmin(residuals(fitted, inSpan, isSun));
+  console.log(`${name.padEnd(8)} heliocentric RMS 1800-2200 ${before.toFixed(3)}' -> ${after.toFixed(3)}'`);
   return fitted;
 }
 

@@ -60,7 +60,43 @@ export function referenceInstants(count = 300, phase = 0) {
 
 const iso = (d) => d.toISOString().slice(0, 16);
 
+function writeRows(file, header, dates) {
+  const lines = [...header, 'date_utc,body,ra_deg,dec_deg,distance_au'];
+  for (const date of dates) {
+    const time = A.MakeTime(date);
+    for (const body of bodies) {
+      const [ra, dec, d] = raDecDistance(toMeanOfDate(geometricGeocentric(body, time), time));
+      lines.push(`${iso(date)},${body},${ra.toFixed(6)},${dec.toFixed(6)},${d.toFixed(9)}`);
+    }
+  }
+  fs.writeFileSync(`${file}.tmp`, lines.join('\n') + '\n');
+  fs.renameSync(`${file}.tmp`, file);
+  console.log(`wrote ${path.basename(file)} (${lines.length - header.length - 1} rows)`);
+}
+
+// January 15 and June 15 every 20 years from 1600 to 3000 (Gregorian dates: the program uses the
+// Julian calendar before 1582 October 15, JavaScript dates do not).
+function wideInstants() {
+  const out = [];
+  for (let y = 1600; y <= 3000; y += 20)
+    for (const m of [0, 5]) {
+      const d = new Date(Date.UTC(2000, m, 15));
+      d.setUTCFullYear(y);
+      out.push(d);
+    }
+  return out;
+}
+
 export function writeReference(root) {
+  const source = [
+    '# Source: Astronomy Engine 2.1.19 (npm astronomy-engine, MIT): geometric positions (HelioVector,',
+    '# GeoMoon; no light time, no aberration), rotated to the mean equator and equinox of date',
+    '# (Rotation_EQJ_EQD without its nutation), at the UT instants listed (Astronomy Engine Delta T).',
+    '# Regenerate: tools/solar/run (node tools/solar/solar.mjs reference).',
+  ];
+  writeRows(path.join(root, 'tests', 'data', 'astro_reference_wide.csv'),
+    ['# Reference geocentric positions 1600-3000, to check the element polynomials outside 1800-2200.', ...source],
+    wideInstants());
   const lines = [
     '# Reference geocentric positions for the accuracy test of the Sun, Moon and planets.',
     '# Source: Astronomy Engine 2.1.19 (npm astronomy-engine, MIT): geometric positions (HelioVector,',

@@ -72,6 +72,7 @@ function moonMagnitudeCubic() {
 }
 
 function writeData() {
+  fs.mkdirSync(dataDir, { recursive: true });
   const fitted = loadFitted();
   const sun = fitted.Soleil ?? el.sun;
   const sunText = ['Nom:Soleil', `Couleur:${el.colours.Soleil}`, `Rayon:${el.radii.Soleil}`,
