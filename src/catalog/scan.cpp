@@ -34,6 +34,10 @@ ScanArg::Kind conversionKind(char c, bool isLong) {
 
 } // namespace
 
+// The formats are built here from the readers' fixed patterns, with every word bounded.
+#pragma GCC diagnostic ignored "-Wformat-security"
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+
 int scanFile(std::FILE* file, const char* pattern, std::initializer_list<ScanArg> args) {
     if (!file || !pattern) throw std::invalid_argument("scan: no file or pattern");
     std::vector<Piece> pieces(1);
