@@ -13,7 +13,10 @@ mkdir -p "$cache"
 if [ ! -f "$cache/asteroids.dat" ]; then
   work="$(mktemp -d)"
   trap 'rm -rf "$work"' EXIT
-  (cd "$work" && apt-get download kstars-data >/dev/null && dpkg -x kstars-data_*.deb "$work/x")
+  # apt-get download needs the package lists; fetch them once when it cannot find the package.
+  (cd "$work" && { apt-get download kstars-data >/dev/null 2>&1 ||
+                   { apt-get update -qq && apt-get download kstars-data >/dev/null; }; } &&
+   dpkg -x kstars-data_*.deb "$work/x")
   cp "$work/x/usr/share/kstars/asteroids.dat" "$cache/asteroids.dat.tmp"
   mv "$cache/asteroids.dat.tmp" "$cache/asteroids.dat"
 fi
