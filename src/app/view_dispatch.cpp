@@ -1,5 +1,6 @@
 // The one place where a view number selects its drawing. Each family's module adds its call here.
 #include "app/pictures.h"
+#include "app/sky_view.h"
 #include "app/window.h"
 #include "gfx/icons.h"
 
@@ -33,6 +34,11 @@ void drawViewContent(TPlanetariumWindow& w) {
     case 1: drawTitleView(w); break;
     // Sky views 10-14 (equidistant, quadratic, quadratic with trajectories, circular, azimuthal)
     // and their legends: the sky-map module.
+    case 10:
+    case 11:
+    case 12:
+    case 13:
+    case 14: skyui::drawSkyView(w); break;
     // View 20, the heliocentric view with its orbit layer and legend.
     // Views 30-33: conjunctions, Jupiter's and Saturn's satellites, Saturn 3D.
     // View 40: the dance.

@@ -8,8 +8,10 @@
 #include "astro/planets.h"
 #include "astro/sun.h"
 #include "catalog/paths.h"
+#include "catalog/prompter.h"
 #include "catalog/systeme.h"
 #include "gfx/canvas.h"
+#include "gfx/icons.h"
 #include "gfx/parametre_affichage.h"
 #include "skymap/sky_icons.h"
 #include "skymap/star_painter.h"
@@ -29,6 +31,18 @@ namespace {
 constexpr double kDegToRad = std::numbers::pi / 180.0;
 constexpr int kHidden = -100; // the model's "not drawn" screen x
 constexpr gfx::Rgb kLabelGrey = gfx::rgb(200, 200, 200);
+
+StarDepth starDepthOf(const ParametreAffichage& o) {
+    StarDepth d;
+    d.starMagnitude = o.starMagnitude;
+    d.autoMagnitude = o.autoMagnitude;
+    d.gscMinMagnitude = o.gscMinMagnitude;
+    d.gscMaxMagnitude = o.gscMaxMagnitude;
+    d.starScale = o.starScale;
+    d.animating = o.animating;
+    return d;
+}
+
 
 MapGeometry geometryOf(const systeme& sys) {
     MapGeometry g;
@@ -117,6 +131,11 @@ int iconFor(int id, const ParametreAffichage& o) { return blackWhiteScheme(o) ? 
 
 void drawIconAt(gfx::Canvas& canvas, PixelPoint p, int id, const ParametreAffichage& o) {
     canvas.drawIcon(p.x - 16, p.y - 16, iconFor(id, o));
+}
+
+// The sky icons are drawn once per program, on the first paint that needs them.
+void ensureSkyIcons() {
+    if (!gfx::icon(kIconSun)) registerSkyIcons();
 }
 
 planete* earthOf(const systeme& sys) {
@@ -292,16 +311,25 @@ void paintStars(gfx::Canvas& canvas, PaintContext& c) {
             ++c.stats.starsDrawn;
         }
     }
-    if (c.scene.stars) {
+    if (sys.catalogueSettings) {
         StarStyle plain = c.starStyle;
         plain.showNames = false;
-        c.scene.stars(c.project.frame(), limit, [&](double ra, double dec, double mag) {
-            ++c.stats.catalogueStars;
-            const auto p = c.project(dec, ra);
-            if (!p) return;
-            drawStar(canvas, *p, mag, 1, c.background, nullptr, plain);
-            ++c.stats.starsDrawn;
-        });
+        const ProjectionFrame& f = c.project.frame();
+        StarWindow window;
+        if (f.kind == ProjectionKind::Quadratic || f.kind == ProjectionKind::QuadraticTrajectories)
+            window = StarWindow{f.c1, f.c2, f.c3, f.c4};
+        RecordingPrompter cancel; // without a prompter every question is answered Cancel
+        Prompter& prompter = c.scene.prompter ? *c.scene.prompter : cancel;
+        forEachCatalogueStar(
+            static_cast<int>(f.kind), window, *sys.catalogueSettings, starDepthOf(o), prompter,
+            [&](double ra, double dec, double mag, StarSource) {
+                ++c.stats.catalogueStars;
+                const auto p = c.project(dec, ra);
+                if (!p) return;
+                drawStar(canvas, *p, mag, 1, c.background, nullptr, plain);
+                ++c.stats.starsDrawn;
+            },
+            c.scene.starFiles);
     }
 }
 
@@ -418,40 +446,19 @@ void paintMoon(gfx::Canvas& canvas, PaintContext& c) {
 
 } // namespace
 
-void updateStarDepth(ParametreAffichage& o, bool useStar6, int view, double span_deg) {
-    const ProjectionKind kind = kindOfView(view);
-    const bool disc = kind == ProjectionKind::Equidistant || kind == ProjectionKind::Circular;
+void updateViewStarDepth(ParametreAffichage& o, const CatalogueSettings& settings, int view, double width_deg,
+                         double height_deg) {
     const double Z = view == kViewEquidistant ? o.equidistantZoom : (view == kViewCircular ? o.circularZoom : 1);
-    const double span = std::fabs(span_deg);
-    double limit = o.starMagnitude, scale;
-    if (useStar6 && !o.animating && o.autoMagnitude) {
-        if (kind == ProjectionKind::Equidistant)
-            limit = Z * 0.5 + 6;
-        else if (kind == ProjectionKind::Circular)
-            limit = Z * 0.5 + 5.49;
-        else if (kind == ProjectionKind::AzimutalWindow)
-            limit = (span > 0 ? 30 / span : 1e9) * 0.5 + 6;
-        else
-            limit = (span > 0 ? 30 / span : 1e9) + 6;
-        limit = std::clamp(limit, 6.0, 9.0);
-        scale = disc ? (Z - 1) * (limit - 3) / 12 + 1 : 0.2 * (limit - 4);
-        if (scale > limit / 3) scale = (limit - 2) / 3;
-    } else {
-        if (o.animating || !useStar6) limit = 6;
-        if (disc) {
-            scale = Z * limit / 15;
-        } else {
-            const double m = std::clamp(limit, 6.0, 9.0), s = std::clamp(span, 40.0, 120.0);
-            scale = (limit / (12 - m) - 1) * (120 - s) * 0.0125 + 1;
-        }
-    }
-    o.starMagnitude = limit;
-    o.starScale = scale;
+    StarDepth d = starDepthOf(o);
+    updateStarDepth(static_cast<int>(kindOfView(view)), Z, width_deg, height_deg, settings, d);
+    o.starMagnitude = d.starMagnitude;
+    o.starScale = d.starScale;
 }
 
 PaintStats paintSkyView(gfx::Canvas& canvas, int view, SkyScene& scene) {
     PaintStats stats;
     if (!scene.sys || !scene.date || !scene.options || !isSkyView(view)) return stats;
+    ensureSkyIcons();
     systeme& sys = *scene.sys;
     ParametreAffichage& o = *scene.options;
     SkyNavigation fallbackNav;
@@ -465,7 +472,7 @@ PaintStats paintSkyView(gfx::Canvas& canvas, int view, SkyScene& scene) {
     stats.sunAltitude_deg = sun ? altitudeOf(lon, lat, sun->dec, sun->ra, theta) : -90;
     const int skyBrush = selectSkyBrush(stats.sunAltitude_deg, o.whiteScheme);
     stats.skyBrush = skyBrush;
-    const bool useStar6 = sys.catalogueSettings && sys.catalogueSettings->useStar6;
+    const CatalogueSettings settings = sys.catalogueSettings ? *sys.catalogueSettings : CatalogueSettings{};
 
     // A disc view drawn unzoomed forgets its pans.
     if (view == kViewEquidistant && o.equidistantZoom <= 1) {
@@ -479,22 +486,24 @@ PaintStats paintSkyView(gfx::Canvas& canvas, int view, SkyScene& scene) {
     const DiscZoom zoom = discZoomOf(o, view);
 
     ProjectionFrame frame;
-    double span = 0;
+    double spanW = 0, spanH = 0;
     const ProjectionKind kind = kindOfView(view);
     if (kind == ProjectionKind::Quadratic || kind == ProjectionKind::QuadraticTrajectories) {
         const QuadraticBounds b = prepareQuadratic(nav.quadRa1, nav.quadDec1, nav.quadRa2, nav.quadDec2);
         frame = quadraticFrame(b, g, kind == ProjectionKind::QuadraticTrajectories);
-        span = std::max(std::fabs(b.raLeft - b.raRight), std::fabs(b.decMax - b.decMin));
+        spanW = b.raLeft - b.raRight;
+        spanH = b.decMax - b.decMin;
         rectangleFrame(canvas, g, o.whiteScheme ? 1 : 3, o);
         quadraticLabels(canvas, g, b, o);
     } else if (kind == ProjectionKind::AzimutalWindow) {
         const AzimutalBounds b = prepareAzimutal(nav.azimAz1, nav.azimAz2, nav.azimEl1, nav.azimEl2);
         frame = azimutalFrame(b, g);
-        span = std::max(std::fabs(b.azRight - b.azLeft), std::fabs(b.elMax - b.elMin));
+        spanW = b.azRight - b.azLeft;
+        spanH = b.elMax - b.elMin;
         rectangleFrame(canvas, g, skyBrush, o);
         azimutalLabels(canvas, g, b, o);
     }
-    updateStarDepth(o, useStar6, view, span);
+    updateViewStarDepth(o, settings, view, spanW, spanH);
 
     // Zoomed discs draw into an off-screen copy of the back buffer; only the map area comes back.
     std::unique_ptr<gfx::Canvas> offscreen;
@@ -652,11 +661,12 @@ void drawMoonPhase(gfx::Canvas& canvas, int cx, int cy, int r, double fraction, 
 void paintLegend(gfx::Canvas& canvas, int view, SkyScene& scene) {
     (void)view; // the trajectory view uses the same layout
     if (!scene.sys || !scene.options || !scene.date) return;
+    ensureSkyIcons();
     const systeme& sys = *scene.sys;
     const ParametreAffichage& o = *scene.options;
     const int mapW = static_cast<int>(sys.mapWidth), W = static_cast<int>(sys.clientWidth);
     const int H = static_cast<int>(sys.clientHeight);
-    const gfx::Rgb textColour = o.whiteScheme ? gfx::rgb(0, 0, 0) : gfx::rgb(255, 255, 255);
+    const gfx::Rgb textColour = gfx::rgb(0, 0, 0); // on the grey (or white) panel
     canvas.selectFont(gfx::FontId::Arial14);
     canvas.setBackgroundMode(gfx::BackgroundMode::Transparent);
     canvas.setTextColour(textColour);

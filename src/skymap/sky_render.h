@@ -4,6 +4,7 @@
 // Everything is drawn through gfx::Canvas.
 #pragma once
 
+#include "catalog/stars.h"
 #include "gfx/palette.h"
 #include "skymap/projection.h"
 
@@ -21,21 +22,14 @@ class Canvas;
 
 namespace skymap {
 
-// One streamed star: right ascension and declination in degrees, visual magnitude.
-using StarVisitor = std::function<void(double ra_deg, double dec_deg, double mag)>;
-// A source of the catalogue and Guide Star Catalog layers: visits, in order, every star of the
-// enabled files for the frame being painted, given the prepared bounds of the rectangular kinds.
-using StarStream = std::function<void(const ProjectionFrame& frame, double limitMagnitude,
-                                      const StarVisitor& visit)>;
-
 // Everything one paint reads and the screen points it writes.
 struct SkyScene {
     systeme* sys = nullptr;              // bodies, catalogues, place, geometry; screen points written
     const date2* date = nullptr;         // current instant (UT)
     ParametreAffichage* options = nullptr; // display switches, palette, magnitudes, disc zooms
     SkyNavigation* nav = nullptr;        // rectangular windows (disc zooms are taken from options)
-    Prompter* prompter = nullptr;        // messages of the Guide Star Catalog layer; may be null
-    StarStream stars;                    // catalogue layers; empty means none
+    Prompter* prompter = nullptr;        // questions of the Guide Star Catalog layer; null: Cancel
+    StarFiles starFiles;                 // where the star files and drives are (defaults when empty)
     std::string ngc2000Path;             // "ngc2000.dat" when useNgc; "" looks it up
     // Positions of the bodies are computed for `date` by the paint (satellites included) unless
     // the caller already did so.
@@ -59,9 +53,10 @@ struct PaintStats {
     double sunAltitude_deg = 0;
 };
 
-// Star depth before a paint (automatic limit and disc scale); `span_deg` is the larger side of a
-// rectangular window, 0 for the disc views.
-void updateStarDepth(ParametreAffichage& options, bool useStar6, int view, double span_deg);
+// Star depth of the display options before a paint of `view` (catalog's updateStarDepth);
+// width and height are the rectangular window's extent in degrees, 0 for the disc views.
+void updateViewStarDepth(ParametreAffichage& options, const CatalogueSettings& settings, int view,
+                         double width_deg, double height_deg);
 
 // Draws view 10-14 into `canvas` (the back buffer): frame, labels and every object.
 PaintStats paintSkyView(gfx::Canvas& canvas, int view, SkyScene& scene);

@@ -469,34 +469,36 @@ TEST(MoonPhase, HalfMoonWaxingIsLitOnTheRight) {
 
 TEST(StarDepth, LimitAndScaleOfEachView) {
     ParametreAffichage o;
-    updateStarDepth(o, false, kViewCircular, 0); // no star file: limit 6, scale Z * 6 / 15
+    CatalogueSettings none, star6;
+    star6.useStar6 = 1;
+    updateViewStarDepth(o, none, kViewCircular, 0, 0); // no star file: limit 6, scale Z * 6 / 15
     EXPECT_DOUBLE_EQ(o.starMagnitude, 6);
     EXPECT_DOUBLE_EQ(o.starScale, 0.4);
-    updateStarDepth(o, true, kViewCircular, 0); // automatic, Z = 1: 5.99 held at 6, scale 1
+    updateViewStarDepth(o, star6, kViewCircular, 0, 0); // automatic, Z = 1: 5.99 held at 6, scale 1
     EXPECT_DOUBLE_EQ(o.starMagnitude, 6);
     EXPECT_DOUBLE_EQ(o.starScale, 1);
     o.circularZoom = 4;
-    updateStarDepth(o, true, kViewCircular, 0);
+    updateViewStarDepth(o, star6, kViewCircular, 0, 0);
     EXPECT_NEAR(o.starMagnitude, 7.49, 1e-12);
     EXPECT_NEAR(o.starScale, 3 * 4.49 / 12 + 1, 1e-12);
-    updateStarDepth(o, true, kViewQuadratic, 19);
+    updateViewStarDepth(o, star6, kViewQuadratic, 19, 10);
     EXPECT_NEAR(o.starMagnitude, 30.0 / 19 + 6, 1e-12);
     EXPECT_NEAR(o.starScale, 0.2 * (30.0 / 19 + 2), 1e-12);
-    updateStarDepth(o, true, kViewQuadratic, 5); // 30/5 + 6 = 12, held at 9
+    updateViewStarDepth(o, star6, kViewQuadratic, 5, 5); // 30/5 + 6 = 12, held at 9
     EXPECT_DOUBLE_EQ(o.starMagnitude, 9);
     EXPECT_NEAR(o.starScale, 1.0, 1e-12);
     o.animating = true;
-    updateStarDepth(o, true, kViewQuadratic, 60); // limit 6 while animating
+    updateViewStarDepth(o, star6, kViewQuadratic, 60, 30); // limit 6 while animating
     EXPECT_DOUBLE_EQ(o.starMagnitude, 6);
     EXPECT_NEAR(o.starScale, (6.0 / 6 - 1) * 60 * 0.0125 + 1, 1e-12);
     o.animating = false;
     o.autoMagnitude = false;
     o.starMagnitude = 8;
-    updateStarDepth(o, true, kViewAzimutal, 120); // the user's limit stays
+    updateViewStarDepth(o, star6, kViewAzimutal, 120, 20); // the user's limit stays
     EXPECT_DOUBLE_EQ(o.starMagnitude, 8);
     EXPECT_NEAR(o.starScale, 1.0, 1e-12);
     o.equidistantZoom = 2;
-    updateStarDepth(o, true, kViewEquidistant, 0);
+    updateViewStarDepth(o, star6, kViewEquidistant, 0, 0);
     EXPECT_NEAR(o.starScale, 2 * 8 / 15.0, 1e-12);
 }
 

@@ -1,0 +1,327 @@
+// nalvo-cli render.
+#include "cli/render.h"
+
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QImage>
+#include <QString>
+#include <cerrno>
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <memory>
+
+#include "astro/date2.h"
+#include "catalog/paths.h"
+#include "catalog/prompter.h"
+#include "catalog/settings.h"
+#include "catalog/systeme.h"
+#include "gfx/canvas.h"
+#include "gfx/parametre_affichage.h"
+#include "skymap/projection.h"
+#include "skymap/sky_icons.h"
+#include "skymap/sky_render.h"
+
+const char kRenderHelp[] =
+    "usage: nalvo-cli render --view N [--date YYYY-MM-DDTHH:MM] [--size WxH] [--lat DEG --lon DEG]\n"
+    "                        [--magnitude M] [--scheme screen|white|bw] [--legend on|off] --out FILE\n"
+    "Draws sky view N (10 equidistant, 11 quadratic, 12 quadratic with trajectories, 13 circular,\n"
+    "14 azimutal) with the default windows, as the program's window does, and writes it as a 24-bit\n"
+    "bitmap (a PNG when FILE ends in .png).\n"
+    "  --view N        the view to draw (10-14)\n"
+    "  --date D        the instant, UT (default: now)\n"
+    "  --size WxH      client area in pixels, 100x100 to 1500x1400 (default 780x500)\n"
+    "  --lat DEG       observer's latitude, degrees, north positive\n"
+    "  --lon DEG       observer's longitude, degrees, EAST POSITIVE on this command line (the program\n"
+    "                  stores west-positive longitudes; Annecy is --lon 6.2)\n"
+    "                  (default place, display options and catalogue flags: the user's Nalvo.ini)\n"
+    "  --magnitude M   limiting star magnitude, -2 to 20 (switches the automatic magnitude off)\n"
+    "  --scheme S      screen (colour on black, default), white (colour on white) or bw\n"
+    "  --legend on|off the legend panel (default on)\n"
+    "  --out FILE      the picture to write\n"
+    "Exit status: 0 written, 1 the data could not be loaded or the file written, 2 bad arguments.\n";
+
+namespace {
+
+bool parseDigits(const std::string& s, size_t& pos, size_t n, int& value) {
+    if (pos + n > s.size()) return false;
+    value = 0;
+    for (size_t k = 0; k < n; ++k) {
+        const char c = s[pos + k];
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + (c - '0');
+    }
+    pos += n;
+    return true;
+}
+
+// "YYYY-MM-DDTHH:MM" (a leading '-' for years before 0).
+bool parseDate(const std::string& s, date2& d) {
+    size_t pos = 0;
+    bool negative = false;
+    if (!s.empty() && s[0] == '-') {
+        negative = true;
+        pos = 1;
+    }
+    int y, mo, day, h, mi;
+    if (!parseDigits(s, pos, 4, y) || pos >= s.size() || s[pos++] != '-') return false;
+    if (!parseDigits(s, pos, 2, mo) || pos >= s.size() || s[pos++] != '-') return false;
+    if (!parseDigits(s, pos, 2, day) || pos >= s.size() || s[pos++] != 'T') return false;
+    if (!parseDigits(s, pos, 2, h) || pos >= s.size() || s[pos++] != ':') return false;
+    if (!parseDigits(s, pos, 2, mi) || pos != s.size()) return false;
+    if (negative) y = -y;
+    if (mo < 1 || mo > 12 || day < 1 || day > daysInMonth(mo, y) || h > 23 || mi > 59) return false;
+    d.annee = y;
+    d.mois = mo;
+    d.jour = day;
+    d.heure = h;
+    d.minute = mi;
+    d.calculeT();
+    return true;
+}
+
+bool parseNumber(const std::string& s, double lo, double hi, double& v) {
+    if (s.empty()) return false;
+    char* end = nullptr;
+    errno = 0;
+    v = std::strtod(s.c_str(), &end);
+    return errno == 0 && end && *end == '\0' && std::isfinite(v) && v >= lo && v <= hi;
+}
+
+bool endsWith(const std::string& s, const std::string& suffix) {
+    if (s.size() < suffix.size()) return false;
+    for (size_t k = 0; k < suffix.size(); ++k)
+        if (std::tolower(static_cast<unsigned char>(s[s.size() - suffix.size() + k])) != suffix[k]) return false;
+    return true;
+}
+
+void putU16(std::vector<uint8_t>& b, size_t at, uint32_t v) {
+    b[at] = uint8_t(v & 0xff);
+    b[at + 1] = uint8_t((v >> 8) & 0xff);
+}
+void putU32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
+    for (int k = 0; k < 4; ++k) b[at + k] = uint8_t((v >> (8 * k)) & 0xff);
+}
+
+} // namespace
+
+std::vector<uint8_t> bitmapBytes(const QImage& image, int width, int height) {
+    width = std::max(0, std::min(width, image.width()));
+    height = std::max(0, std::min(height, image.height()));
+    const uint32_t pad = uint32_t(width % 4);
+    const uint32_t rowBytes = 3 * uint32_t(width) + pad;
+    const uint32_t imageSize = rowBytes * uint32_t(height);
+    std::vector<uint8_t> b(54 + size_t(imageSize), 0);
+    b[0] = 'B';
+    b[1] = 'M';
+    putU32(b, 2, 54 + imageSize);
+    putU32(b, 10, 54);
+    putU32(b, 14, 40);
+    putU32(b, 18, uint32_t(width));
+    putU32(b, 22, uint32_t(height));
+    putU16(b, 26, 1);
+    putU16(b, 28, 24);
+    putU32(b, 34, imageSize);
+    putU32(b, 38, 2835);
+    putU32(b, 42, 2835);
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    size_t at = 54;
+    for (int y = height - 1; y >= 0; --y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < width; ++x) {
+            b[at++] = uint8_t(qBlue(line[x]));
+            b[at++] = uint8_t(qGreen(line[x]));
+            b[at++] = uint8_t(qRed(line[x]));
+        }
+        at += pad;
+    }
+    return b;
+}
+
+bool writeFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes, std::string& error) {
+    const std::string temp = path + ".tmp";
+    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    if (!f) {
+        error = "cannot create " + temp + ": " + std::strerror(errno);
+        return false;
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    const bool closed = std::fclose(f) == 0;
+    if (!written || !closed) {
+        error = "cannot write " + temp;
+        std::remove(temp.c_str());
+        return false;
+    }
+    std::error_code ec;
+    std::filesystem::rename(temp, path, ec);
+    if (ec) {
+        error = "cannot rename " + temp + " to " + path + ": " + ec.message();
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+    int view = 0, width = 780, height = 500;
+    std::string outPath, scheme = "screen";
+    bool legend = true, haveDate = false, haveLat = false, haveLon = false, haveMagnitude = false;
+    double lat = 0, lonEast = 0, magnitude = 6;
+    date2 date;
+    auto bad = [&](const std::string& what) {
+        std::fprintf(err, "nalvo-cli render: %s (nalvo-cli render --help)\n", what.c_str());
+        return 2;
+    };
+    for (size_t k = 0; k < args.size(); ++k) {
+        const std::string& a = args[k];
+        if (a == "--help" || a == "-h") {
+            std::fputs(kRenderHelp, out);
+            return 0;
+        }
+        if (k + 1 >= args.size()) return bad("option " + a + " needs a value");
+        const std::string& v = args[++k];
+        if (a == "--view") {
+            double n;
+            if (!parseNumber(v, 10, 14, n) || n != std::floor(n)) return bad("--view takes 10 to 14, not '" + v + "'");
+            view = static_cast<int>(n);
+        } else if (a == "--date") {
+            if (!parseDate(v, date)) return bad("--date takes YYYY-MM-DDTHH:MM, not '" + v + "'");
+            haveDate = true;
+        } else if (a == "--size") {
+            int w = 0, h = 0;
+            char tail = 0;
+            if (std::sscanf(v.c_str(), "%dx%d%c", &w, &h, &tail) != 2 || w < 100 || h < 100 || w > 1500 || h > 1400)
+                return bad("--size takes WxH from 100x100 to 1500x1400, not '" + v + "'");
+            width = w;
+            height = h;
+        } else if (a == "--lat") {
+            if (!parseNumber(v, -90, 90, lat)) return bad("--lat takes -90 to 90, not '" + v + "'");
+            haveLat = true;
+        } else if (a == "--lon") {
+            if (!parseNumber(v, -180, 180, lonEast)) return bad("--lon takes -180 to 180 (east positive), not '" + v + "'");
+            haveLon = true;
+        } else if (a == "--magnitude") {
+            if (!parseNumber(v, -2, 20, magnitude)) return bad("--magnitude takes -2 to 20, not '" + v + "'");
+            haveMagnitude = true;
+        } else if (a == "--scheme") {
+            if (v != "screen" && v != "white" && v != "bw") return bad("--scheme takes screen, white or bw");
+            scheme = v;
+        } else if (a == "--legend") {
+            if (v != "on" && v != "off") return bad("--legend takes on or off");
+            legend = v == "on";
+        } else if (a == "--out") {
+            outPath = v;
+        } else {
+            return bad("unknown option " + a);
+        }
+    }
+    if (view == 0) return bad("--view is required");
+    if (outPath.empty()) return bad("--out is required");
+    if (haveLat != haveLon) return bad("--lat and --lon go together");
+
+    // Text needs the application object; the command line draws off screen.
+    std::unique_ptr<QGuiApplication> app;
+    if (!QGuiApplication::instance()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "nalvo-cli";
+        static char* argv[] = {name, nullptr};
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+
+    RecordingPrompter prompter(err);
+    systeme sys;
+    const std::string sysPath = findDataFile("Sys.syt");
+    if (sysPath.empty()) {
+        std::fprintf(err, "nalvo-cli render: File Sys.syt missing\n");
+        return 1;
+    }
+    if (sys.load(sysPath, prompter) < 0) {
+        std::fprintf(err, "nalvo-cli render: %s\n", sys.lastError.c_str());
+        return 1;
+    }
+    if (haveLat) {
+        sys.latitude = lat;
+        sys.longitude = -lonEast; // stored west positive
+        std::snprintf(sys.cityName, sizeof sys.cityName, "%s", "Other");
+    }
+    if (!haveDate) {
+        // The computer clock, in UT.
+        const std::time_t now = std::time(nullptr);
+        std::tm utc{};
+        gmtime_r(&now, &utc);
+        date.annee = utc.tm_year + 1900;
+        date.mois = utc.tm_mon + 1;
+        date.jour = utc.tm_mday;
+        date.heure = utc.tm_hour;
+        date.minute = utc.tm_min;
+        date.calculeT();
+    }
+    date.decalageOrdinateur = (sys.computerTimeZone - 24) / 2.0;
+    date.decalageLieu = (sys.observerTimeZone - 24) / 2.0;
+    date.saison = sys.season;
+
+    ParametreAffichage options;
+    const DisplaySettings display = readDisplaySettings(resolveIniPath(""));
+    options.iconSize = display.iconSize;
+    options.gscMaxMagnitude = display.gscMaxMagnitude;
+    options.gscMinMagnitude = display.gscMinMagnitude;
+    options.starMagnitude = display.starMagnitude;
+    options.autoMagnitude = display.autoMagnitude;
+    if (haveMagnitude) {
+        options.starMagnitude = magnitude;
+        options.autoMagnitude = false;
+    }
+    if (scheme != "screen") options.whiteScheme = true;
+    if (scheme == "bw") {
+        options.saveBlackWhite = true;
+        options.useBlackWhiteScheme();
+    }
+
+    sys.setScreen(static_cast<float>(width), static_cast<float>(height));
+    sys.setMapWidthForLegend(legend);
+    skymap::registerSkyIcons();
+
+    gfx::Canvas canvas(1500, 1400);
+    options.attach(canvas);
+    canvas.fill(options.whiteScheme ? options.palette.brush(1).colour : options.palette.brush(33).colour);
+
+    skymap::SkyNavigation nav;
+    skymap::SkyScene scene;
+    scene.sys = &sys;
+    scene.date = &date;
+    scene.options = &options;
+    scene.nav = &nav;
+    scene.prompter = &prompter;
+    const skymap::PaintStats stats = skymap::paintSkyView(canvas, view, scene);
+    if (legend) skymap::paintLegend(canvas, view, scene);
+
+    std::string error;
+    bool ok;
+    if (endsWith(outPath, ".png")) {
+        const QImage picture = canvas.image().copy(0, 0, width, height);
+        const std::string temp = outPath + ".tmp";
+        ok = picture.save(QString::fromStdString(temp), "PNG");
+        if (!ok) error = "cannot write " + temp;
+        std::error_code ec;
+        if (ok) std::filesystem::rename(temp, outPath, ec);
+        if (ok && ec) {
+            ok = false;
+            error = "cannot rename " + temp + ": " + ec.message();
+            std::remove(temp.c_str());
+        }
+    } else {
+        ok = writeFileAtomically(outPath, bitmapBytes(canvas.image(), width, height), error);
+    }
+    if (!ok) {
+        std::fprintf(err, "nalvo-cli render: %s\n", error.c_str());
+        return 1;
+    }
+    std::fprintf(out, "view %d %dx%d at %s UT, latitude %.2f, longitude %.2f east: %d stars, %d deep-sky, "
+                      "%d planets, Sun at %.1f deg, written to %s\n",
+                 view, width, height, date.texteHeureDate().c_str(), sys.latitude, -sys.longitude, stats.starsDrawn,
+                 stats.deepSkyDrawn + stats.ngcStreamed, stats.planetsDrawn, stats.sunAltitude_deg, outPath.c_str());
+    return 0;
+}
