@@ -58,6 +58,7 @@ bool isRowButton(int i) { return i <= kAccelerate || i >= kEquidistant; }
 }  // namespace
 
 Toolbar::Toolbar(int clientHeight, int mapWidth) {
+    available.fill(true);
     for (const ButtonSpec& s : kRow) {
         Bouton& b = (*this)[s.index];
         b.icon = s.icon;
@@ -90,7 +91,7 @@ int Toolbar::hitButton(int x, int y, bool scrollAreaShown) const {
     for (int i = 0; i < kCount; ++i) {
         if (!isRowButton(i)) continue;
         const Bouton& b = (*this)[i];
-        if (x > b.x && x < b.x + 20 && b.enabled) hit = i;
+        if (x > b.x && x < b.x + 20 && usable(i)) hit = i;
     }
     return hit;
 }
@@ -112,8 +113,8 @@ void Toolbar::placeScrollButtons(int clientHeight, int mapWidth, int thumbX, int
     (*this)[kThumbY].y = thumbY + 40;
 }
 
-int drawnIcon(const Bouton& b) {
-    if (b.enabled || b.icon >= kFirstScrollIcon) return b.icon;
+int drawnIcon(const Bouton& b, bool available) {
+    if ((b.enabled && available) || b.icon >= kFirstScrollIcon) return b.icon;
     return b.icon + 100;
 }
 
@@ -121,7 +122,7 @@ void Toolbar::drawButtons(gfx::Canvas& canvas, int mapWidth) const {
     for (int i = 0; i < kCount; ++i) {
         if (!isRowButton(i)) continue;
         const Bouton& b = (*this)[i];
-        if (b.x < mapWidth - 20) canvas.drawIcon(b.x, b.y, drawnIcon(b));
+        if (b.x < mapWidth - 20) canvas.drawIcon(b.x, b.y, drawnIcon(b, available[static_cast<size_t>(i)]));
     }
 }
 

@@ -75,13 +75,19 @@ public:
     Toolbar(int clientHeight = 500, int mapWidth = 548);
 
     std::array<Bouton, kCount> boutons;
+    // Buttons whose command is built into this program; the others stay greyed and are never hit.
+    std::array<bool, kCount> available;
     bool tooltipShown = false;
+    int tooltipButton = -1;  // button whose tooltip is shown
+    int tooltipFrame = -1;   // redraw count when it was drawn (a redraw hides it)
 
     Bouton& operator[](int i) { return boutons.at(static_cast<size_t>(i)); }
     const Bouton& operator[](int i) const { return boutons.at(static_cast<size_t>(i)); }
 
     void setEnabled(int i, bool on) { (*this)[i].enabled = on ? 1 : 0; }
     bool enabled(int i) const { return (*this)[i].enabled != 0; }
+    // Enabled and available: what the user can press, and how the button is drawn.
+    bool usable(int i) const { return enabled(i) && available.at(static_cast<size_t>(i)); }
 
     // Index of the button under (x, y) or -1. The scroll buttons 16..21 are tried first when
     // the scroll area is shown (10 x 10 boxes, first hit wins); then, on the row y in 0..16, the
@@ -110,8 +116,8 @@ public:
     void drawTooltip(gfx::Canvas& canvas, int i) const;
 };
 
-// Icon id a button is drawn with: its own when enabled or when it is a scroll icon, else the
+// Icon id a button is drawn with: its own when usable or when it is a scroll icon, else the
 // greyed twin (icon + 100).
-int drawnIcon(const Bouton& b);
+int drawnIcon(const Bouton& b, bool available = true);
 
 }  // namespace toolbar

@@ -4,7 +4,7 @@
 #include "gfx/canvas.h"
 #include "gfx/icons.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -13,14 +13,14 @@ namespace {
 
 using namespace toolbar;
 
-// Icons and fonts need a QGuiApplication; one for the whole test program is enough.
-QGuiApplication& app() {
+// Icons and fonts need an application object; the window tests of the same program need a
+// QApplication, so that is the one made.
+QCoreApplication& app() {
     static int argc = 1;
     static char name[] = "app_tests";
     static char* argv[] = {name, nullptr};
-    static QGuiApplication* a = QCoreApplication::instance()
-                                    ? static_cast<QGuiApplication*>(QCoreApplication::instance())
-                                    : new QGuiApplication(argc, argv);
+    static QCoreApplication* a = QCoreApplication::instance() ? QCoreApplication::instance()
+                                                              : new QApplication(argc, argv);
     return *a;
 }
 
