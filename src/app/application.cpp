@@ -2,38 +2,42 @@
 
 #include "app/window.h"
 
-TPlanetariumApp::TPlanetariumApp(int& argc, char** argv) : QApplication(argc, argv) {
-    setApplicationName(QStringLiteral("Nalvo"));
-}
+MainFrame::MainFrame(Prompter* prompter) : prompter_(prompter ? prompter : &boxes_) {}
 
-TPlanetariumApp::~TPlanetariumApp() {
+MainFrame::~MainFrame() {
     window_ = nullptr;
     frame_.reset();
 }
 
-bool TPlanetariumApp::createMainWindow(const std::string& iniPath, const std::string& sysPath) {
+bool MainFrame::create(const std::string& iniPath, const std::string& sysPath) {
     TPlanetariumWindow::writeLog("NalvoInit\n");
     frame_ = std::make_unique<QMainWindow>();
     frame_->setWindowTitle(QStringLiteral("Nalvo"));
-    window_ = new TPlanetariumWindow(prompter_, iniPath, sysPath);
+    window_ = new TPlanetariumWindow(*prompter_, iniPath, sysPath);
     frame_->setCentralWidget(window_);
     frame_->move(10, 10);
     TPlanetariumWindow::writeLog("NalvoInit...OK\n");
     if (!window_->onSetup(frame_.get())) return false;
-    prompter_.setOwner(frame_.get());
+    boxes_.setOwner(frame_.get());
     // The client keeps its initial size of 780 x 500; the frame grows around it and the menu bar.
     frame_->adjustSize();
     return true;
 }
 
-void TPlanetariumApp::showMainWindow() {
+void MainFrame::show() {
     if (frame_) frame_->show();
 }
+
+TPlanetariumApp::TPlanetariumApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Nalvo"));
+}
+
+TPlanetariumApp::~TPlanetariumApp() = default;
 
 int runNalvo(int argc, char** argv) {
     TPlanetariumWindow::startLog();
     TPlanetariumApp app(argc, argv);
     if (!app.createMainWindow()) return 1;
-    app.showMainWindow();
+    app.mainFrame().show();
     return app.exec();
 }

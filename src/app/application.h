@@ -1,5 +1,5 @@
-// TPlanetariumApp: the application object. It creates the frame with the caption "Nalvo" around
-// the main window and runs the start-up in its order.
+// TPlanetariumApp: the application object, and MainFrame, the frame with the caption "Nalvo"
+// around the main window, created and set up in the start-up order.
 #pragma once
 
 #include "app/message_prompter.h"
@@ -11,24 +11,37 @@
 
 class TPlanetariumWindow;
 
-class TPlanetariumApp : public QApplication {
+class MainFrame {
 public:
-    TPlanetariumApp(int& argc, char** argv);
-    ~TPlanetariumApp() override;
+    explicit MainFrame(Prompter* prompter = nullptr);
+    ~MainFrame();
 
     // Creates the frame and the main window and sets the window up; false when the model could not
     // be loaded (the message has been shown). `iniPath` and `sysPath` "" use the usual places.
-    bool createMainWindow(const std::string& iniPath = "", const std::string& sysPath = "");
+    bool create(const std::string& iniPath = "", const std::string& sysPath = "");
     // Shows the frame; the first size change draws the first picture.
-    void showMainWindow();
+    void show();
 
     QMainWindow* frame() const { return frame_.get(); }
     TPlanetariumWindow* window() const { return window_; }
 
 private:
-    MessageBoxPrompter prompter_;
+    MessageBoxPrompter boxes_;
+    Prompter* prompter_;
     std::unique_ptr<QMainWindow> frame_;
     TPlanetariumWindow* window_ = nullptr; // owned by the frame
+};
+
+class TPlanetariumApp : public QApplication {
+public:
+    TPlanetariumApp(int& argc, char** argv);
+    ~TPlanetariumApp() override;
+
+    bool createMainWindow() { return main_.create(); }
+    MainFrame& mainFrame() { return main_; }
+
+private:
+    MainFrame main_;
 };
 
 // The whole program: log, application, window, message loop. Returns the exit status.

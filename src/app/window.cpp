@@ -1,6 +1,8 @@
 #include "app/window.h"
 
 #include "app/animation.h"
+#include "app/input.h"
+#include "app/sky_interaction.h"
 #include "app/pictures.h"
 #include "app/toolbar_icons.h"
 #include "catalog/paths.h"
@@ -54,6 +56,9 @@ TPlanetariumWindow::TPlanetariumWindow(Prompter& prompter, std::string iniPath, 
     : QWidget(parent), hooks(defaultWindowHooks()), prompter_(prompter), iniPath_(std::move(iniPath)),
       sysPath_(std::move(sysPath)) {
     writeLog("Constructeur...");
+    // Menus, commands, keyboard and mouse of the command module; the sky map's view handlers.
+    input::installHooks(hooks);
+    skyui::installViewHandlers();
     resize(kInitialWidth, kInitialHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -398,20 +403,25 @@ void TPlanetariumWindow::onTimer() {
         if (++scrollTicks >= 6) {
             scrollTicks = 0;
             const int H = clientHeight_, mapW = int(sys->mapWidth);
-            int dx = 0, dy = 0;
+            const auto pan = [&](int dx, int dy) {
+                if (hooks.panSky) hooks.panSky(*this, dx, dy);
+            };
             switch (scrollMode) {
-            case 1: dx = -10; break;
-            case 2: dx = 10; break;
-            case 3: dy = -5; break;
-            case 4: dy = 5; break;
+            case 1: pan(-10, 0); break;
+            case 2: pan(10, 0); break;
+            case 3: pan(0, -5); break;
+            case 4: pan(0, 5); break;
             default: break;
             }
-            const int b20x = (*boutons)[toolbar::kThumbX].x, b21y = (*boutons)[toolbar::kThumbY].y;
-            if (H - 13 < holdY && holdY < H - 3 && 15 < holdX && holdX < b20x) dx += -20;
-            if (H - 13 < holdY && holdY < H - 3 && b20x + 10 < holdX && holdX < mapW - 27) dx += 20;
-            if (mapW - 17 < holdX && holdX < mapW - 7 && b21y + 10 < holdY && holdY < H - 23) dy += -20;
-            if (mapW - 17 < holdX && holdX < mapW - 7 && 40 < holdY && holdY < b21y) dy += 20;
-            if (hooks.panSky && (dx || dy)) hooks.panSky(*this, dx, dy);
+            // Edge scrolling follows the held mouse position, recorded only in modes 5 to 8; an
+            // older position left from another gesture must not move the map.
+            if (scrollMode >= 5) {
+                const int b20x = (*boutons)[toolbar::kThumbX].x, b21y = (*boutons)[toolbar::kThumbY].y;
+                if (H - 13 < holdY && holdY < H - 3 && 15 < holdX && holdX < b20x) pan(-20, 0);
+                if (H - 13 < holdY && holdY < H - 3 && b20x + 10 < holdX && holdX < mapW - 27) pan(20, 0);
+                if (mapW - 17 < holdX && holdX < mapW - 7 && b21y + 10 < holdY && holdY < H - 23) pan(0, -20);
+                if (mapW - 17 < holdX && holdX < mapW - 7 && 40 < holdY && holdY < b21y) pan(0, 20);
+            }
             redraw();
         }
     }

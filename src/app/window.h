@@ -67,7 +67,8 @@ public:
     void onTimer();
     // Makes sure the timer runs: animations, real time and held scrolls call it when they start.
     void wakeTimer();
-    bool timerRunning() const { return timer_.isActive(); }
+    // True while the timer runs for something (an idle timer stops itself at its next tick).
+    bool timerRunning() const { return timer_.isActive() && needsTimer(); }
     bool timerStarted() const { return timerStarted_; }
 
     // Sets the date from the computer clock (local time) and converts it to Universal Time.
