@@ -70,21 +70,32 @@ def edge(ring, points):
     return kept + [kept[0]]
 
 
-def deviation(original, kept):
-    """Largest distance, degrees, from a source point to the thinned line (local plane)."""
+def _segment_distance(lon, lat, seg):
+    (x1, y1), (x2, y2) = seg
+    best = 1e9
+    k = math.cos(math.radians(lat))
+    for shift in (-360, 0, 360):
+        px = lon + shift
+        ax, ay, bx, by = (x1 - px) * k, y1 - lat, (x2 - px) * k, y2 - lat
+        dx, dy = bx - ax, by - ay
+        t = 0.0 if dx == dy == 0 else max(0.0, min(1.0, -(ax * dx + ay * dy) / (dx * dx + dy * dy)))
+        best = min(best, math.hypot(ax + t * dx, ay + t * dy))
+    return best
+
+
+def deviation(original, kept, window=2.0):
+    """Largest distance, degrees, from a source point to the thinned line (local plane), by brute
+    force over the segments within `window` degrees of declination (all of them when none is
+    nearer than that)."""
     src = unwrap([tuple(p) for p in original])
+    segs = [(s, min(s[0][1], s[1][1]) - window, max(s[0][1], s[1][1]) + window)
+            for s in zip(kept, kept[1:])]
     worst = 0.0
-    segs = list(zip(kept, kept[1:]))
     for lon, lat in src:
-        best = 1e9
-        for (x1, y1), (x2, y2) in segs:
-            for shift in (-360, 0, 360):
-                px = lon + shift
-                k = math.cos(math.radians(lat))
-                ax, ay, bx, by = (x1 - px) * k, y1 - lat, (x2 - px) * k, y2 - lat
-                dx, dy = bx - ax, by - ay
-                t = 0.0 if dx == dy == 0 else max(0.0, min(1.0, -(ax * dx + ay * dy) / (dx * dx + dy * dy)))
-                best = min(best, math.hypot(ax + t * dx, ay + t * dy))
+        best = min((_segment_distance(lon, lat, s) for s, lo, hi in segs if lo <= lat <= hi),
+                   default=1e9)
+        if best > window:
+            best = min(_segment_distance(lon, lat, s) for s, _, _ in segs)
         worst = max(worst, best)
     return worst
 
