@@ -6,6 +6,9 @@
 #include "app/toolbar_icons.h"
 #include "app/window.h"
 
+#include <QPaintEvent>
+#include <QPainter>
+
 namespace input {
 
 using W = TPlanetariumWindow;
@@ -106,12 +109,43 @@ bool troughDown(W& w, int x, int y) {
     return true;
 }
 
+// The tooltip strip on the screen: a child of the window over y = 20..50 that shows the second
+// layer while the tooltip is up, and the back buffer once a redraw has replaced the picture.
+class TooltipLayer : public QWidget {
+public:
+    explicit TooltipLayer(W& w) : QWidget(&w), w_(w) {
+        setObjectName(QStringLiteral("nalvoTooltipLayer"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        const Toolbar& tb = *w_.boutons;
+        const bool current = tb.tooltipShown && tb.tooltipFrame == w_.redrawCount();
+        const gfx::Canvas* source = current ? w_.memDC[1].get() : w_.memDC[0].get();
+        if (!source) return;
+        QPainter p(this);
+        p.drawImage(QPoint(0, 0), source->image(), QRect(0, kTooltipStripTop, width(), height()));
+    }
+
+private:
+    W& w_;
+};
+
+TooltipLayer* tooltipLayer(W& w, bool create) {
+    auto* layer = static_cast<TooltipLayer*>(
+        w.findChild<QWidget*>(QStringLiteral("nalvoTooltipLayer"), Qt::FindDirectChildrenOnly));
+    if (!layer && create) layer = new TooltipLayer(w);
+    return layer;
+}
+
 void hideTooltip(W& w) {
     Toolbar& tb = *w.boutons;
     if (!tb.tooltipShown) return;
     tb.tooltipShown = false;
     tb.tooltipButton = -1;
-    w.update(0, kTooltipStripTop, w.clientWidth(), kTooltipStripHeight);
+    if (TooltipLayer* layer = tooltipLayer(w, false)) layer->hide();
 }
 
 }  // namespace
@@ -165,7 +199,11 @@ void updateTooltip(W& w, int x, int y) {
     tb.tooltipShown = true;
     tb.tooltipButton = index;
     tb.tooltipFrame = w.redrawCount();
-    w.update(0, kTooltipStripTop, w.clientWidth(), kTooltipStripHeight);
+    TooltipLayer* shown = tooltipLayer(w, true);
+    shown->setGeometry(0, kTooltipStripTop, w.clientWidth(), kTooltipStripHeight);
+    shown->show();
+    shown->raise();
+    shown->update();
 }
 
 bool mouseDown(W& w, int x, int y, Qt::MouseButton button) {

@@ -536,10 +536,15 @@ TEST_F(Commands, TooltipShownOverAButtonAndHiddenAway) {
     ASSERT_TRUE(w->boutons->tooltipShown);
     EXPECT_EQ(w->boutons->tooltipButton, kPlay);
     EXPECT_EQ(w->memDC[1]->pixel(367, 33), gfx::rgb(255, 250, 230));
-    // The back buffer itself is untouched.
+    // The back buffer itself is untouched; a child layer shows the strip over it.
     EXPECT_NE(w->memDC[0]->pixel(367, 33), gfx::rgb(255, 250, 230));
+    auto* layer = w->findChild<QWidget*>(QStringLiteral("nalvoTooltipLayer"));
+    ASSERT_NE(layer, nullptr);
+    EXPECT_FALSE(layer->isHidden());
+    EXPECT_EQ(layer->geometry(), QRect(0, 20, 780, 30));
     input::mouseMove(*w, 367 + 8, 60);
     EXPECT_FALSE(w->boutons->tooltipShown);
+    EXPECT_TRUE(layer->isHidden());
     // Disabled buttons have no tooltip.
     input::mouseMove(*w, 349 + 8, 10);  // Stop is greyed when idle: Play's box does not reach
     EXPECT_FALSE(w->boutons->tooltipShown && w->boutons->tooltipButton == kStop);
