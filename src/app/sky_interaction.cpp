@@ -1,0 +1,261 @@
+#include "app/sky_interaction.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWidget>
+#include <memory>
+
+#include "app/commands.h"
+#include "app/dialogs/info_dialog.h"
+#include "app/dialogs/search_dialog.h"
+#include "app/input.h"
+#include "app/window.h"
+#include "catalog/prompter.h"
+#include "gfx/canvas.h"
+
+namespace skyui {
+
+namespace {
+
+constexpr char kLayerName[] = "skyInteractionLayer";
+
+// The transparent layer over the window: it keeps the rubber band and the last overlay picture,
+// and paints that picture only while the window has not redrawn since.
+class Layer : public QWidget {
+public:
+    explicit Layer(TPlanetariumWindow& w) : QWidget(&w), window_(w) {
+        setObjectName(QString::fromLatin1(kLayerName));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+    }
+
+    skymap::RubberBand band;
+
+    void showOverlay(const Overlay& o, const skymap::MapGeometry& g) {
+        const gfx::Canvas* back = window_.memDC[0].get();
+        const int width = std::max(1, window_.width()), height = std::max(1, window_.height());
+        if (!canvas_ || canvas_->width() != width || canvas_->height() != height) {
+            canvas_ = std::make_unique<gfx::Canvas>(width, height);
+        }
+        if (window_.options) window_.options->attach(*canvas_);
+        canvas_->clearClip();
+        if (back) canvas_->copyFrom(*back, 0, 0, width, height, 0, 0);
+        drawOverlay(*canvas_, o, g);
+        shownAt_ = window_.redrawCount();
+        setGeometry(0, 0, width, height);
+        raise();
+        show();
+        update();
+    }
+
+    void hideOverlay() {
+        if (isVisible()) hide();
+    }
+
+    bool current() const { return isVisible() && shownAt_ == window_.redrawCount(); }
+    const gfx::Canvas* canvas() const { return current() ? canvas_.get() : nullptr; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        // A redraw since the overlay was drawn makes it stale: the window's own picture shows.
+        if (!canvas_ || shownAt_ != window_.redrawCount()) return;
+        QPainter p(this);
+        p.drawImage(event->rect(), canvas_->image(), event->rect());
+    }
+
+private:
+    TPlanetariumWindow& window_;
+    std::unique_ptr<gfx::Canvas> canvas_;
+    int shownAt_ = -1;
+};
+
+Layer& layerOf(TPlanetariumWindow& w) {
+    if (auto* existing = w.findChild<QWidget*>(QString::fromLatin1(kLayerName), Qt::FindDirectChildrenOnly))
+        return *static_cast<Layer*>(existing);
+    return *new Layer(w);
+}
+
+const Layer* findLayer(const TPlanetariumWindow& w) {
+    auto* existing = w.findChild<QWidget*>(QString::fromLatin1(kLayerName), Qt::FindDirectChildrenOnly);
+    return static_cast<const Layer*>(existing);
+}
+
+bool animationRunning(const TPlanetariumWindow& w) { return w.skyRunning || w.helioRunning; }
+
+// The overlay for the pointer, with the rectangle of `band` when one is in progress.
+Overlay composeOverlay(TPlanetariumWindow& w, const skymap::RubberBand& band, int x, int y) {
+    Overlay o;
+    if (!w.sys) return o;
+    const skymap::MapGeometry g = commands::geometryOf(w);
+    if (band.active()) {
+        o.rectangleFrom = band.start();
+        o.rectangleTo = band.current();
+    }
+    if (skymap::isSkyView(w.view) && !animationRunning(w) && skymap::insideMapArea(g, x, y)) {
+        o.hover = skymap::hoverLabel(*w.sys, g, hitFilterOf(w), x, y);
+        o.status = skymap::statusLineText(w.view, commands::navigationOf(w), g, x, y);
+    }
+    return o;
+}
+
+} // namespace
+
+std::function<void(TDialogInfo&)>& infoDialogRunner() {
+    static std::function<void(TDialogInfo&)> run = [](TDialogInfo& d) { d.exec(); };
+    return run;
+}
+
+std::function<int(TDialogSearch&)>& searchDialogRunner() {
+    static std::function<int(TDialogSearch&)> run = [](TDialogSearch& d) { return d.exec(); };
+    return run;
+}
+
+skymap::HitFilter hitFilterOf(const TPlanetariumWindow& w) {
+    skymap::HitFilter f;
+    if (w.options) {
+        f.starMagnitude = w.options->starMagnitude;
+        f.showMessier = w.options->showMessier;
+        f.showNGC = w.options->showNGC;
+    }
+    return f;
+}
+
+bool onSkyMouseDown(TPlanetariumWindow& w, int x, int y) {
+    if (!w.sys) return false;
+    return layerOf(w).band.press(w.view, commands::geometryOf(w), x, y);
+}
+
+bool onSkyMouseMove(TPlanetariumWindow& w, int x, int y) {
+    if (!w.sys) return false;
+    Layer& layer = layerOf(w);
+    const skymap::MapGeometry g = commands::geometryOf(w);
+    layer.band.move(w.view, g, x, y);
+    const Overlay o = composeOverlay(w, layer.band, x, y);
+    if (o.empty()) {
+        layer.hideOverlay();
+        return false;
+    }
+    layer.showOverlay(o, g);
+    return true;
+}
+
+bool onSkyMouseUp(TPlanetariumWindow& w, int x, int y) {
+    if (!w.sys) return false;
+    Layer& layer = layerOf(w);
+    skymap::SkyNavigation nav = commands::navigationOf(w);
+    if (!layer.band.release(nav, w.view, commands::geometryOf(w), x, y)) return false;
+    commands::storeNavigation(w, nav);
+    layer.hideOverlay();
+    w.redraw();
+    return true;
+}
+
+Overlay overlayAt(TPlanetariumWindow& w, int x, int y) { return composeOverlay(w, layerOf(w).band, x, y); }
+
+bool identifyAt(TPlanetariumWindow& w, int x, int y) {
+    if (!w.sys || !w.date || w.view < 10 || w.view > 30 || w.skyRunning) return false;
+    skymap::HitFilter filter = hitFilterOf(w);
+    if (!skymap::identifiableInView(w.view, filter)) return false;
+    const skymap::SkyObjectRef found = skymap::identifyObject(*w.sys, x, y, filter);
+    if (!found.found()) return false;
+    const skymap::ObjectFacts facts = skymap::objectFacts(*w.sys, found, *w.date);
+    if (facts.kind == skymap::kKindNone) return false;
+    TDialogInfo dialog(facts, &w);
+    infoDialogRunner()(dialog);
+    return true;
+}
+
+void searchObject(TPlanetariumWindow& w) {
+    if (!w.sys) return;
+    TDialogSearch dialog(*w.sys, &w);
+    if (searchDialogRunner()(dialog) != QDialog::Accepted) return;
+    const skymap::SkyObjectRef chosen = dialog.chosen();
+    if (!chosen.found()) return;
+    const skymap::SearchOutcome out = skymap::searchOutcome(*w.sys, chosen, w.view, commands::geometryOf(w));
+    if (!out.visible) {
+        w.prompter().message(out.message, out.caption);
+        return;
+    }
+    w.redraw();
+    gfx::Canvas* back = w.memDC[0].get();
+    if (!back) return;
+    const int r = skymap::kSearchCircleRadius;
+    back->selectPen(skymap::kSearchCirclePen);
+    back->selectBrush(16); // the hollow brush: the circle is an outline
+    back->ellipse(out.point.x - r, out.point.y - r, out.point.x + r, out.point.y + r);
+    w.update();
+}
+
+void drawOverlay(gfx::Canvas& c, const Overlay& o, const skymap::MapGeometry& g) {
+    if (o.rectangleFrom && o.rectangleTo) {
+        const skymap::PixelPoint a = *o.rectangleFrom, b = *o.rectangleTo;
+        c.selectPen(1);
+        c.moveTo(a.x, a.y);
+        c.lineTo(b.x, a.y);
+        c.lineTo(b.x, b.y);
+        c.lineTo(a.x, b.y);
+        c.lineTo(a.x, a.y);
+    }
+    if (!o.hover.empty()) {
+        c.selectBrush(16);
+        c.selectPen(6); // yellow rings on the constellation's stars
+        for (const skymap::PixelPoint& p : o.hover.constellationMarkers) c.ellipse(p.x - 5, p.y - 5, p.x + 6, p.y + 6);
+        if (o.hover.hoveredStar) {
+            const skymap::PixelPoint p = *o.hover.hoveredStar;
+            c.selectPen(2); // red ring and cross on the hovered star
+            c.ellipse(p.x - 8, p.y - 8, p.x + 9, p.y + 9);
+            c.line(p.x - 12, p.y, p.x - 6, p.y);
+            c.line(p.x + 7, p.y, p.x + 13, p.y);
+            c.line(p.x, p.y - 12, p.x, p.y - 6);
+            c.line(p.x, p.y + 7, p.x, p.y + 13);
+        }
+        c.selectFont(gfx::FontId::Arial14);
+        c.setBackgroundMode(gfx::BackgroundMode::Transparent);
+        c.setTextColour(gfx::rgb(0, 0, 0));
+        for (const skymap::LabelText& t : o.hover.texts) c.textOut(t.x, t.y, t.text);
+    }
+    if (o.status) {
+        const skymap::PixelPoint at = skymap::statusLinePosition(g);
+        c.selectFont(gfx::FontId::Arial14);
+        c.setBackgroundMode(gfx::BackgroundMode::Opaque);
+        c.setBackgroundColour(gfx::rgb(200, 200, 200));
+        c.setTextColour(gfx::rgb(0, 0, 0));
+        c.textOut(at.x, at.y, *o.status);
+    }
+}
+
+void installViewHandlers() {
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    input::ViewHandlers& h = input::viewHandlers();
+    using Handler = std::function<bool(TPlanetariumWindow&, int, int)>;
+    auto chain = [](Handler previous, bool (*mine)(TPlanetariumWindow&, int, int), bool (*applies)(int view)) {
+        return [previous, mine, applies](TPlanetariumWindow& w, int x, int y) {
+            if (applies(w.view)) return mine(w, x, y);
+            return previous ? previous(w, x, y) : false;
+        };
+    };
+    // A rectangle in progress is ended by the release even if the view changed meanwhile.
+    auto releaseApplies = [](int view) { return skymap::isRectangleView(view) || skymap::isSkyView(view); };
+    h.leftDown = chain(h.leftDown, onSkyMouseDown, skymap::isRectangleView);
+    h.leftUp = chain(h.leftUp, onSkyMouseUp, releaseApplies);
+    h.hover = chain(h.hover, onSkyMouseMove, skymap::isSkyView);
+    auto identifyApplies = [](int view) { return view >= 10 && view <= 30; };
+    h.rightDown = chain(h.rightDown, identifyAt, identifyApplies);
+    h.identify = chain(h.identify, identifyAt, identifyApplies);
+}
+
+const gfx::Canvas* overlayCanvas(const TPlanetariumWindow& w) {
+    const Layer* l = findLayer(w);
+    return l ? l->canvas() : nullptr;
+}
+
+bool overlayVisible(const TPlanetariumWindow& w) {
+    const Layer* l = findLayer(w);
+    return l && l->current();
+}
+
+} // namespace skyui

@@ -1,0 +1,282 @@
+// The sky interaction in the main window: right click and "I" key open the information dialog,
+// the search circles the object in red or says it is not visible, the rubber band zooms view 11,
+// the hover layer shows the label, the markers and the coordinates.
+#include "app/application.h"
+#include "app/commands.h"
+#include "app/dialogs/info_dialog.h"
+#include "app/dialogs/search_dialog.h"
+#include "app/sky_interaction.h"
+#include "app/window.h"
+#include "astro/angles.h"
+#include "catalog/prompter.h"
+#include "skymap/sky_render.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <cstdio>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+using namespace skymap;
+
+namespace {
+
+struct SkyWindow {
+    RecordingPrompter prompter;
+    MainFrame main{&prompter};
+    bool ok = false;
+    QStringList dialogLines;
+    bool dialogLarge = false;
+    int dialogs = 0;
+
+    SkyWindow() {
+        const std::string ini = (fs::temp_directory_path() / "nalvo_info_window.ini").string();
+        std::remove(ini.c_str()); // the defaults: Annecy
+        ok = main.create(ini);
+        if (!ok) return;
+        main.show();
+        QApplication::processEvents();
+        w().onSize(780, 500);
+        date2& d = *w().date;
+        d.annee = 2026;
+        d.mois = 1;
+        d.jour = 15;
+        d.heure = 22;
+        d.minute = 0;
+        d.calculeT();
+        skyui::infoDialogRunner() = [this](TDialogInfo& dlg) {
+            ++dialogs;
+            dialogLines = dlg.lineTexts();
+            dialogLarge = dlg.isLarge();
+        };
+    }
+    ~SkyWindow() {
+        skyui::infoDialogRunner() = [](TDialogInfo& dlg) { dlg.exec(); };
+        skyui::searchDialogRunner() = [](TDialogSearch& dlg) { return dlg.exec(); };
+    }
+    TPlanetariumWindow& w() { return *main.window(); }
+
+    // The sky view's paint, as the redraw makes it, so that the screen points are stored.
+    void paintSky(int view) {
+        w().view = view;
+        w().redraw();
+        SkyScene scene;
+        scene.sys = w().sys.get();
+        scene.date = w().date.get();
+        scene.options = w().options.get();
+        SkyNavigation nav = commands::navigationOf(w());
+        scene.nav = &nav;
+        scene.prompter = &prompter;
+        w().options->attach(*w().memDC[0]);
+        paintSkyView(*w().memDC[0], view, scene);
+    }
+
+    const etoile* star(const char* name) {
+        for (int c = 0; c < w().sys->constellationCount(); ++c)
+            for (int s = 0; s < w().sys->constellation(c)->nbStars; ++s)
+                if (std::string(w().sys->constellation(c)->star(s)->word2) == name)
+                    return w().sys->constellation(c)->star(s);
+        return nullptr;
+    }
+};
+
+// A search runner that presses a catalogue button, selects `text` and presses "Search".
+void searchFor(const char* catalogue, const char* text) {
+    skyui::searchDialogRunner() = [catalogue, text](TDialogSearch& d) {
+        d.button(catalogue)->click();
+        const auto items = d.list()->findItems(text, Qt::MatchExactly);
+        if (items.isEmpty()) return 0;
+        d.list()->setCurrentItem(items.first());
+        return static_cast<int>(QDialog::Accepted);
+    };
+}
+
+bool isRed(gfx::Rgb c) { return c == gfx::rgb(255, 0, 0); }
+
+} // namespace
+
+TEST(InfoWindow, RightClickOnSiriusOpensTheSmallDialog) {
+    SkyWindow t;
+    ASSERT_TRUE(t.ok);
+    t.paintSky(kViewCircular);
+    const etoile* sirius = t.star("Sirius");
+    ASSERT_NE(sirius, nullptr);
+    ASSERT_GT(sirius->screenX, 0);
+    EXPECT_TRUE(skyui::identifyAt(t.w(), sirius->screenX - 1, sirius->screenY + 2));
+    EXPECT_EQ(t.dialogs, 1);
+    EXPECT_FALSE(t.dialogLarge);
+    ASSERT_GE(t.dialogLines.size(), 7);
+    EXPECT_EQ(t.dialogLines[0], QString("Type : Star"));
+    EXPECT_EQ(t.dialogLines[2], QString("Name : Sirius"));
+    EXPECT_EQ(t.dialogLines[3], QString("Right ascension : 6h 45m 9s"));
+    EXPECT_EQ(t.dialogLines[6], QString("Spectral type : A0"));
+    // Nothing under the pointer: no dialog.
+    EXPECT_FALSE(skyui::identifyAt(t.w(), 8, 480));
+    EXPECT_EQ(t.dialogs, 1);
+}
+
+TEST(InfoWindow, PlanetOpensTheLargeDialogWithItsPicture) {
+    SkyWindow t;
+    ASSERT_TRUE(t.ok);
+    t.paintSky(kViewCircular);
+    // The first planet above the horizon that no star or other object covers.
+    const planete* shown = nullptr;
+    for (int k = 0; k < t.w().sys->planetCount() && !shown; ++k) {
+        const planete* p = t.w().sys->planet(k);
+        if (p->screenX <= 0 || std::string(p->nom) == "Terre") continue;
+        const skymap::SkyObjectRef hit =
+            skymap::identifyObject(*t.w().sys, p->screenX, p->screenY, skyui::hitFilterOf(t.w()));
+        if (hit.kind == kKindPlanet && hit.planet == k) shown = p;
+    }
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(skyui::identifyAt(t.w(), shown->screenX, shown->screenY));
+    EXPECT_TRUE(t.dialogLarge);
+    EXPECT_EQ(t.dialogLines.value(0), QString("Type : Planet"));
+    EXPECT_EQ(t.dialogLines.value(1), QString::fromStdString("Name : " + bodyEnglishName(shown->nom)));
+}
+
+TEST(InfoWindow, NoIdentificationWhileTheSkyAnimationRunsOrOutsideTheViews) {
+    SkyWindow t;
+    ASSERT_TRUE(t.ok);
+    t.paintSky(kViewCircular);
+    const etoile* sirius = t.star("Sirius");
+    ASSERT_NE(sirius, nullptr);
+    t.w().skyRunning = true;
+    EXPECT_FALSE(skyui::identifyAt(t.w(), sirius->screenX, sirius->screenY));
+    t.w().skyRunning = false;
+    t.w().view = 1;
+    EXPECT_FALSE(skyui::identifyAt(t.w(), sirius->screenX, sirius->screenY));
+    t.w().view = 31;
+    EXPECT_FALSE(skyui::identifyAt(t.w(), sirius->screenX, sirius->screenY));
+    EXPECT_EQ(t.dialogs, 0);
+}
+
+TEST(InfoWindow, SearchSiriusDrawsTheRedCircle) {
+    SkyWindow t;
+    ASSERT_TRUE(t.ok);
+    t.paintSky(kViewCircular);
+    const etoile* sirius = t.star("Sirius");
+    ASSERT_NE(sirius, nullptr);
+    const int x = sirius->screenX, y = sirius->screenY;
+    searchFor("Stars", "Sirius");
+    skyui::searchObject(t.w());
+    EXPECT_TRUE(t.prompter.entries.empty());
+    const gfx::Canvas& back = *t.w().memDC[0];
+    // A ring of radius 8 in the red pen: the four points of the compass are red, the centre not.
+    auto redNear = [&](int px, int py) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (isRed(back.pixel(px + dx, py + dy))) return true;
+        return false;
+    };
+    EXPECT_TRUE(redNear(x - 8, y));
+    EXPECT_TRUE(redNear(x + 7, y));
+    EXPECT_TRUE(redNear(x, y - 8));
+    EXPECT_TRUE(redNear(x, y + 7));
+    EXPECT_FALSE(isRed(back.pixel(x, y)));
+    EXPECT_FALSE(isRed(back.pixel(x + 4, y)));
+}
+
+TEST(InfoWindow, SearchOfAPlanetBelowTheHorizonSaysNotVisible) {
+    SkyWindow t;
+    ASSERT_TRUE(t.ok);
+    t.paintSky(kViewCircular);
+    const systeme& sys = *t.w().sys;
+    const double theta = siderealTime(*t.w().date);
+    std::string below;
+    for (int k = 0; k < sys.planetCount() && below.empty(); ++k) {
+        const planete* p = sys.planet(k);
+        if (std::string(p->nom) == "Terre") continue;
+        if (altitudeOf(sys.longitude, sys.latitude, p->dec, p->ra, theta) < -1) below = bodyEnglishName(p->nom);
+    }
+    ASSERT_FALSE(below.empty());
+    searchFor("Planets", below.c_str());
+    const int redraws = t.w().redrawCount();
+    skyui::searchObject(t.w());
+    ASSERT_EQ(t.prompter.entries.size(), 1u) << below;
+    EXPECT_EQ(t.prompter.entries[0].text, "Object not visible");
+    EXPECT_EQ(t.prompter.entries[0].caption, "It is may be too soon");
+    EXPECT_EQ(t.w().redrawCount(), redraws); // nothing else changes
+}
+
+TEST(InfoWindow, CancelledSearchDoesNothing) {
+    SkyWindow t;
+    ASSERT_TRUE(t.ok);
+    skyui::searchDialogRunner() = [](TDialogSearch&) { return static_cast<int>(QDialog::Rejected); };
+    const int redraws = t.w().redrawCount();
+    skyui::searchObject(t.w());
+    EXPECT_TRUE(t.prompter.entries.empty());
+    EXPECT_EQ(t.w().redrawCount(), redraws);
+}
+
+TEST(InfoWindow, RubberBandZoomsTheQuadraticView) {
+    SkyWindow t;
+    ASSERT_TRUE(t.ok);
+    t.paintSky(kViewQuadratic);
+    const int quadRa1 = t.w().quadRa1, quadRa2 = t.w().quadRa2;
+    ASSERT_EQ(quadRa1, 0);
+    ASSERT_EQ(quadRa2, 360);
+    EXPECT_TRUE(skyui::onSkyMouseDown(t.w(), 100, 100));
+    EXPECT_TRUE(skyui::onSkyMouseMove(t.w(), 300, 250));
+    ASSERT_TRUE(skyui::overlayVisible(t.w()));
+    const gfx::Canvas* layer = skyui::overlayCanvas(t.w());
+    ASSERT_NE(layer, nullptr);
+    // The outline in the white pen along the top edge and the left edge of the rectangle.
+    EXPECT_EQ(layer->pixel(200, 100), gfx::rgb(255, 255, 255));
+    EXPECT_EQ(layer->pixel(100, 200), gfx::rgb(255, 255, 255));
+    EXPECT_EQ(layer->pixel(300, 180), gfx::rgb(255, 255, 255));
+    EXPECT_TRUE(skyui::onSkyMouseUp(t.w(), 300, 250));
+    EXPECT_FALSE(skyui::overlayVisible(t.w()));
+    // mapWidth 548: W' = 523, H' = 455; Ra 0, Rb' 360: floor(360 - 295*360/523) and
+    // ceil(360 - 95*360/523); Dec: ceil(90 - 70*180/455), floor(90 - 220*180/455).
+    EXPECT_EQ(t.w().quadRa1, 156);
+    EXPECT_EQ(t.w().quadRa2, 295);
+    EXPECT_EQ(t.w().quadDec1, 63);
+    EXPECT_EQ(t.w().quadDec2, 2);
+}
+
+TEST(InfoWindow, HoverShowsTheLabelMarkersAndCoordinates) {
+    SkyWindow t;
+    ASSERT_TRUE(t.ok);
+    t.paintSky(kViewQuadratic);
+    const etoile* sirius = t.star("Sirius");
+    ASSERT_NE(sirius, nullptr);
+    ASSERT_GT(sirius->screenX, 0);
+    const skymap::SkyObjectRef hovered =
+        skymap::hoverObject(*t.w().sys, sirius->screenX, sirius->screenY, skyui::hitFilterOf(t.w()));
+    ASSERT_EQ(hovered.kind, kKindStar);
+    const skyui::Overlay o = skyui::overlayAt(t.w(), sirius->screenX, sirius->screenY);
+    ASSERT_EQ(o.hover.texts.size(), 2u);
+    EXPECT_EQ(o.hover.texts[0].text, "Star:Sirius");
+    EXPECT_FALSE(o.hover.constellationMarkers.empty());
+    ASSERT_TRUE(o.status.has_value());
+    EXPECT_EQ(o.status->substr(0, 4), "Asc:");
+
+    EXPECT_TRUE(skyui::onSkyMouseMove(t.w(), sirius->screenX, sirius->screenY));
+    const gfx::Canvas* layer = skyui::overlayCanvas(t.w());
+    ASSERT_NE(layer, nullptr);
+    // The red ring of the hovered star, 8 pixels to its left.
+    bool red = false;
+    for (int dy = -1; dy <= 1; ++dy)
+        red |= isRed(layer->pixel(sirius->screenX - 8, sirius->screenY + dy));
+    EXPECT_TRUE(red);
+    // Black text of the label and of the coordinates in the legend panel, not in the back buffer.
+    auto blackPixels = [](const gfx::Canvas& c, int x0, int y0, int x1, int y1) {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) n += c.pixel(x, y) == gfx::rgb(0, 0, 0);
+        return n;
+    };
+    const int mw = static_cast<int>(t.w().sys->mapWidth), H = t.w().clientHeight();
+    EXPECT_GT(blackPixels(*layer, mw + 30, 430, mw + 230, 446), blackPixels(*t.w().memDC[0], mw + 30, 430, mw + 230, 446));
+    EXPECT_GT(blackPixels(*layer, mw + 30, H - 20, mw + 230, H - 5), 20);
+    // The next redraw makes the layer stale.
+    t.w().redraw();
+    EXPECT_FALSE(skyui::overlayVisible(t.w()));
+    // Moving to an empty corner of the map hides it.
+    EXPECT_TRUE(skyui::onSkyMouseMove(t.w(), 10, 480)); // the coordinates are still shown
+    EXPECT_FALSE(skyui::onSkyMouseMove(t.w(), 10, 10)); // the toolbar row: nothing
+    EXPECT_FALSE(skyui::overlayVisible(t.w()));
+}
