@@ -1,6 +1,7 @@
 #include "app/commands.h"
 
 #include "app/animation.h"
+#include "app/sky_interaction.h"
 #include "app/toolbar.h"
 #include "app/window.h"
 #include "skymap/projection.h"
@@ -243,7 +244,7 @@ std::vector<Command> buildTable() {
         {11852, "&Date", nullptr, always},
         {11854, "Real time animation", toggleRealTime,
          [](const W& w) { return markedIf(true, w.realTime && realTimeView(w.view)); }, true},
-        {11848, "&Search", nullptr, always},
+        {11848, "&Search", skyui::searchObject, always},
         {11842, "Le&gend", toggleLegend, always},
         // &Internet
         {18874, "&Software homepage", nullptr, always},

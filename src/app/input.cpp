@@ -2,6 +2,7 @@
 
 #include "app/commands.h"
 #include "app/menus.h"
+#include "app/sky_interaction.h"
 #include "app/toolbar.h"
 #include "app/toolbar_icons.h"
 #include "app/window.h"
@@ -279,6 +280,7 @@ bool mouseMove(W& w, int x, int y) {
 
 void installHooks(WindowHooks& hooks) {
     toolbar::registerIcons();
+    skyui::installViewHandlers(); // sky map: rectangle zoom, hover, identify
     hooks.installMenus = [](W& w, QMainWindow& frame) {
         commands::markAvailableButtons(w);
         menus::install(w, frame);
