@@ -90,3 +90,24 @@ def cp1252_word(text, size, fill="_"):
     word = re.sub(re.escape(fill) + "+", fill, "".join(out)) if fill else "".join(out)
     word = word[: size - 1].rstrip(fill) if fill else word[: size - 1]
     return word
+
+
+def short_name(text, size):
+    """A name of several words as one word for a char[size] field: words joined by `_`; when too
+    long, the longest word after the first loses letters one by one and takes a full stop
+    ("Asellus_Austr.", "Al_Thal._Post."), so that names that differ stay apart."""
+    words = cp1252_word(text, 10 ** 6).split("_")
+    limit = size - 1
+    stems, cut = list(words), [False] * len(words)
+
+    def render():
+        return "_".join(s + ("." if c else "") for s, c in zip(stems, cut))
+
+    while len(render().encode("cp1252")) > limit:
+        cand = [i for i in range(1, len(stems)) if len(stems[i]) > 1] or \
+               [i for i in range(len(stems)) if len(stems[i]) > 1]
+        if not cand:
+            return render()[:limit]
+        i = max(cand, key=lambda k: (len(stems[k]), -k))
+        stems[i], cut[i] = stems[i][:-1], True
+    return render()

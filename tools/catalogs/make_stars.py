@@ -11,7 +11,8 @@ Star files: "%d" then lines "%f %f %f" (right ascension and declination in degre
 import math
 import sys
 
-from common import (cp1252_word, d3_json, ra360, split_dms, split_hms, write_cp1252)
+from common import (cp1252_word, d3_json, ra360, short_name, split_dms, split_hms,
+                    write_cp1252)
 from constellation_of import ConstellationFinder
 
 MAX_STARS = 50   # stars per constellation in the model
@@ -205,7 +206,7 @@ def constellation_text(stars, names, order):
         for j, hip in enumerate(c["stars"]):
             s = stars[hip]
             e = names.get(str(hip))
-            proper = cp1252_word(e["name"], 15) if e and e.get("name") else "-"
+            proper = short_name(e["name"], 15) if e and e.get("name") else "-"
             rh, rm, rs = split_hms(s["ra"])
             sign, d, dm, ds = split_dms(s["dec"])
             # Declination sign: the reader takes it from the degrees or the minutes, so a star

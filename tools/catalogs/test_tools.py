@@ -12,7 +12,7 @@ import make_cities
 import make_deepsky
 import make_milkyway
 import make_stars
-from common import D3, DATA, split_dms, split_hm, split_hms
+from common import D3, DATA, short_name, split_dms, split_hm, split_hms
 from constellation_of import ConstellationFinder
 from scanf import Scanner
 
@@ -67,6 +67,13 @@ class StarsTest(unittest.TestCase):
         self.assertEqual(make_stars.spectral_from_bv(0.65), "G2")  # the Sun
         self.assertEqual(make_stars.spectral_from_bv(1.85), "M5")
         self.assertEqual(make_stars.spectral_from_bv(None), "?")
+
+    def test_long_names_are_shortened_word_by_word(self):
+        self.assertEqual(short_name("Kaus Australis", 15), "Kaus_Australis")
+        self.assertEqual(short_name("Asellus Australis", 15), "Asellus_Austr.")
+        self.assertEqual(short_name("Al Thalimain Prior", 15), "Al_Thal._Prior")
+        self.assertEqual(short_name("Al Thalimain Posterior", 15), "Al_Thal._Post.")
+        self.assertEqual(short_name("Zubenelgenubiabcdef", 15), "Zubenelgenubi.")
 
     def test_designation(self):
         self.assertEqual(make_stars.designation({"bayer": "κ1", "flam": "5"}, 7), "kappa1")
