@@ -179,28 +179,39 @@ PixelPoint zoomDisc(PixelPoint p, const ProjectionFrame& f) {
 
 } // namespace
 
+std::optional<PixelPoint> projectDisc(const ProjectionFrame& f, double altitude_deg, double sinAngle,
+                                      double cosAngle) {
+    const MapGeometry& g = f.geometry;
+    const int W = g.width(), R = g.radius();
+    PixelPoint p;
+    if (f.kind == ProjectionKind::Equidistant) {
+        if (!(altitude_deg > -45)) return std::nullopt;
+        const double r = R * (90 - altitude_deg) / 135;
+        p = {truncToInt(W * 0.5 + r * sinAngle), truncToInt(R + 40 + r * cosAngle)};
+    } else if (f.kind == ProjectionKind::Circular) {
+        if (!(altitude_deg > 0)) return std::nullopt;
+        const double r = R * (1 - altitude_deg / 90);
+        p = {truncToInt(r * sinAngle + W / 2), truncToInt(R + 40 + r * cosAngle)};
+    } else {
+        return std::nullopt;
+    }
+    if (f.zoom.zoom != 1 || f.zoom.panX != 0 || f.zoom.panY != 0) p = zoomDisc(p, f);
+    if (p.x <= 0) return std::nullopt;
+    return p;
+}
+
 std::optional<PixelPoint> projectSky(const ProjectionFrame& f, double altitude_deg, double azimuth_deg,
                                      double dec_deg, double ra_deg) {
     const MapGeometry& g = f.geometry;
-    const int W = g.width(), Hc = g.height(), R = g.radius();
+    const int W = g.width(), Hc = g.height();
     switch (f.kind) {
     case ProjectionKind::Equidistant: {
-        if (!(altitude_deg > -45)) return std::nullopt;
-        const double r = R * (90 - altitude_deg) / 135;
         const double theta = (azimuth_deg + f.rotation_deg) * kDegToRad;
-        PixelPoint p{truncToInt(W * 0.5 + r * std::sin(theta)), truncToInt(R + 40 + r * std::cos(theta))};
-        if (f.zoom.zoom != 1 || f.zoom.panX != 0 || f.zoom.panY != 0) p = zoomDisc(p, f);
-        if (p.x <= 0) return std::nullopt;
-        return p;
+        return projectDisc(f, altitude_deg, std::sin(theta), std::cos(theta));
     }
     case ProjectionKind::Circular: {
-        if (!(altitude_deg > 0)) return std::nullopt;
-        const double r = R * (1 - altitude_deg / 90);
         const double A = azimuth_deg * kDegToRad;
-        PixelPoint p{truncToInt(r * std::sin(A) + W / 2), truncToInt(R + 40 + r * std::cos(A))};
-        if (f.zoom.zoom != 1 || f.zoom.panX != 0 || f.zoom.panY != 0) p = zoomDisc(p, f);
-        if (p.x <= 0) return std::nullopt;
-        return p;
+        return projectDisc(f, altitude_deg, std::sin(A), std::cos(A));
     }
     case ProjectionKind::AzimutalWindow: {
         const double L = f.c1, R0 = f.c2, Emin = f.c3, Emax = f.c4;

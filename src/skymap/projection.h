@@ -112,6 +112,12 @@ double azimuthOf(double longitude_deg, double latitude_deg, double dec_deg, doub
 std::optional<PixelPoint> projectSky(const ProjectionFrame& f, double altitude_deg, double azimuth_deg,
                                      double dec_deg, double ra_deg);
 
+// The disc kinds (0 and 2) from the altitude and the sine and cosine of the map angle: the
+// azimuth for the circular kind, azimuth + rotation for the equidistant one. projectSky uses it;
+// the renderer calls it with the sines taken from the horizontal vector, without the azimuth.
+std::optional<PixelPoint> projectDisc(const ProjectionFrame& f, double altitude_deg, double sinAngle,
+                                      double cosAngle);
+
 // Whether a segment between two shown points may be drawn: it must not jump across the seam of
 // the map, i.e. its ends must lie less than maxDx apart horizontally and less than maxDy vertically.
 inline bool segmentWithin(PixelPoint a, PixelPoint b, int maxDx, int maxDy) {

@@ -75,15 +75,42 @@ public:
         }
         sinPhi_ = std::sin(lat_ * kDegToRad);
         cosPhi_ = std::cos(lat_ * kDegToRad);
+        sinRot_ = std::sin(frame.rotation_deg * kDegToRad);
+        cosRot_ = std::cos(frame.rotation_deg * kDegToRad);
         needsHorizontal_ = frame.kind == ProjectionKind::Equidistant || frame.kind == ProjectionKind::Circular ||
                            frame.kind == ProjectionKind::AzimutalWindow;
     }
 
     std::optional<PixelPoint> operator()(double dec_deg, double ra_deg) const {
         if (!needsHorizontal_) return projectSky(frame_, 0, 0, dec_deg, ra_deg);
-        double alt, az;
-        horizontal(dec_deg, ra_deg, alt, az);
-        return projectSky(frame_, alt, az, dec_deg, ra_deg);
+        if (frame_.kind == ProjectionKind::AzimutalWindow) {
+            double alt, az;
+            horizontal(dec_deg, ra_deg, alt, az);
+            return projectSky(frame_, alt, az, dec_deg, ra_deg);
+        }
+        // Disc kinds: the azimuth's sine and cosine are those of the horizontal vector
+        // (sin H, cos H sin phi - tan dec cos phi), normalised; no angle is needed.
+        const double H = (sidereal_ - (lon_ + ra_deg)) * kDegToRad;
+        const double d = dec_deg * kDegToRad;
+        const double sd = std::sin(d), cd = std::cos(d);
+        const double sH = std::sin(H), cH = std::cos(H);
+        const double sinAlt = sinPhi_ * sd + cosPhi_ * cd * cH;
+        // Points certainly below the rim are dropped before the arc sine.
+        if (frame_.kind == ProjectionKind::Circular ? sinAlt <= 0 : sinAlt < -0.7072) return std::nullopt;
+        const double alt = std::asin(std::clamp(sinAlt, -1.0, 1.0)) / kDegToRad;
+        const double num = sH, den = cH * sinPhi_ - (sd / cd) * cosPhi_;
+        const double rho = std::sqrt(num * num + den * den);
+        double sinA, cosA;
+        if (rho > 0) {
+            sinA = num / rho;
+            cosA = den / rho;
+        } else { // at the pole of the observer: the azimuth rule for a zero denominator
+            sinA = sH > 0 ? 1 : -1;
+            cosA = 0;
+        }
+        if (frame_.kind == ProjectionKind::Equidistant)
+            return projectDisc(frame_, alt, sinA * cosRot_ + cosA * sinRot_, cosA * cosRot_ - sinA * sinRot_);
+        return projectDisc(frame_, alt, sinA, cosA);
     }
 
     // Same formulas as altitudeOf and azimuthOf, sharing the trigonometry.
@@ -111,7 +138,7 @@ public:
 private:
     ProjectionFrame frame_;
     double sidereal_;
-    double lon_ = 0, lat_ = 0, sinPhi_ = 0, cosPhi_ = 1;
+    double lon_ = 0, lat_ = 0, sinPhi_ = 0, cosPhi_ = 1, sinRot_ = 0, cosRot_ = 1;
     bool needsHorizontal_ = true;
 };
 

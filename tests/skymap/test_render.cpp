@@ -2,6 +2,7 @@
 // stream and the Moon's phase, checked by pixels and by the calls of a recording canvas.
 #include "astro/angles.h"
 #include "astro/date2.h"
+#include "catalog/prompter.h"
 #include "catalog/systeme.h"
 #include "gfx/canvas.h"
 #include "gfx/parametre_affichage.h"
@@ -533,4 +534,161 @@ TEST(Icons, EverySetIsDrawnAndDistinct) {
     EXPECT_EQ(deepSkyIconId(1), kIconNebula);
     EXPECT_EQ(deepSkyIconId(7), kIconSpiralGalaxyEdge);
     EXPECT_EQ(deepSkyIconId(9), 0);
+}
+
+namespace {
+
+// The shipped data for 2026-12-09 20:00 UT from Annecy (the settings' defaults).
+struct ShippedScene {
+    RecordingPrompter prompter;
+    systeme sys;
+    ParametreAffichage options;
+    SkyNavigation nav;
+    date2 date = makeDate(2026, 12, 9, 20, 0);
+    bool loaded = false;
+
+    ShippedScene() {
+        const std::string data = NALVO_SOURCE_DATA_DIR;
+        const std::string ini = (std::filesystem::temp_directory_path() / "nalvo_render_none.ini").string();
+        std::remove(ini.c_str());
+        sys.lookupDirs = {data};
+        loaded = std::filesystem::exists(data + "/Sys.syt") && sys.load(data + "/Sys.syt", prompter, ini) >= 0;
+        sys.setScreen(780, 500);
+    }
+    PaintStats paint(gfx::Canvas& canvas, int view) {
+        SkyScene scene;
+        scene.sys = &sys;
+        scene.date = &date;
+        scene.options = &options;
+        scene.nav = &nav;
+        scene.prompter = &prompter;
+        options.attach(canvas);
+        return paintSkyView(canvas, view, scene);
+    }
+    const etoile* star(const char* name) const {
+        for (int k = 0; k < sys.constellationCount(); ++k)
+            for (int s = 0; s < sys.constellation(k)->nbStars; ++s)
+                if (const etoile* st = sys.constellation(k)->star(s); st && std::strcmp(st->word2, name) == 0)
+                    return st;
+        return nullptr;
+    }
+};
+
+} // namespace
+
+// The renderer projects disc views from the horizontal vector without the azimuth; its screen
+// points must be those of projectSky(altitudeOf, azimuthOf) to the pixel (truncation may differ
+// by one where a coordinate falls on a whole pixel).
+TEST(RenderShipped, StoredPointsMatchThePureProjection) {
+    ShippedScene t;
+    if (!t.loaded) GTEST_SKIP() << "no shipped data";
+    gfx::Canvas canvas(1500, 1400);
+    const MapGeometry g = geometryForSize(780, 500);
+    const double theta = siderealTime(t.date);
+    for (int view : {kViewCircular, kViewEquidistant}) {
+        for (int zoom : {1, 4}) {
+            if (view == kViewCircular) {
+                t.options.circularZoom = zoom;
+                t.options.circularPanX = zoom > 1 ? -37 : 0;
+            } else {
+                t.options.equidistantZoom = zoom;
+                t.options.equidistantPanY = zoom > 1 ? 21 : 0;
+            }
+            t.paint(canvas, view);
+            const DiscZoom z = view == kViewCircular
+                                   ? DiscZoom{t.options.circularZoom, t.options.circularPanX, t.options.circularPanY}
+                                   : DiscZoom{t.options.equidistantZoom, t.options.equidistantPanX,
+                                              t.options.equidistantPanY};
+            const ProjectionFrame f = view == kViewCircular ? circularFrame(g, z)
+                                                            : equidistantFrame(g, z, t.sys.latitude, t.sys.longitude);
+            const double lon = view == kViewCircular ? t.sys.longitude : 0;
+            const double lat = view == kViewCircular ? t.sys.latitude : 90;
+            int shown = 0, compared = 0;
+            for (int k = 0; k < t.sys.constellationCount(); ++k)
+                for (int s = 0; s < t.sys.constellation(k)->nbStars; ++s) {
+                    const etoile* st = t.sys.constellation(k)->star(s);
+                    const auto p = projectSky(f, altitudeOf(lon, lat, st->dec, st->ra, theta),
+                                              azimuthOf(lon, lat, st->dec, st->ra, theta), st->dec, st->ra);
+                    ++compared;
+                    if (!p) {
+                        EXPECT_LE(st->screenX, 0) << st->word1 << " view " << view;
+                        continue;
+                    }
+                    ++shown;
+                    EXPECT_NEAR(st->screenX, p->x, zoom) << st->word1 << " view " << view;
+                    EXPECT_NEAR(st->screenY, p->y, zoom) << st->word1 << " view " << view;
+                }
+            EXPECT_GT(shown, 300);
+            EXPECT_GT(compared, 1000);
+        }
+    }
+}
+
+// Whole pipeline against the independent reference: Vega's stored point in the circular view
+// lies where Astronomy Engine's altitude and azimuth put it (skymap_horizontal.csv, first row:
+// 2026-12-09 20:00 UT, Annecy, altitude 17.7266, azimuth 127.9591 from the south).
+TEST(RenderShipped, VegaWhereTheReferencePutsIt) {
+    ShippedScene t;
+    if (!t.loaded) GTEST_SKIP() << "no shipped data";
+    gfx::Canvas canvas(1500, 1400);
+    const PaintStats stats = t.paint(canvas, kViewCircular);
+    const etoile* vega = t.star("Vega");
+    ASSERT_NE(vega, nullptr);
+    const auto expected = projectSky(circularFrame(geometryForSize(780, 500), {}), 17.726555, 127.959058, 0, 0);
+    ASSERT_TRUE(expected);
+    // The catalogue's J2000 place against the reference's, and the mean sidereal time: a pixel.
+    EXPECT_NEAR(vega->screenX, expected->x, 1.5);
+    EXPECT_NEAR(vega->screenY, expected->y, 1.5);
+    // Vega (magnitude 0.03) is drawn there: a white centre pixel on the black night sky.
+    EXPECT_EQ(stats.skyBrush, 3);
+    EXPECT_GT(gfx::red(canvas.pixel(vega->screenX, vega->screenY)), 150);
+    // The Sun is down and not drawn; the Moon, new on that day, is below the horizon too.
+    EXPECT_LT(stats.sunAltitude_deg, -40);
+    EXPECT_LE(t.sys.sun()->screenX, 0);
+    EXPECT_FALSE(stats.moonDrawn);
+}
+
+TEST(RenderShipped, DeepCircularPaintStreamsTheStarFiles) {
+    ShippedScene t;
+    if (!t.loaded) GTEST_SKIP() << "no shipped data";
+    t.sys.catalogueSettings->useStar6 = t.sys.catalogueSettings->useStar7 = t.sys.catalogueSettings->useStar8 = 1;
+    t.options.autoMagnitude = false;
+    t.options.starMagnitude = 9;
+    gfx::Canvas canvas(1500, 1400);
+    const PaintStats stats = t.paint(canvas, kViewCircular);
+    EXPECT_GT(stats.catalogueStars, 70000); // the three files hold the stars of magnitude 6 to 9
+    EXPECT_GT(stats.starsDrawn, 30000);     // about half of the sky is above the horizon
+    EXPECT_LT(stats.starsDrawn, stats.catalogueStars);
+}
+
+TEST(RenderShipped, TrajectoryViewDrawsPathsAndHidesPlanets) {
+    ShippedScene t;
+    if (!t.loaded) GTEST_SKIP() << "no shipped data";
+    gfx::RecordingCanvas canvas(1500, 1400);
+    t.sys.computePositions(t.date, true);
+    const double jupiterRa = t.sys.planet(4) ? t.sys.planet(4)->ra : 0;
+    SkyScene scene;
+    scene.sys = &t.sys;
+    scene.date = &t.date;
+    scene.options = &t.options;
+    scene.nav = &t.nav;
+    scene.computePositions = false;
+    t.options.attach(canvas);
+    const PaintStats stats = paintSkyView(canvas, kViewTrajectories, scene);
+    EXPECT_GT(stats.trajectorySegments, 1000);
+    EXPECT_EQ(stats.planetsDrawn, 0);
+    for (int k = 0; k < t.sys.planetCount(); ++k) {
+        const planete* p = t.sys.planet(k);
+        if (std::strcmp(p->nom, "Terre") == 0) continue;
+        EXPECT_EQ(p->screenX, -100) << p->nom;
+        EXPECT_EQ(p->screenY, 0) << p->nom;
+    }
+    // The model keeps the positions of the current date after the 500-day paths.
+    ASSERT_NE(t.sys.planet(4), nullptr);
+    EXPECT_DOUBLE_EQ(t.sys.planet(4)->ra, jupiterRa);
+    // Each planet k has the pen 4 + k.
+    bool jupiterPen = false;
+    for (const gfx::DrawCall& call : canvas.calls())
+        if (call.kind == gfx::DrawCall::Kind::Line && call.penIndex == 8) jupiterPen = true;
+    EXPECT_TRUE(jupiterPen);
 }
