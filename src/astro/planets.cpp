@@ -32,6 +32,14 @@ double directionDeg(double y, double x) {
 } // namespace
 
 void planetPosition(objetceleste& p, const date2& date, const soleil& sun) {
+    if (std::strcmp(p.nom, "Terre") == 0) {
+        planetPosition(p, date, SunGeometry{}); // the Earth needs nothing of the Sun
+        return;
+    }
+    planetPosition(p, date, sunGeometry(sun, static_cast<double>(date.t)));
+}
+
+void planetPosition(objetceleste& p, const date2& date, const SunGeometry& sun) {
     const double t = static_cast<double>(date.t);
     const double L = normalize360(polynomial(p.L, t));
     const double a = polynomial(p.a, t);
@@ -55,20 +63,23 @@ void planetPosition(objetceleste& p, const date2& date, const soleil& sun) {
         p.dec = p.ra = p.delta = 0;
         return;
     }
-    const double sunLon = sunLongitude(sun, t);
-    const double R = sunEarthDistance(sun, t);
-    const double eps = polynomial(sun.E, t);
-
-    const double rc = p.r * cosDeg(p.beta);
-    const double n = rc * sinDeg(p.lambda - sunLon);
-    const double d = rc * cosDeg(p.lambda - sunLon) + R;
+    const double sunLon = sun.longitude_deg;
+    const double R = sun.distance_au;
+    // |beta| <= 90, so cos(beta) = sqrt(1 - sin^2 beta) with sin(beta) = sin u sin i.
+    const double sinBeta = clampUnit(sinDeg(u) * sinDeg(inc));
+    const double cosBeta = std::sqrt(1 - sinBeta * sinBeta);
+    const double elong = degToRad(p.lambda - sunLon);
+    const double sinE = std::sin(elong), cosE = std::cos(elong);
+    const double rc = p.r * cosBeta;
+    const double n = rc * sinE;
+    const double d = rc * cosE + R;
     double x = radToDeg(std::atan(n / d));
     if (d < 0) x += 180;
     if (d == 0) x = n >= 0 ? 90 : -90;
     const double lambdaGeo = normalize360(sunLon + x);
-    p.delta = std::sqrt(std::max(0.0, p.r * p.r + R * R + 2 * p.r * R * cosDeg(p.beta) * cosDeg(p.lambda - sunLon)));
-    const double betaGeo = p.delta > 0 ? radToDeg(std::asin(clampUnit(sinDeg(p.beta) * p.r / p.delta))) : 0;
-    const Equatorial q = eclipticToEquatorial(lambdaGeo, betaGeo, eps);
+    p.delta = std::sqrt(std::max(0.0, p.r * p.r + R * R + 2 * p.r * R * cosBeta * cosE));
+    const double betaGeo = p.delta > 0 ? radToDeg(std::asin(clampUnit(sinBeta * p.r / p.delta))) : 0;
+    const Equatorial q = eclipticToEquatorial(lambdaGeo, betaGeo, sun.sinObliquity, sun.cosObliquity);
     p.ra = q.ra_deg;
     p.dec = q.dec_deg;
 }
@@ -97,9 +108,8 @@ void cometPosition(comet& c, const date2& date, const soleil& sun) {
     const double y = r * bP * sinDeg(B + omega + nu);
     const double z = r * cP * sinDeg(C + omega + nu);
 
-    const double sunLon = sunLongitude(sun, t);
-    const double R = sunEarthDistance(sun, t);
-    const double eps = polynomial(sun.E, t);
+    const SunGeometry g = sunGeometry(sun, t);
+    const double sunLon = g.longitude_deg, R = g.distance_au, eps = g.obliquity_deg;
     const double X = R * cosDeg(sunLon), Y = R * sinDeg(sunLon) * cosDeg(eps), Z = R * sinDeg(sunLon) * sinDeg(eps);
     const double xi = x + X, eta = y + Y, zeta = z + Z;
 

@@ -7,10 +7,14 @@
 
 #include "astro/bodies.h"
 #include "astro/date2.h"
+#include "astro/sun.h"
 
 // Writes beta, lambda (heliocentric ecliptic of date), r, and dec, ra, delta (geocentric); the
 // Earth ("Terre") keeps only its heliocentric place (dec = ra = delta = 0).
 void planetPosition(objetceleste& planet, const date2& date, const soleil& sun);
+// The same with the Sun's geometry at date.t already computed (sunGeometry), so that a whole
+// model solves the Sun's Kepler equation once per instant.
+void planetPosition(objetceleste& planet, const date2& date, const SunGeometry& sun);
 // Elliptic orbits (e < 1) from a0, e0, i0, o0 (argument of perihelion), O0, tperi and tequi.
 // Writes ra in [0, 360), dec, delta, r, beta = 0 and lambda (heliocentric, equatorial frame).
 void cometPosition(comet& body, const date2& date, const soleil& sun);

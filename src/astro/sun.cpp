@@ -33,7 +33,13 @@ SunOrbit sunOrbit(const soleil& sun, double t) {
 double keplerSolve(double meanAnomaly_deg, double e, int iterations) {
     const double m = degToRad(meanAnomaly_deg);
     double E = m;
-    for (int k = 0; k < iterations; ++k) E = m + e * std::sin(E);
+    for (int k = 0; k < iterations; ++k) {
+        const double next = m + e * std::sin(E);
+        // Once an iterate repeats exactly, every later one is the same number: stopping there
+        // returns bit for bit what the remaining steps would.
+        if (next == E) break;
+        E = next;
+    }
     return E;
 }
 
@@ -65,17 +71,45 @@ double sunLongitude(const soleil& sun, double t) {
     return normalize360(s.L + trueAnomaly(s.E_rad, s.e) - s.M);
 }
 
+SunGeometry sunGeometry(const soleil& sun, double t) {
+    const SunOrbit s = sunOrbit(sun, t);
+    SunGeometry g;
+    g.t = t;
+    g.longitude_deg = normalize360(s.L + trueAnomaly(s.E_rad, s.e) - s.M);
+    g.distance_au = 1.0000002 * (1 - s.e * std::cos(s.E_rad));
+    g.obliquity_deg = polynomial(sun.E, t);
+    g.sinObliquity = std::sin(degToRad(g.obliquity_deg));
+    g.cosObliquity = std::cos(degToRad(g.obliquity_deg));
+    return g;
+}
+
+void sunPosition(soleil& sun, const SunGeometry& g) {
+    const double lambda = degToRad(g.longitude_deg);
+    const double sl = std::sin(lambda), cl = std::cos(lambda);
+    double ra = quadrantAtan(g.cosObliquity * sl, cl);
+    if (ra < 0) ra += 360;
+    if (ra >= 360) ra -= 360;
+    sun.ra = ra;
+    sun.dec = radToDeg(std::asin(clampUnit(g.sinObliquity * sl)));
+    sun.delta = 1.0;
+}
+
 Equatorial eclipticToEquatorial(double lambda_deg, double beta_deg, double obliquity_deg) {
-    const double l = degToRad(lambda_deg), b = degToRad(beta_deg), eps = degToRad(obliquity_deg);
+    const double eps = degToRad(obliquity_deg);
+    return eclipticToEquatorial(lambda_deg, beta_deg, std::sin(eps), std::cos(eps));
+}
+
+Equatorial eclipticToEquatorial(double lambda_deg, double beta_deg, double sinEps, double cosEps) {
+    const double l = degToRad(lambda_deg), b = degToRad(beta_deg);
+    const double sl = std::sin(l), cl = std::cos(l), sb = std::sin(b), cb = std::cos(b);
     Equatorial q;
-    double ra = quadrantAtan(std::sin(l) * std::cos(eps) - std::tan(b) * std::sin(eps), std::cos(l));
+    double ra = quadrantAtan(sl * cosEps - (sb / cb) * sinEps, cl);
     if (std::isfinite(ra)) {
         if (ra < 0) ra += 360.0 * std::ceil(-ra / 360.0);
         if (ra >= 360) ra -= 360;
     }
     q.ra_deg = ra;
-    q.dec_deg = radToDeg(
-        std::asin(clampUnit(std::sin(b) * std::cos(eps) + std::cos(b) * std::sin(eps) * std::sin(l))));
+    q.dec_deg = radToDeg(std::asin(clampUnit(sb * cosEps + cb * sinEps * sl)));
     return q;
 }
 

@@ -21,6 +21,22 @@ void sunPosition(soleil& sun, const date2& date);
 double sunEarthDistance(const soleil& sun, double t);
 // The Sun's geocentric longitude of date, [0, 360): normalize360(L + nu - M).
 double sunLongitude(const soleil& sun, double t);
+
+// What the geocentric reductions need of the Sun at one t, from one Kepler solution: its
+// longitude (deg, [0, 360)), the Earth-Sun distance (AU) and the obliquity (deg).
+struct SunGeometry {
+    double t = 0;
+    double longitude_deg = 0;
+    double distance_au = 0;
+    double obliquity_deg = 0;
+    double sinObliquity = 0, cosObliquity = 1;
+};
+SunGeometry sunGeometry(const soleil& sun, double t);
+// The Sun's ra, dec and delta (= 1.0) from its geometry at the date (same result as
+// sunPosition at that date).
+void sunPosition(soleil& sun, const SunGeometry& geometry);
+// eclipticToEquatorial with the sine and cosine of the obliquity given.
+Equatorial eclipticToEquatorial(double lambda_deg, double beta_deg, double sinObliquity, double cosObliquity);
 // Right ascension in [0, 360) and declination from ecliptic longitude, latitude and obliquity.
 Equatorial eclipticToEquatorial(double lambda_deg, double beta_deg, double obliquity_deg);
 // Altitude (deg) of dec/ra for an observer at latitude (deg, north positive) and longitude (deg,

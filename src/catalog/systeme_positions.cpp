@@ -11,11 +11,13 @@
 void systeme::computePositions(const date2& date, bool withSatellites) {
     ::soleil* s = sun();
     if (!s) return; // nothing loaded
-    sunPosition(*s, date);
+    // The Sun's longitude, distance and obliquity once for the Sun and every planet.
+    const SunGeometry geometry = sunGeometry(*s, static_cast<double>(date.t));
+    sunPosition(*s, geometry);
     for (int k = 0; k < nbPlanets && k < kMaxPlanets; ++k) {
         planete* p = planets[k].get();
         if (!p) continue;
-        planetPosition(*p, date, *s);
+        planetPosition(*p, date, geometry);
         if (!withSatellites) continue;
         for (int j = 0; j < p->satelliteCount() && j < 2; ++j)
             if (::satellite* m = p->getSatellite(j)) moonPosition(*m, date, *s);
