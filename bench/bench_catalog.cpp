@@ -25,8 +25,9 @@ void BM_StreamStarFiles(benchmark::State& state) {
     long stars = 0;
     double sum = 0;
     for (auto _ : state) {
-        stars = forEachCatalogueStar(kCircularKind, {}, settings, depth, prompter,
-                                     [&](double ra, double dec, double mag, StarSource) { sum += ra + dec + mag; }, files);
+        stars = forEachCatalogueStar(
+            kCircularKind, {}, settings, depth, prompter,
+            [&](double ra, double dec, double mag, StarSource) { sum += ra + dec + mag; }, files);
         benchmark::DoNotOptimize(sum);
     }
     state.counters["stars"] = static_cast<double>(stars);
@@ -39,12 +40,14 @@ std::string fullSysFile() {
     std::string text;
     if (std::FILE* f = std::fopen((kData + "/Sys.syt").c_str(), "rb")) {
         char buf[4096];
-        for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) text.append(buf, n);
+        for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;)
+            text.append(buf, n);
         std::fclose(f);
     }
     if (text.find("Fichier des constellations") == std::string::npos)
         text += "Fichier des constellations:constel.syt\nFichier des objets Messier:messier.syt\n"
-                "Fichier des objets NGC:ngc.syt\nFichier de la Voie Lact\xE9" "e:lactee.syt\n"
+                "Fichier des objets NGC:ngc.syt\nFichier de la Voie Lact\xE9"
+                "e:lactee.syt\n"
                 "Fichier des cometes:comet.syt\nFichier des frontieres:frontier.syt\n";
     const std::string path = (std::filesystem::temp_directory_path() / "nalvo-bench-Sys.syt").string();
     if (std::FILE* f = std::fopen(path.c_str(), "wb")) {

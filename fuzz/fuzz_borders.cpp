@@ -12,8 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static systeme sys; // one model, refilled by each input as a reload would
     ReaderNotes notes;
     readBorderFile(f.get(), sys, &notes);
-    if (sys.nbConstellations > kMaxConstellations || sys.nbDeepSky > kMaxDeepSky || sys.nbComets > kMaxComets ||
-        sys.nbBorderPoints > kMaxBorderPoints || sys.nbBorderLines > kMaxBorderLines)
+    if (sys.nbConstellations > kMaxConstellations || sys.nbDeepSky > kMaxDeepSky ||
+        sys.nbComets > kMaxComets || sys.nbBorderPoints > kMaxBorderPoints ||
+        sys.nbBorderLines > kMaxBorderLines)
         __builtin_trap();
     for (int l = 0; l < sys.nbBorderLines; ++l)
         for (int k = 0; k < sys.borderLines[l].count; ++k)

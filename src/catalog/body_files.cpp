@@ -71,7 +71,8 @@ int readPlanetFile(std::FILE* f, planete& planet, std::vector<std::string>& sate
     }
     double mag[4] = {};
     scanFile(f, "\nMag %lf %lf %lf %lf", {&mag[0], &mag[1], &mag[2], &mag[3]});
-    for (int k = 0; k < 4; ++k) planet.setMag(mag[k], k);
+    for (int k = 0; k < 4; ++k)
+        planet.setMag(mag[k], k);
     return total;
 }
 
@@ -83,7 +84,8 @@ int readSatelliteFile(std::FILE* f, satellite& sat) {
     total += readElements(f, sat, " \nL %lf");
     double mag[4] = {};
     scanFile(f, "\nMag %lf %lf %lf %lf", {&mag[0], &mag[1], &mag[2], &mag[3]});
-    for (int k = 0; k < 4; ++k) sat.setMag(mag[k], k);
+    for (int k = 0; k < 4; ++k)
+        sat.setMag(mag[k], k);
     return total;
 }
 

@@ -11,8 +11,14 @@
 
 namespace {
 
+constexpr std::size_t kMaxNotes = 20; // per file; a badly damaged file would give thousands
+
 void note(ReaderNotes* notes, std::FILE* f, const std::string& text) {
-    if (notes) notes->push_back("line " + std::to_string(currentLine(f)) + ": " + text);
+    if (!notes || notes->size() > kMaxNotes) return;
+    if (notes->size() == kMaxNotes)
+        notes->push_back("further notes left out");
+    else
+        notes->push_back("line " + std::to_string(currentLine(f)) + ": " + text);
 }
 
 template <std::size_t N> void copyWord(char (&dst)[N], const char* src) {
@@ -27,8 +33,9 @@ int boundedCount(int count, int capacity, ReaderNotes* notes, std::FILE* f, cons
         return 0;
     }
     if (count > capacity) {
-        note(notes, f, std::to_string(count) + " " + what + ", only the first " + std::to_string(capacity) +
-                           " are kept");
+        note(notes, f,
+             std::to_string(count) + " " + what + ", only the first " + std::to_string(capacity) +
+                 " are kept");
         return capacity;
     }
     return count;
@@ -38,12 +45,18 @@ int boundedCount(int count, int capacity, ReaderNotes* notes, std::FILE* f, cons
 
 int translateNgcType(int code) {
     switch (code) {
-    case 7: return 4;
-    case 6: return 8;
-    case 4: return 6;
-    case 3: return 2;
-    case 2: return 3;
-    default: return code;
+    case 7:
+        return 4;
+    case 6:
+        return 8;
+    case 4:
+        return 6;
+    case 3:
+        return 2;
+    case 2:
+        return 3;
+    default:
+        return code;
     }
 }
 
@@ -59,7 +72,8 @@ double calendarDateToT(int year, int month, int day) {
 }
 
 int readConstellationFile(std::FILE* f, systeme& sys, ReaderNotes* notes) {
-    for (auto& c : sys.constellations) c.reset();
+    for (auto& c : sys.constellations)
+        c.reset();
     sys.nbConstellations = 0;
     int total = 0;
     int count = 0;
@@ -74,8 +88,9 @@ int readConstellationFile(std::FILE* f, systeme& sys, ReaderNotes* notes) {
                             &rec->values[3], &stars});
         if (stars < 0) stars = 0;
         if (stars > kMaxConstellationStars)
-            note(notes, f, std::string(rec->nom) + ": " + std::to_string(stars) + " stars, only the first " +
-                               std::to_string(kMaxConstellationStars) + " are kept");
+            note(notes, f,
+                 std::string(rec->nom) + ": " + std::to_string(stars) + " stars, only the first " +
+                     std::to_string(kMaxConstellationStars) + " are kept");
         for (int s = 0; s < stars; ++s) {
             etoile star;
             int id = 0, rah = 0, ram = 0, ras = 0, decd = 0, decm = 0, decs = 0, link = -1;
@@ -109,10 +124,12 @@ int readConstellationFile(std::FILE* f, systeme& sys, ReaderNotes* notes) {
                 if (links[k] < rec->nbStars)
                     links[kept++] = links[k];
                 else
-                    note(notes, f, std::string(rec->nom) + ": link to star " + std::to_string(links[k]) +
-                                       " of " + std::to_string(rec->nbStars) + " dropped");
+                    note(notes, f,
+                         std::string(rec->nom) + ": link to star " + std::to_string(links[k]) + " of " +
+                             std::to_string(rec->nbStars) + " dropped");
             }
-            for (int k = kept; k < 10; ++k) links[k] = -1;
+            for (int k = kept; k < 10; ++k)
+                links[k] = -1;
         }
         sys.constellations[c] = std::move(rec);
         sys.nbConstellations = c + 1;
@@ -121,7 +138,8 @@ int readConstellationFile(std::FILE* f, systeme& sys, ReaderNotes* notes) {
 }
 
 int readMessierFile(std::FILE* f, systeme& sys, ReaderNotes* notes) {
-    for (auto& o : sys.deepSkyObjects) o.reset();
+    for (auto& o : sys.deepSkyObjects)
+        o.reset();
     sys.nbDeepSky = 0;
     int total = 0;
     int count = 0;
@@ -131,7 +149,9 @@ int readMessierFile(std::FILE* f, systeme& sys, ReaderNotes* notes) {
         auto o = std::make_unique<ngc>();
         int number = 0, rah = 0, decd = 0, decm = 0;
         double ram = 0;
-        total += scanTotal(f, "\n\nM:%d\nType:%d\nNom:%s\nCoordonn\xE9" "es:%d %lf %d %d %lf",
+        total += scanTotal(f,
+                           "\n\nM:%d\nType:%d\nNom:%s\nCoordonn\xE9"
+                           "es:%d %lf %d %d %lf",
                            {&number, &o->type, o->nom, &rah, &ram, &decd, &decm, &o->mag});
         o->ra = (rah + ram / 60.0) * 15.0;
         o->dec = decd >= 0 ? decd + decm / 60.0 : decd - decm / 60.0;
@@ -146,7 +166,8 @@ int readNgcFile(std::FILE* f, systeme& sys, ReaderNotes* notes) {
     int total = 0;
     int count = 0;
     total += scanTotal(f, "Nombre:%d", {&count});
-    count = boundedCount(count, kMaxDeepSky - sys.nbDeepSky, notes, f, "NGC objects after the Messier objects");
+    count =
+        boundedCount(count, kMaxDeepSky - sys.nbDeepSky, notes, f, "NGC objects after the Messier objects");
     const int first = sys.nbDeepSky;
     for (int k = 0; k < count; ++k) {
         auto o = std::make_unique<ngc>();
@@ -168,12 +189,14 @@ namespace {
 
 // `count` points "\nPt:%d %lf %lf"; those beyond `capacity` are read and dropped.
 template <std::size_t N>
-int readMilkyWayLine(std::FILE* f, int count, MilkyWayPoint (&points)[N], int32_t& stored, ReaderNotes* notes) {
+int readMilkyWayLine(std::FILE* f, int count, MilkyWayPoint (&points)[N], int32_t& stored,
+                     ReaderNotes* notes) {
     int total = 0;
     if (count < 0) count = 0;
     if (count > static_cast<int>(N))
-        note(notes, f, "Milky Way line of " + std::to_string(count) + " points, only the first " +
-                           std::to_string(N) + " are kept");
+        note(notes, f,
+             "Milky Way line of " + std::to_string(count) + " points, only the first " + std::to_string(N) +
+                 " are kept");
     stored = 0;
     for (int k = 0; k < count; ++k) {
         int h = 0;
@@ -219,7 +242,8 @@ int readCometFile(std::FILE* f, systeme& sys, ReaderNotes* notes) {
         copyWord(c->couleur, "gris");
         c->rayon = 10.0;
         total += scanTotal(f, "\nNom:%s", {c->nom});
-        total += scanTotal(f, "\na:%lf\ne:%lf\nI:%lf\no:%lf\nO:%lf\n", {&c->a[0], &c->e[0], &c->i[0], &c->o[0], &c->O[0]});
+        total += scanTotal(f, "\na:%lf\ne:%lf\nI:%lf\no:%lf\nO:%lf\n",
+                           {&c->a[0], &c->e[0], &c->i[0], &c->o[0], &c->O[0]});
         int month = 0, day = 0, year = 0;
         total += scanTotal(f, "\ntperi:%d/%d/%d\n", {&month, &day, &year});
         float equinox = 0;
@@ -231,7 +255,8 @@ int readCometFile(std::FILE* f, systeme& sys, ReaderNotes* notes) {
         c->mag[1] = mag1;
         // Far outside the calendar the program handles, the dates are not meaningful: keep T 0.
         const bool plausibleYear = year > -100000 && year < 100000;
-        const int equinoxYear = std::isfinite(equinox) && std::fabs(equinox) < 100000.0f ? static_cast<int>(equinox) : 0;
+        const int equinoxYear =
+            std::isfinite(equinox) && std::fabs(equinox) < 100000.0f ? static_cast<int>(equinox) : 0;
         c->setTimes(plausibleYear ? calendarDateToT(year, month, day) : 0.0,
                     equinoxYear != 0 ? calendarDateToT(equinoxYear, 1, 1) : 0.0);
         sys.comets.push_back(std::move(c));
@@ -255,7 +280,8 @@ int readBorderFile(std::FILE* f, systeme& sys, ReaderNotes* notes) {
         if (k >= points && r != 6) break;
         total += r - 1;
         if (k < points) {
-            sys.borderPoints[k] = BorderPoint{decd + decm / 60.0 + decs / 3600.0, (rah + ram / 60.0 + ras / 3600.0) * 15.0};
+            sys.borderPoints[k] =
+                BorderPoint{decd + decm / 60.0 + decs / 3600.0, (rah + ram / 60.0 + ras / 3600.0) * 15.0};
             sys.nbBorderPoints = k + 1;
         }
     }
@@ -271,8 +297,9 @@ int readBorderFile(std::FILE* f, systeme& sys, ReaderNotes* notes) {
         if (l >= lines && r != 1) break;
         total += r - 1;
         if (n > kMaxBorderLinePoints)
-            note(notes, f, "border line of " + std::to_string(n) + " points, only the first " +
-                               std::to_string(kMaxBorderLinePoints) + " are kept");
+            note(notes, f,
+                 "border line of " + std::to_string(n) + " points, only the first " +
+                     std::to_string(kMaxBorderLinePoints) + " are kept");
         for (int k = 0; k < n; ++k) {
             int index = 0;
             const int ri = scanFile(f, " %d", {&index});

@@ -42,7 +42,8 @@ std::vector<City> readCities(const std::string& path, Prompter* prompter) {
     }
     std::string bytes;
     char buf[1 << 15];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f.get())) > 0;) bytes.append(buf, n);
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f.get())) > 0;)
+        bytes.append(buf, n);
     return parseCities(bytes);
 }
 

@@ -42,8 +42,8 @@ std::string countryOf(const std::string& cityName, bool stopAtBlank);
 std::string paysFilePath();
 // The offset of the city's country for the date's season (date2::decalagePays), or
 // kUnknownOffset. A missing "pays.syt" is told to `prompter` as "File pays.syt missing".
-double cityOffset(const date2& date, const std::string& cityName, bool stopAtBlank, Prompter* prompter = nullptr,
-                  const std::string& paysPath = "");
+double cityOffset(const date2& date, const std::string& cityName, bool stopAtBlank,
+                  Prompter* prompter = nullptr, const std::string& paysPath = "");
 
 // Start-up: the date's offsets from the stored time-zone indices and its season from the stored
 // flag; a stored -1 is decided from the date (choisitSaison) and kept in memory in `sys`.

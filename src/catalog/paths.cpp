@@ -80,7 +80,8 @@ std::string findDataFile(const std::string& name, const std::vector<std::string>
     if (name.front() == '/') return fileExists(name) ? name : std::string();
     std::vector<std::string> dirs{userDataDir()};
     dirs.insert(dirs.end(), extraDirs.begin(), extraDirs.end());
-    for (const std::string& d : dataSearchDirs()) dirs.push_back(d);
+    for (const std::string& d : dataSearchDirs())
+        dirs.push_back(d);
     for (const std::string& d : dirs) {
         const std::string p = joinPath(d, name);
         if (fileExists(p)) return p;

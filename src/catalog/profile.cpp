@@ -23,7 +23,8 @@ std::vector<Line> readLines(const std::string& path, bool& exists) {
     if (!f) return lines;
     std::string data;
     char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) data.append(buf, n);
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;)
+        data.append(buf, n);
     std::fclose(f);
     std::size_t start = 0;
     while (start < data.size()) {
@@ -45,8 +46,10 @@ std::vector<Line> readLines(const std::string& path, bool& exists) {
 }
 
 std::string_view trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -83,8 +86,8 @@ bool keyOf(const std::string& text, std::string_view& key, std::string_view& val
 }
 
 struct Found {
-    int sectionLine = -1;  // index of the section header
-    int keyLine = -1;      // index of the key line
+    int sectionLine = -1;   // index of the section header
+    int keyLine = -1;       // index of the key line
     int lastInSection = -1; // last non-blank line of the section (the header when empty)
     std::string value;
 };
@@ -197,10 +200,12 @@ bool profileWriteString(const std::string& iniPath, const std::string& section, 
         lines.push_back(Line{keyLine, eol});
     }
     std::string data;
-    for (const Line& l : lines) data += l.text + l.end;
+    for (const Line& l : lines)
+        data += l.text + l.end;
     return writeAtomically(iniPath, data);
 }
 
-bool profileWriteInt(const std::string& iniPath, const std::string& section, const std::string& key, int value) {
+bool profileWriteInt(const std::string& iniPath, const std::string& section, const std::string& key,
+                     int value) {
     return profileWriteString(iniPath, section, key, std::to_string(value));
 }

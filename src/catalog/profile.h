@@ -20,4 +20,5 @@ std::string profileReadString(const std::string& iniPath, const std::string& sec
 bool profileWriteString(const std::string& iniPath, const std::string& section, const std::string& key,
                         const std::string& value);
 // Writes an integer as "%d".
-bool profileWriteInt(const std::string& iniPath, const std::string& section, const std::string& key, int value);
+bool profileWriteInt(const std::string& iniPath, const std::string& section, const std::string& key,
+                     int value);

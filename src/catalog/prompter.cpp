@@ -18,7 +18,8 @@ bool RecordingPrompter::askOkCancel(const std::string& text, const std::string& 
 
 int RecordingPrompter::messageCount() const {
     int n = 0;
-    for (const Entry& e : entries) n += e.question ? 0 : 1;
+    for (const Entry& e : entries)
+        n += e.question ? 0 : 1;
     return n;
 }
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
     // A message box with an OK button.
     virtual void message(const std::string& text, const std::string& caption) = 0;
@@ -19,7 +19,7 @@ public:
 // Records every call. Questions take the queued answers in order, then `defaultAnswer`.
 // With `echo` set, each call is also printed there ("caption: text").
 class RecordingPrompter : public Prompter {
-public:
+  public:
     struct Entry {
         bool question = false;
         std::string text;
@@ -39,7 +39,7 @@ public:
     std::vector<Entry> entries;
     bool defaultAnswer = false; // Cancel unless told otherwise
 
-private:
+  private:
     std::FILE* echo_;
     std::deque<bool> answers_;
 };

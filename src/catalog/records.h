@@ -23,7 +23,7 @@ constexpr int kMaxBorderLinePoints = 50;
 // A star: of a constellation (all fields) or streamed from a star catalogue (position and
 // magnitude only).
 class etoile {
-public:
+  public:
     double dec = 0; // declination, deg
     double ra = 0;  // right ascension, deg
     double mag = 0;
@@ -37,11 +37,11 @@ public:
 };
 
 class constellation {
-public:
+  public:
     char nom[30] = {};
     char abbrev[5] = {};
-    int32_t nbStars = 0;         // stars stored in `stars` (at most kMaxConstellationStars)
-    int32_t values[4] = {};      // four header integers, kept as read
+    int32_t nbStars = 0;    // stars stored in `stars` (at most kMaxConstellationStars)
+    int32_t values[4] = {}; // four header integers, kept as read
     std::unique_ptr<etoile> stars[kMaxConstellationStars]; // file order
 
     etoile* star(int k) const { return k >= 0 && k < nbStars ? stars[k].get() : nullptr; }
@@ -49,13 +49,13 @@ public:
 
 // A deep-sky object of the Messier or NGC file.
 class ngc {
-public:
-    double dec = 0; // deg
-    double ra = 0;  // deg
-    double mag = 0; // Messier only; 0 for NGC objects
-    char nom[30] = {};          // common name, "_" for NGC objects
-    int32_t type = 0;           // object type code
-    char designation[38] = {};  // "M<number>" or "NGC<number>"
+  public:
+    double dec = 0;            // deg
+    double ra = 0;             // deg
+    double mag = 0;            // Messier only; 0 for NGC objects
+    char nom[30] = {};         // common name, "_" for NGC objects
+    int32_t type = 0;          // object type code
+    char designation[38] = {}; // "M<number>" or "NGC<number>"
     int32_t screenX = 0, screenY = 0;
 
     // 'M' for a Messier object, 'N' for an NGC object.
@@ -69,7 +69,7 @@ struct MilkyWayPoint {
 
 // The Milky Way outline: two boundary lines.
 class Lactee {
-public:
+  public:
     int32_t count1 = 0; // points stored in line1
     int32_t count2 = 0; // points stored in line2
     MilkyWayPoint line1[kMaxMilkyWayLine1] = {};
@@ -82,7 +82,7 @@ struct BorderPoint {
 };
 
 struct BorderLine {
-    int32_t count = 0;                        // points stored
+    int32_t count = 0;                         // points stored
     int32_t points[kMaxBorderLinePoints] = {}; // indices into the border points
     char name[15] = {};
 };
@@ -94,5 +94,5 @@ struct satell {
     double diameter = 0; // km
     double distance = 0; // mean distance from the planet, thousands of km
     double satMag = 5.0;
-    double period = 0;   // days
+    double period = 0; // days
 };

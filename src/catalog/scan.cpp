@@ -29,7 +29,8 @@ ScanArg::Kind conversionKind(char c, bool isLong) {
     default:
         break;
     }
-    throw std::invalid_argument(std::string("scan pattern: unsupported conversion %") + (isLong ? "l" : "") + c);
+    throw std::invalid_argument(std::string("scan pattern: unsupported conversion %") + (isLong ? "l" : "") +
+                                c);
 }
 
 } // namespace
@@ -57,7 +58,8 @@ int scanFile(std::FILE* file, const char* pattern, std::initializer_list<ScanArg
         Piece& piece = pieces.back();
         ++p;
         std::size_t width = 0;
-        while (*p >= '0' && *p <= '9') width = width * 10 + static_cast<std::size_t>(*p++ - '0');
+        while (*p >= '0' && *p <= '9')
+            width = width * 10 + static_cast<std::size_t>(*p++ - '0');
         bool isLong = false;
         if (*p == 'l') {
             isLong = true;
@@ -83,7 +85,8 @@ int scanFile(std::FILE* file, const char* pattern, std::initializer_list<ScanArg
         ++p;
         ++arg;
     }
-    if (arg != args.end()) throw std::invalid_argument(std::string("scan: more fields than conversions: ") + pattern);
+    if (arg != args.end())
+        throw std::invalid_argument(std::string("scan: more fields than conversions: ") + pattern);
 
     // Text after the last conversion is matched once every field has been read, as fscanf does.
     std::string trailing;

@@ -11,7 +11,7 @@
 // One target of a scan: an int for "%d", a float for "%f", a double for "%lf", a char buffer for
 // "%s" (at most size - 1 characters are stored, then the terminating zero).
 class ScanArg {
-public:
+  public:
     enum class Kind { Int, Float, Double, Word };
 
     ScanArg(int* p) : kind_(Kind::Int), ptr_(p) {}
@@ -24,7 +24,7 @@ public:
     void* ptr() const { return ptr_; }
     std::size_t size() const { return size_; }
 
-private:
+  private:
     Kind kind_;
     void* ptr_;
     std::size_t size_ = 0;

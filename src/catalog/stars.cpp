@@ -26,7 +26,8 @@ bool readWholeFile(const std::string& path, std::string& out) {
     if (!f) return false;
     out.clear();
     char buf[1 << 16];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f.get())) > 0;) out.append(buf, n);
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f.get())) > 0;)
+        out.append(buf, n);
     return true;
 }
 
@@ -38,14 +39,15 @@ bool isSpace(char c) {
     return c == ' ' || c == '\n' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
 
-constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8, 1e9,
                              1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
 
 // One number as "%f" reads it (white space first). Plain decimals are parsed directly; anything
 // else (exponents, long mantissas, inf/nan) goes through std::from_chars. False when no number
 // starts here.
 bool parseNumber(const char*& p, const char* end, double& out) {
-    while (p < end && isSpace(*p)) ++p;
+    while (p < end && isSpace(*p))
+        ++p;
     const char* start = p;
     const char* q = p;
     bool negative = false;
@@ -53,13 +55,15 @@ bool parseNumber(const char*& p, const char* end, double& out) {
     uint64_t mantissa = 0;
     int digits = 0, fraction = 0;
     bool simple = true;
-    for (; q < end && *q >= '0' && *q <= '9'; ++q, ++digits) mantissa = mantissa * 10 + static_cast<uint64_t>(*q - '0');
+    for (; q < end && *q >= '0' && *q <= '9'; ++q, ++digits)
+        mantissa = mantissa * 10 + static_cast<uint64_t>(*q - '0');
     if (q < end && *q == '.') {
         ++q;
         for (; q < end && *q >= '0' && *q <= '9'; ++q, ++digits, ++fraction)
             mantissa = mantissa * 10 + static_cast<uint64_t>(*q - '0');
     }
-    if (digits == 0 || digits > 18 || (q < end && (*q == 'e' || *q == 'E' || *q == 'x' || *q == 'X'))) simple = false;
+    if (digits == 0 || digits > 18 || (q < end && (*q == 'e' || *q == 'E' || *q == 'x' || *q == 'X')))
+        simple = false;
     if (simple) {
         const double v = static_cast<double>(mantissa) / kPow10[fraction];
         out = negative ? -v : v;
@@ -105,7 +109,8 @@ std::string resolveIgnoringCase(const std::string& root, const std::string& rela
     std::size_t start = 0;
     while (start <= relative.size()) {
         const std::size_t slash = relative.find('/', start);
-        const std::string part = relative.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
+        const std::string part =
+            relative.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
         start = slash == std::string::npos ? relative.size() + 1 : slash + 1;
         if (part.empty()) continue;
         const std::string exact = joinPath(path, part);
@@ -138,8 +143,8 @@ std::string findStarFile(const std::string& name, const StarFiles& files) {
 
 } // namespace
 
-void updateStarDepth(int kind, double zoom, double width_deg, double height_deg, const CatalogueSettings& settings,
-                     StarDepth& depth) {
+void updateStarDepth(int kind, double zoom, double width_deg, double height_deg,
+                     const CatalogueSettings& settings, StarDepth& depth) {
     const double Z = zoom;
     const double span = std::max(std::fabs(width_deg), std::fabs(height_deg));
     const bool disc = kind == kEquidistantKind || kind == kCircularKind;
@@ -149,10 +154,18 @@ void updateStarDepth(int kind, double zoom, double width_deg, double height_deg,
         // 30/span grows without bound as the window closes; a zero span is the deepest view.
         const double closeness = span > 0 ? 30.0 / span : 1e9;
         switch (kind) {
-        case kEquidistantKind: limit = Z * 0.5 + 6; break;
-        case kCircularKind: limit = Z * 0.5 + 5.49; break;
-        case kAzimutalWindowKind: limit = closeness * 0.5 + 6; break;
-        default: limit = closeness + 6; break;
+        case kEquidistantKind:
+            limit = Z * 0.5 + 6;
+            break;
+        case kCircularKind:
+            limit = Z * 0.5 + 5.49;
+            break;
+        case kAzimutalWindowKind:
+            limit = closeness * 0.5 + 6;
+            break;
+        default:
+            limit = closeness + 6;
+            break;
         }
         limit = clamp(limit, 6, 9);
         scale = disc ? (Z - 1) * (limit - 3) / 12 + 1 : 0.2 * (limit - 4);
@@ -170,18 +183,21 @@ void updateStarDepth(int kind, double zoom, double width_deg, double height_deg,
     depth.starScale = scale;
 }
 
-long parseStarText(const char* data, std::size_t size, const std::function<void(double, double, double)>& visit) {
+long parseStarText(const char* data, std::size_t size,
+                   const std::function<void(double, double, double)>& visit) {
     const char* p = data;
     const char* end = data + size;
     // "%d": the count is an integer; a fractional part ends it like a mismatch would.
-    while (p < end && isSpace(*p)) ++p;
+    while (p < end && isSpace(*p))
+        ++p;
     long count = 0;
     {
         bool negative = false;
         const char* q = p;
         if (q < end && (*q == '+' || *q == '-')) negative = *q++ == '-';
         const char* digits = q;
-        for (; q < end && *q >= '0' && *q <= '9'; ++q) count = std::min(count * 10 + (*q - '0'), 1000000000L);
+        for (; q < end && *q >= '0' && *q <= '9'; ++q)
+            count = std::min(count * 10 + (*q - '0'), 1000000000L);
         if (q == digits) return 0;
         if (negative) count = 0;
         p = q;
@@ -203,7 +219,8 @@ long readStarFile(const std::string& path, const std::function<void(double, doub
     return parseStarText(bytes.data(), bytes.size(), visit);
 }
 
-bool gscLayerAllowed(int kind, const StarWindow& w, const CatalogueSettings& settings, const StarDepth& depth) {
+bool gscLayerAllowed(int kind, const StarWindow& w, const CatalogueSettings& settings,
+                     const StarDepth& depth) {
     if (kind != kQuadraticKind && kind != kQuadraticTrajectoriesKind) return false;
     if (!(depth.gscMinMagnitude >= 9) || settings.useGsc != 1) return false;
     const double dra = std::trunc(w.rb_deg - w.ra_deg);
@@ -266,8 +283,8 @@ double fixedWidthNumber(const char* field, int width, bool* negative) {
     return value;
 }
 
-GscRegionList findRegionsInTable(const std::string& bytes, double raMin, double raMax, double decMin, double decMax,
-                                 Prompter& prompter) {
+GscRegionList findRegionsInTable(const std::string& bytes, double raMin, double raMax, double decMin,
+                                 double decMax, Prompter& prompter) {
     constexpr std::size_t kHeader = 14400, kRecord = 48;
     GscRegionList list;
     if (bytes.size() < 8990) return list;
@@ -289,7 +306,8 @@ GscRegionList findRegionsInTable(const std::string& bytes, double raMin, double 
         };
         const double d1 = declination(31, 35), d2 = declination(40, 44);
         const double lowerDec = std::min(d1, d2), upperDec = std::max(d1, d2);
-        if (lowerDec < decMax && lowerRa < raMax && upperDec > decMin && upperRa > raMin && list.count < kMaxGscRegions) {
+        if (lowerDec < decMax && lowerRa < raMax && upperDec > decMin && upperRa > raMin &&
+            list.count < kMaxGscRegions) {
             list.regions[list.count++] = region;
             if (list.count == kMaxGscRegions) {
                 prompter.message("Screen too large to use all stars from the GSC", kErrorCaption);
@@ -300,8 +318,8 @@ GscRegionList findRegionsInTable(const std::string& bytes, double raMin, double 
     return list;
 }
 
-GscRegionList findGscRegions(int drive, double raMin, double raMax, double decMin, double decMax, Prompter& prompter,
-                             const StarFiles& files) {
+GscRegionList findGscRegions(int drive, double raMin, double raMax, double decMin, double decMax,
+                             Prompter& prompter, const StarFiles& files) {
     std::string bytes;
     std::string path = findStarFile("Regions.tbl", files);
     if (path.empty() || !readWholeFile(path, bytes)) {
@@ -309,11 +327,14 @@ GscRegionList findGscRegions(int drive, double raMin, double raMax, double decMi
             const std::string dir = gscDriveDirectory(drive, files);
             path = dir.empty() ? std::string() : resolveIgnoringCase(dir, "Tables/Regions.tbl");
             if (!path.empty() && readWholeFile(path, bytes)) break;
-            const std::string shown = dir.empty() ? std::string(1, driveLetter(drive)) + ":/Tables/Regions.tbl"
-                                                  : joinPath(dir, "Tables/Regions.tbl");
-            const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(driveLetter(drive))));
+            const std::string shown = dir.empty()
+                                          ? std::string(1, driveLetter(drive)) + ":/Tables/Regions.tbl"
+                                          : joinPath(dir, "Tables/Regions.tbl");
+            const char upper =
+                static_cast<char>(std::toupper(static_cast<unsigned char>(driveLetter(drive))));
             const std::string text =
-                std::string("Insert The Guide Star Catalog Version 1.1, Volume 1 ou Volume 2 CDROM ") + upper + ":";
+                std::string("Insert The Guide Star Catalog Version 1.1, Volume 1 ou Volume 2 CDROM ") +
+                upper + ":";
             if (!prompter.askOkCancel(text, "File " + shown + " missing")) {
                 GscRegionList none;
                 none.count = -1;
@@ -357,8 +378,9 @@ long parseGscRegion(const std::string& bytes, const std::function<void(double, d
     return read;
 }
 
-long forEachCatalogueStar(int kind, const StarWindow& window, const CatalogueSettings& settings, const StarDepth& depth,
-                          Prompter& prompter, const StarVisitor& visit, const StarFiles& files) {
+long forEachCatalogueStar(int kind, const StarWindow& window, const CatalogueSettings& settings,
+                          const StarDepth& depth, Prompter& prompter, const StarVisitor& visit,
+                          const StarFiles& files) {
     long visited = 0;
     const double limit = depth.starMagnitude;
     struct Layer {
@@ -382,9 +404,9 @@ long forEachCatalogueStar(int kind, const StarWindow& window, const CatalogueSet
 
     if (!gscLayerAllowed(kind, window, settings, depth)) return visited;
     const GscRegionList regions =
-        findGscRegions(settings.cdromDrive, std::min(window.ra_deg, window.rb_deg), std::max(window.ra_deg, window.rb_deg),
-                       std::min(window.dmin_deg, window.dmax_deg), std::max(window.dmin_deg, window.dmax_deg), prompter,
-                       files);
+        findGscRegions(settings.cdromDrive, std::min(window.ra_deg, window.rb_deg),
+                       std::max(window.ra_deg, window.rb_deg), std::min(window.dmin_deg, window.dmax_deg),
+                       std::max(window.dmin_deg, window.dmax_deg), prompter, files);
     for (int k = 0; k < regions.count; ++k) {
         const int region = regions.regions[k];
         const std::string path = gscRegionPath(settings.cdromDrive, region, files);

@@ -30,19 +30,19 @@ enum SkyProjectionKind : int {
 
 // The star-depth fields of the display options (section "Affichage"; magnitudes, not hundredths).
 struct StarDepth {
-    double starMagnitude = 6.0;   // stars of this magnitude or fainter are not drawn
-    bool autoMagnitude = true;    // the limit follows the view
+    double starMagnitude = 6.0;    // stars of this magnitude or fainter are not drawn
+    bool autoMagnitude = true;     // the limit follows the view
     double gscMinMagnitude = 16.0; // Guide Star Catalog stars this faint or fainter are not drawn
     double gscMaxMagnitude = -2.0; // Guide Star Catalog stars this bright or brighter are not drawn
-    double starScale = 1.0;       // size factor of star discs
-    bool animating = false;       // true while the animation timer repaints
+    double starScale = 1.0;        // size factor of star discs
+    bool animating = false;        // true while the animation timer repaints
 };
 
 // Recomputes starMagnitude (automatic mode) and starScale for the view about to be painted.
 // `zoom` is the zoom factor Z of the equidistant or circular view; width and height are the
 // rectangular window's extent in degrees (right edge minus left edge; ignored by the disc views).
-void updateStarDepth(int kind, double zoom, double width_deg, double height_deg, const CatalogueSettings& settings,
-                     StarDepth& depth);
+void updateStarDepth(int kind, double zoom, double width_deg, double height_deg,
+                     const CatalogueSettings& settings, StarDepth& depth);
 
 // The quadratic window's prepared bounds: Ra the right-edge and Rb the left-edge right ascension
 // (Rb may exceed 360), Dmin and Dmax the declination bounds, all in degrees.
@@ -57,8 +57,8 @@ using StarVisitor = std::function<void(double ra_deg, double dec_deg, double mag
 // Where the star files are. Empty fields take the defaults: star files by findDataFile, the
 // working-directory region table as findDataFile("Regions.tbl"), drives as described above.
 struct StarFiles {
-    std::vector<std::string> dataDirs;         // directories searched for star6/7/8.syt and Regions.tbl
-    std::vector<std::string> driveDirs;        // index = drive number; "" = not mapped (overrides)
+    std::vector<std::string> dataDirs;  // directories searched for star6/7/8.syt and Regions.tbl
+    std::vector<std::string> driveDirs; // index = drive number; "" = not mapped (overrides)
 };
 
 // Visits, in order, the stars of the enabled star files below the limit, then, when the view and
@@ -74,11 +74,13 @@ long forEachCatalogueStar(int kind, const StarWindow& window, const CatalogueSet
 // them, whatever their magnitude), or -1 when the file cannot be opened.
 long readStarFile(const std::string& path, const std::function<void(double, double, double)>& visit);
 // The same on bytes in memory.
-long parseStarText(const char* data, std::size_t size, const std::function<void(double, double, double)>& visit);
+long parseStarText(const char* data, std::size_t size,
+                   const std::function<void(double, double, double)>& visit);
 
 // Whether the Guide Star Catalog layer is read for this view (quadratic views, gscMinMagnitude
 // at least 9, useGsc 1, window under 20 degrees in both directions).
-bool gscLayerAllowed(int kind, const StarWindow& window, const CatalogueSettings& settings, const StarDepth& depth);
+bool gscLayerAllowed(int kind, const StarWindow& window, const CatalogueSettings& settings,
+                     const StarDepth& depth);
 
 // The directory of drive `drive` (0 = A:), "" when it maps to none.
 std::string gscDriveDirectory(int drive, const StarFiles& files = {});
@@ -96,8 +98,8 @@ constexpr int kMaxGscRegions = 40;
 
 // Region search in "Regions.tbl" for RAmin..RAmax and Dmin..Dmax (degrees, compared without
 // wrapping at 0h).
-GscRegionList findGscRegions(int drive, double raMin_deg, double raMax_deg, double decMin_deg, double decMax_deg,
-                             Prompter& prompter, const StarFiles& files = {});
+GscRegionList findGscRegions(int drive, double raMin_deg, double raMax_deg, double decMin_deg,
+                             double decMax_deg, Prompter& prompter, const StarFiles& files = {});
 // The region table's regions overlapping the window, from its bytes (no file, no question). The
 // 40-region message goes to `prompter`.
 GscRegionList findRegionsInTable(const std::string& tableBytes, double raMin_deg, double raMax_deg,

@@ -19,28 +19,26 @@ struct SatellRow {
     double diameter, distance, period;
 };
 constexpr SatellRow kSatells[kSatellCount] = {
-    {"Io", 3630, 422, 33.0},       {"Europe", 3140, 671, 33.0}, {"Ganymede", 5280, 1070, 33.0},
-    {"Callisto", 4840, 1883, 33.0}, {"Mimas", 420, 185, 0.94},   {"Encelade", 500, 238, 1.37},
-    {"Tethys", 1060, 295, 1.88},   {"Dione", 1120, 377, 2.73},  {"Rhea", 1528, 527, 4.51},
-    {"Titan", 5150, 1220, 15.94},  {"Hyperion", 320, 1481, 21.28}, {"Japet", 1436, 3561, 79.33},
+    {"Io", 3630, 422, 33.0},        {"Europe", 3140, 671, 33.0},    {"Ganymede", 5280, 1070, 33.0},
+    {"Callisto", 4840, 1883, 33.0}, {"Mimas", 420, 185, 0.94},      {"Encelade", 500, 238, 1.37},
+    {"Tethys", 1060, 295, 1.88},    {"Dione", 1120, 377, 2.73},     {"Rhea", 1528, 527, 4.51},
+    {"Titan", 5150, 1220, 15.94},   {"Hyperion", 320, 1481, 21.28}, {"Japet", 1436, 3561, 79.33},
 };
 
 // Builds the loader's messages and remembers the first failure.
 class LoadReport {
-public:
+  public:
     LoadReport(systeme& sys, Prompter& prompter) : sys_(sys), prompter_(prompter) {}
 
     // "File <name> missing", at most 199 characters.
-    int missing(const std::string& name) {
-        return fail(("File " + name + " missing").substr(0, 199));
-    }
+    int missing(const std::string& name) { return fail(("File " + name + " missing").substr(0, 199)); }
     int fail(const std::string& text) {
         sys_.lastError = text;
         prompter_.message(text, kErrorCaption);
         return -1;
     }
 
-private:
+  private:
     systeme& sys_;
     Prompter& prompter_;
 };
@@ -62,7 +60,9 @@ const CatalogueLine kCatalogueLines[] = {
     {"\nFichier des constellations:%s", "constellations", readConstellationFile, -1},
     {"\nFichier des objets Messier:%s", "Messier objects", readMessierFile, -1},
     {"\nFichier des objets NGC:%s", "NGC objects", readNgcFile, -1},
-    {"\nFichier de la Voie Lact\xE9" "e:%s", "Milky Way", readMilkyWayInto, -1},
+    {"\nFichier de la Voie Lact\xE9"
+     "e:%s",
+     "Milky Way", readMilkyWayInto, -1},
     {"\nFichier des cometes:%s", "comets", readCometFile, 0},
     {"\nFichier des frontieres:%s", "borders", readBorderFile, -1},
 };
@@ -90,12 +90,15 @@ void systeme::createSatells() {
 void systeme::clear() {
     sunBody.reset();
     nbPlanets = 0;
-    for (auto& p : planets) p.reset();
+    for (auto& p : planets)
+        p.reset();
     satelliteStore.clear();
     nbConstellations = 0;
-    for (auto& c : constellations) c.reset();
+    for (auto& c : constellations)
+        c.reset();
     nbDeepSky = 0;
-    for (auto& o : deepSkyObjects) o.reset();
+    for (auto& o : deepSkyObjects)
+        o.reset();
     milkyWayOutline.reset();
     nbComets = 0;
     comets.clear();
@@ -139,7 +142,8 @@ int systeme::load(const std::string& path, Prompter& prompter, const std::string
     lastError.clear();
     notes.clear();
     LoadReport report(*this, prompter);
-    const std::string sysName = path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
+    const std::string sysName =
+        path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
     if (!fileExists(path)) return report.missing(sysName);
     FilePtr sys = openForReading(path);
     if (!sys) return report.missing(sysName);
@@ -245,8 +249,11 @@ int systeme::load(const std::string& path, Prompter& prompter, const std::string
         }
         ReaderNotes fileNotes;
         const int t = line.read(f.get(), *this, &fileNotes);
-        for (const std::string& s : fileNotes) notes.push_back(std::string(name) + ", " + s);
-        if (t < 0) notes.push_back(std::string(name) + ": total " + std::to_string(t) + " (fields that do not match)");
+        for (const std::string& s : fileNotes)
+            notes.push_back(std::string(name) + ", " + s);
+        if (t < 0)
+            notes.push_back(std::string(name) + ": total " + std::to_string(t) +
+                            " (fields that do not match)");
         total += t;
     }
     sys.reset();
@@ -268,14 +275,16 @@ int systeme::load(const std::string& path, Prompter& prompter, const std::string
 }
 
 int systeme::reloadComets(const std::string& path, Prompter& prompter, const std::string& iniPath) {
-    const std::string name = path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
+    const std::string name =
+        path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
     LoadReport report(*this, prompter);
     if (!fileExists(path)) return report.missing(name);
     FilePtr f = openForReading(path);
     if (!f) return report.missing(name);
     ReaderNotes fileNotes;
     const int t = readCometFile(f.get(), *this, &fileNotes);
-    for (const std::string& s : fileNotes) notes.push_back(name + ", " + s);
+    for (const std::string& s : fileNotes)
+        notes.push_back(name + ", " + s);
     cometMagLimit = readCometMagLimit(resolveIniPath(iniPath));
     return t;
 }

@@ -32,7 +32,7 @@ struct CatalogueSettings {
 };
 
 class systeme {
-public:
+  public:
     systeme();
     ~systeme();
     systeme(const systeme&) = delete;
@@ -74,7 +74,9 @@ public:
         return k >= 0 && k < nbBorderPoints ? &borderPoints[k] : nullptr;
     }
     int borderLineCount() const { return nbBorderLines; }
-    const BorderLine* borderLine(int k) const { return k >= 0 && k < nbBorderLines ? &borderLines[k] : nullptr; }
+    const BorderLine* borderLine(int k) const {
+        return k >= 0 && k < nbBorderLines ? &borderLines[k] : nullptr;
+    }
     ::satell* satell(int k) { return k >= 0 && k < kSatellCount ? &satells[k] : nullptr; }
     const ::satell* satell(int k) const { return k >= 0 && k < kSatellCount ? &satells[k] : nullptr; }
 
@@ -122,9 +124,9 @@ public:
     std::unique_ptr<CatalogueSettings> catalogueSettings;
 
     // Observer's place (sections "Position" and "Heure").
-    int32_t cityNumber = 31;          // index in the city list; the list's length means "Other"
-    double latitude = 45.90;          // deg, north positive
-    double longitude = -6.20;         // deg, east negative
+    int32_t cityNumber = 31;  // index in the city list; the list's length means "Other"
+    double latitude = 45.90;  // deg, north positive
+    double longitude = -6.20; // deg, east negative
     char cityName[30] = "France-Annecy";
     // Computer's place (section "Position ordinateur").
     int32_t computerCityNumber = 31;
@@ -145,6 +147,6 @@ public:
     // that did not match ("file, line N: ..."), from the last load.
     std::vector<std::string> notes;
 
-private:
+  private:
     void createSatells();
 };

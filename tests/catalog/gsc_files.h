@@ -25,8 +25,9 @@ inline std::string regionTable(const std::vector<GscRegionRow>& rows) {
     bytes.replace(8985, 5, count);
     for (const GscRegionRow& r : rows) {
         char rec[64];
-        std::snprintf(rec, sizeof rec, "%5d  %2d %2d %5.2f %2d %2d %5.2f %3s %4.1f %3s %4.1f", r.region, r.lowRaH,
-                      r.lowRaM, r.lowRaS, r.highRaH, r.highRaM, r.highRaS, r.dec1Deg, r.dec1Min, r.dec2Deg, r.dec2Min);
+        std::snprintf(rec, sizeof rec, "%5d  %2d %2d %5.2f %2d %2d %5.2f %3s %4.1f %3s %4.1f", r.region,
+                      r.lowRaH, r.lowRaM, r.lowRaS, r.highRaH, r.highRaM, r.highRaS, r.dec1Deg, r.dec1Min,
+                      r.dec2Deg, r.dec2Min);
         bytes += std::string(rec, 48);
     }
     return bytes;
@@ -45,7 +46,8 @@ inline std::string regionFile(const std::vector<GscStarRow>& rows, int statedCou
     int id = 1;
     for (const GscStarRow& s : rows) {
         char rec[64];
-        std::snprintf(rec, sizeof rec, "%5d%9.5f%9.5f%5.1f%5.2f%12s", id++, s.ra, s.dec, 0.2, s.mag, "0 1 2 3 4 5 ");
+        std::snprintf(rec, sizeof rec, "%5d%9.5f%9.5f%5.1f%5.2f%12s", id++, s.ra, s.dec, 0.2, s.mag,
+                      "0 1 2 3 4 5 ");
         bytes += std::string(rec, 45);
     }
     return bytes;

@@ -10,16 +10,15 @@ namespace {
 
 // Two constellations; the second has four stars so that a link equal to the constellation count
 // (2) and links up to 3 are valid star indices.
-const char kConstellations[] =
-    "Nombre de constellations:2\n"
-    "1 Andromeda And 0 3 43 0 2\n"
-    "1 alpha Alpheratz B9 0 8 23 29 5 25 2.07 1 -1\n"
-    "2 beta Mirach M0 1 9 44 35 37 14 2.07 -1\n"
-    "2 Orion Ori 5 6 7 8 4\n"
-    "1 alpha Betelgeuse M2 5 55 10 7 24 25 0.45 2 1 -1\n"
-    "2 beta Rigel B8 5 14 32 -8 12 6 0.18 1 -1\n"
-    "3 delta Mintaka O9 5 32 0 0 -17 57 2.23 -1\n"
-    "4 zeta Alnitak O9 5 40 46 -1 56 34 1.74 -1\n";
+const char kConstellations[] = "Nombre de constellations:2\n"
+                               "1 Andromeda And 0 3 43 0 2\n"
+                               "1 alpha Alpheratz B9 0 8 23 29 5 25 2.07 1 -1\n"
+                               "2 beta Mirach M0 1 9 44 35 37 14 2.07 -1\n"
+                               "2 Orion Ori 5 6 7 8 4\n"
+                               "1 alpha Betelgeuse M2 5 55 10 7 24 25 0.45 2 1 -1\n"
+                               "2 beta Rigel B8 5 14 32 -8 12 6 0.18 1 -1\n"
+                               "3 delta Mintaka O9 5 32 0 0 -17 57 2.23 -1\n"
+                               "4 zeta Alnitak O9 5 40 46 -1 56 34 1.74 -1\n";
 
 } // namespace
 
@@ -75,7 +74,7 @@ TEST(ConstellationFile, LinkAboveTheConstellationCountEndsTheList) {
 TEST(ConstellationFile, AtMostEightLinksAndNoLinkPastTheStars) {
     std::string text = "Nombre de constellations:20\n1 Big Big 0 0 0 0 3\n"
                        "1 a - A0 1 0 0 1 0 0 1.0 1 2 1 2 1 2 1 2 -1\n"; // 8 links, then -1
-    text += "2 b - A0 1 0 0 1 0 0 1.0 9 -1\n"; // 9: a valid count but no 10th star
+    text += "2 b - A0 1 0 0 1 0 0 1.0 9 -1\n";                          // 9: a valid count but no 10th star
     text += "3 c - A0 1 0 0 1 0 0 1.0 -1\n";
     auto f = memoryStream(text);
     systeme sys;
@@ -83,7 +82,8 @@ TEST(ConstellationFile, AtMostEightLinksAndNoLinkPastTheStars) {
     readConstellationFile(f.get(), sys, &notes);
     const constellation* c = sys.constellation(0);
     ASSERT_EQ(c->nbStars, 3);
-    for (int k = 0; k < 8; ++k) EXPECT_EQ(c->star(0)->links[k], k % 2 == 0 ? 1 : 2);
+    for (int k = 0; k < 8; ++k)
+        EXPECT_EQ(c->star(0)->links[k], k % 2 == 0 ? 1 : 2);
     EXPECT_EQ(c->star(0)->links[8], -1);
     EXPECT_EQ(c->star(1)->links[0], -1);
     ASSERT_FALSE(notes.empty());
@@ -92,7 +92,8 @@ TEST(ConstellationFile, AtMostEightLinksAndNoLinkPastTheStars) {
 
 TEST(ConstellationFile, MoreThanFiftyStarsKeepsTheFirstFifty) {
     std::string text = "Nombre de constellations:1\n1 Big Big 0 0 0 0 60\n";
-    for (int s = 0; s < 60; ++s) text += std::to_string(s + 1) + " s" + std::to_string(s) + " - A0 1 0 0 1 0 0 1.0 -1\n";
+    for (int s = 0; s < 60; ++s)
+        text += std::to_string(s + 1) + " s" + std::to_string(s) + " - A0 1 0 0 1 0 0 1.0 -1\n";
     auto f = memoryStream(text);
     systeme sys;
     ReaderNotes notes;
@@ -105,7 +106,8 @@ TEST(ConstellationFile, MoreThanFiftyStarsKeepsTheFirstFifty) {
 
 TEST(ConstellationFile, MoreThanAHundredConstellationsReadsAHundred) {
     std::string text = "Nombre de constellations:150\n";
-    for (int c = 0; c < 150; ++c) text += std::to_string(c + 1) + " C" + std::to_string(c) + " C 0 0 0 0 0\n";
+    for (int c = 0; c < 150; ++c)
+        text += std::to_string(c + 1) + " C" + std::to_string(c) + " C 0 0 0 0 0\n";
     auto f = memoryStream(text);
     systeme sys;
     readConstellationFile(f.get(), sys);
@@ -150,9 +152,11 @@ TEST(MessierFile, UnaccentedKeyDoesNotMatch) {
 
 TEST(NgcFile, AppendsAfterMessierAndTranslatesTypes) {
     systeme sys;
-    auto m = memoryStream("Nombre d'objets:1\n\nM:31\nType:5\nNom:Andromeda\nCoordonn\xE9" "es:0 42.7 41 16 3.4\n");
+    auto m = memoryStream("Nombre d'objets:1\n\nM:31\nType:5\nNom:Andromeda\nCoordonn\xE9"
+                          "es:0 42.7 41 16 3.4\n");
     readMessierFile(m.get(), sys);
-    auto f = memoryStream("Nombre:3\nNGC:55\n7 0 14.9 -39 12\nNGC:104\n5 0 24.1 -72 5\nNGC:7000\n2 20 58.8 44 20\n");
+    auto f = memoryStream(
+        "Nombre:3\nNGC:55\n7 0 14.9 -39 12\nNGC:104\n5 0 24.1 -72 5\nNGC:7000\n2 20 58.8 44 20\n");
     EXPECT_EQ(readNgcFile(f.get(), sys), 3 * 5);
     ASSERT_EQ(sys.deepSkyCount(), 4);
     const ngc* n55 = sys.deepSky(1);
@@ -174,7 +178,9 @@ TEST(NgcFile, AppendsAfterMessierAndTranslatesTypes) {
 TEST(NgcFile, SharedCapacityOfFourHundredIsEnforced) {
     std::string messier = "Nombre d'objets:399\n";
     for (int k = 1; k <= 399; ++k)
-        messier += "\nM:" + std::to_string(k) + "\nType:1\nNom:x\nCoordonn\xE9" "es:1 0 1 0 1\n";
+        messier += "\nM:" + std::to_string(k) +
+                   "\nType:1\nNom:x\nCoordonn\xE9"
+                   "es:1 0 1 0 1\n";
     auto m = memoryStream(messier);
     systeme sys;
     readMessierFile(m.get(), sys);
@@ -201,7 +207,8 @@ TEST(MilkyWayFile, TwoLinesReadUpToTheirCounts) {
 
 TEST(MilkyWayFile, OverlongLinesAreCutToTheirCapacity) {
     std::string text = "Ligne_1\nN1:600\n";
-    for (int k = 0; k < 600; ++k) text += "Pt:1 0 " + std::to_string(k) + "\n";
+    for (int k = 0; k < 600; ++k)
+        text += "Pt:1 0 " + std::to_string(k) + "\n";
     text += "Fin_1\n\nLigne_2\nN2:3\nPt:2 0 1\nPt:2 0 2\nPt:2 0 3\n";
     auto f = memoryStream(text);
     Lactee mw;
@@ -215,10 +222,11 @@ TEST(MilkyWayFile, OverlongLinesAreCutToTheirCapacity) {
 }
 
 TEST(CometFile, ElementsDatesAndMagnitudes) {
-    auto f = memoryStream("Nombre:2\n\nNom:Ceres\na:2.76661904\ne:0.07863576\nI:10.586795\no:73.531625\n"
-                          "O:80.266436\ntperi:1/15/1997\ntequi:2000.0\nmag:3.33 0.12\n\n"
-                          "Nom:Pallas\na:2.77\ne:0.23\nI:34.8\no:310.2\nO:173.1\ntperi:10/4/1582\ntequi:1950.5\n"
-                          "mag:4.13 0.11\n\nREM:\n# comment\n");
+    auto f =
+        memoryStream("Nombre:2\n\nNom:Ceres\na:2.76661904\ne:0.07863576\nI:10.586795\no:73.531625\n"
+                     "O:80.266436\ntperi:1/15/1997\ntequi:2000.0\nmag:3.33 0.12\n\n"
+                     "Nom:Pallas\na:2.77\ne:0.23\nI:34.8\no:310.2\nO:173.1\ntperi:10/4/1582\ntequi:1950.5\n"
+                     "mag:4.13 0.11\n\nREM:\n# comment\n");
     systeme sys;
     sys.selectedComets[0] = 5;
     EXPECT_EQ(readCometFile(f.get(), sys), 2 * 6); // two multi-field patterns: +4 and +2
@@ -248,8 +256,9 @@ TEST(CometFile, ElementsDatesAndMagnitudes) {
 }
 
 TEST(CometFile, LongNameIsCutAndTheRecordStillReads) {
-    auto f = memoryStream("Nombre:1\n\nNom:(433)ErosWithAVeryLongName\na:1.45\ne:0.22\nI:10.8\no:178.8\nO:304.3\n"
-                          "tperi:1/1/2000\ntequi:2000.0\nmag:10.4 0.46\n");
+    auto f =
+        memoryStream("Nombre:1\n\nNom:(433)ErosWithAVeryLongName\na:1.45\ne:0.22\nI:10.8\no:178.8\nO:304.3\n"
+                     "tperi:1/1/2000\ntequi:2000.0\nmag:10.4 0.46\n");
     systeme sys;
     EXPECT_EQ(readCometFile(f.get(), sys), 6);
     EXPECT_STREQ(sys.comet(0)->nom, "(433)ErosWithA");
@@ -259,7 +268,8 @@ TEST(CometFile, LongNameIsCutAndTheRecordStillReads) {
 TEST(CometFile, MoreThanTheCapacityIsCut) {
     std::string text = "Nombre:3005\n";
     for (int k = 0; k < 3005; ++k)
-        text += "\nNom:A" + std::to_string(k) + "\na:1\ne:0.1\nI:1\no:1\nO:1\ntperi:1/1/2000\ntequi:2000\nmag:1 0.1\n";
+        text += "\nNom:A" + std::to_string(k) +
+                "\na:1\ne:0.1\nI:1\no:1\nO:1\ntperi:1/1/2000\ntequi:2000\nmag:1 0.1\n";
     auto f = memoryStream(text);
     systeme sys;
     ReaderNotes notes;
@@ -291,7 +301,8 @@ TEST(BorderFile, PointsAndLines) {
 
 TEST(BorderFile, BadIndicesAndOverlongLinesAreDropped) {
     std::string text = "2\n1 0 0 1 0 0\n2 0 0 2 0 0\n\n2\nT\n60";
-    for (int k = 0; k < 60; ++k) text += k == 3 ? " 7" : " " + std::to_string(k % 2);
+    for (int k = 0; k < 60; ++k)
+        text += k == 3 ? " 7" : " " + std::to_string(k % 2);
     text += "\nLong\n2 -1 1\nNeg\n";
     auto f = memoryStream(text);
     systeme sys;
@@ -311,11 +322,14 @@ TEST(BorderFile, BadIndicesAndOverlongLinesAreDropped) {
 TEST(CatalogueFiles, TruncatedAndGarbledFilesNeverBreakTheTables) {
     const std::string files[] = {
         kConstellations,
-        "Nombre d'objets:2\n\nM:1\nType:1\nNom:Crab\nCoordonn\xE9" "es:5 34.50 22 1 8.4\n\nM:2\nType:2\nNom:X\n"
-        "Coordonn\xE9" "es:21 33.50 0 30 6.5\n",
+        "Nombre d'objets:2\n\nM:1\nType:1\nNom:Crab\nCoordonn\xE9"
+        "es:5 34.50 22 1 8.4\n\nM:2\nType:2\nNom:X\n"
+        "Coordonn\xE9"
+        "es:21 33.50 0 30 6.5\n",
         "Nombre:2\nNGC:55\n7 0 14.9 -39 12\nNGC:104\n5 0 24.1 -72 5\n",
         "Ligne_1\nN1:2\nPt:12 0.484 -50.156\nPt:11 56.932 -49.531\nFin_1\n\nLigne_2\nN2:1\nPt:1 30 10\n",
-        "Nombre:1\n\nNom:Ceres\na:2.7\ne:0.07\nI:10.5\no:73.5\nO:80.2\ntperi:1/15/1997\ntequi:2000.0\nmag:3.33 0.12\n",
+        "Nombre:1\n\nNom:Ceres\na:2.7\ne:0.07\nI:10.5\no:73.5\nO:80.2\ntperi:1/15/"
+        "1997\ntequi:2000.0\nmag:3.33 0.12\n",
         "2\n22 57 51.67 35 10 6\n23 25 48.70 53 11 13\n\n1\nT\n2 0 1\nAnd\n",
     };
     auto runAll = [](const std::string& bytes, int which) {
@@ -323,12 +337,24 @@ TEST(CatalogueFiles, TruncatedAndGarbledFilesNeverBreakTheTables) {
         systeme sys;
         Lactee mw;
         switch (which) {
-        case 0: readConstellationFile(f.get(), sys); break;
-        case 1: readMessierFile(f.get(), sys); break;
-        case 2: readNgcFile(f.get(), sys); break;
-        case 3: readMilkyWayFile(f.get(), mw); break;
-        case 4: readCometFile(f.get(), sys); break;
-        default: readBorderFile(f.get(), sys); break;
+        case 0:
+            readConstellationFile(f.get(), sys);
+            break;
+        case 1:
+            readMessierFile(f.get(), sys);
+            break;
+        case 2:
+            readNgcFile(f.get(), sys);
+            break;
+        case 3:
+            readMilkyWayFile(f.get(), mw);
+            break;
+        case 4:
+            readCometFile(f.get(), sys);
+            break;
+        default:
+            readBorderFile(f.get(), sys);
+            break;
         }
         EXPECT_LE(sys.constellationCount(), kMaxConstellations);
         EXPECT_LE(sys.deepSkyCount(), kMaxDeepSky);
@@ -341,7 +367,8 @@ TEST(CatalogueFiles, TruncatedAndGarbledFilesNeverBreakTheTables) {
     };
     for (int which = 0; which < 6; ++which) {
         const std::string& whole = files[which];
-        for (std::size_t cut = 0; cut <= whole.size(); ++cut) runAll(whole.substr(0, cut), which);
+        for (std::size_t cut = 0; cut <= whole.size(); ++cut)
+            runAll(whole.substr(0, cut), which);
         for (std::size_t pos = 0; pos < whole.size(); ++pos) {
             for (char c : {'x', '-', '9', '\n', ' '}) {
                 std::string g = whole;

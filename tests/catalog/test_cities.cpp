@@ -4,8 +4,9 @@
 #include "test_util.h"
 
 TEST(Cities, FileOrderThenOther) {
-    const auto cities = parseCities("Nombre:3\nFrance-Annecy 45.9000 -6.1300\nFrance-Paris 48.8667 -2.3333\r\n"
-                                    "Chile-Santiago -33.45 70.6667\n");
+    const auto cities =
+        parseCities("Nombre:3\nFrance-Annecy 45.9000 -6.1300\nFrance-Paris 48.8667 -2.3333\r\n"
+                    "Chile-Santiago -33.45 70.6667\n");
     ASSERT_EQ(cities.size(), 4u);
     EXPECT_EQ(cities[0].name, "France-Annecy");
     EXPECT_DOUBLE_EQ(cities[0].latitude, 45.9);
@@ -66,7 +67,8 @@ TEST(TimeZones, OffsetToIndexAndBack) {
     EXPECT_EQ(timeZoneIndex(5.5), 35);
     EXPECT_EQ(timeZoneIndex(12), 0); // modulo 48
     EXPECT_EQ(timeZoneIndex(kUnknownOffset), -1);
-    for (int k = 0; k < 48; ++k) EXPECT_EQ(timeZoneIndex(timeZoneOffset(k)), k);
+    for (int k = 0; k < 48; ++k)
+        EXPECT_EQ(timeZoneIndex(timeZoneOffset(k)), k);
     EXPECT_DOUBLE_EQ(timeZoneOffset(26), 1.0);
     EXPECT_DOUBLE_EQ(timeZoneOffset(0), -12.0);
 }
@@ -80,14 +82,15 @@ TEST(Countries, CountryOfACityName) {
 
 TEST(Countries, OffsetForTheSeasonAndUnknownCountries) {
     TempDir t;
-    const std::string pays = t.write("pays.syt", "France 1 2\nIndia 5.5 5.5\nChile -4 -3\n# 0 0\nAfter 7 7\n");
+    const std::string pays =
+        t.write("pays.syt", "France 1 2\nIndia 5.5 5.5\nChile -4 -3\n# 0 0\nAfter 7 7\n");
     date2 d;
     d.saison = 1;
     EXPECT_DOUBLE_EQ(cityOffset(d, "France-Annecy", true, nullptr, pays), 2.0);
     d.saison = 0;
     EXPECT_DOUBLE_EQ(cityOffset(d, "France-Annecy", true, nullptr, pays), 1.0);
     EXPECT_DOUBLE_EQ(cityOffset(d, "Chile-Santiago", true, nullptr, pays), -4.0);
-    EXPECT_EQ(cityOffset(d, "After-X", true, nullptr, pays), kUnknownOffset); // after the "#" line
+    EXPECT_EQ(cityOffset(d, "After-X", true, nullptr, pays), kUnknownOffset);       // after the "#" line
     EXPECT_EQ(cityOffset(d, "france-Annecy", true, nullptr, pays), kUnknownOffset); // case-sensitive
     EXPECT_EQ(timeZoneIndex(cityOffset(d, "Nowhere-X", true, nullptr, pays)), -1);
     RecordingPrompter p;

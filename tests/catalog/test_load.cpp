@@ -9,19 +9,19 @@
 
 namespace {
 
-const char kSun[] =
-    "\nNom:Soleil\nCouleur:jaune\nRayon:696000\n"
-    "L 279.69668 36000.76892 0.0003025 0\n"
-    "a 1 0\n"
-    "e 0.01675104 -0.0000418 -0.000000126 0\n"
-    "i 0\n"
-    "o 0\n"
-    "O 0\n"
-    "M 358.47583 35999.04975 -0.000150 -0.0000033 0\n"
-    "E 23.452294 -0.0130125 -0.00000164 0.000000503 0\n";
+const char kSun[] = "\nNom:Soleil\nCouleur:jaune\nRayon:696000\n"
+                    "L 279.69668 36000.76892 0.0003025 0\n"
+                    "a 1 0\n"
+                    "e 0.01675104 -0.0000418 -0.000000126 0\n"
+                    "i 0\n"
+                    "o 0\n"
+                    "O 0\n"
+                    "M 358.47583 35999.04975 -0.000150 -0.0000033 0\n"
+                    "E 23.452294 -0.0130125 -0.00000164 0.000000503 0\n";
 
 std::string planetFile(const std::string& name, int satellites, const std::string& satLines) {
-    return "\nNom:" + name + "\nCouleur:rouge\nRayon:3397.2\n"
+    return "\nNom:" + name +
+           "\nCouleur:rouge\nRayon:3397.2\n"
            "L 293.737334 19141.69551 0.0003107 0\n"
            "a 1.5236883 0\n"
            "e 0.09331290 0.000092064 -0.000000077 0\n"
@@ -29,19 +29,19 @@ std::string planetFile(const std::string& name, int satellites, const std::strin
            "o 285.431761 1.0697667 0.0001313 0.00000414 0\n"
            "O 48.786442 0.7709917 -0.0000014 -0.00000533 0\n"
            "M 319.51913 19139.85475 0.000181 0\n"
-           "Nombre de satellite(s):" + std::to_string(satellites) + "\n" + satLines + "Mag -1.52 1.6 0 0\n";
+           "Nombre de satellite(s):" +
+           std::to_string(satellites) + "\n" + satLines + "Mag -1.52 1.6 0 0\n";
 }
 
-const char kMoon[] =
-    "\nNom:Lune\nCouleur:blanc\nRayon:1738\n"
-    "L 270.434164 481267.8831 -0.001133 0.0000019 0\n"
-    "a 60.2665 0\n"
-    "e 0.054900489 0\n"
-    "i 5.1453964 0\n"
-    "o 334.329556 4069.0340 -0.010325 -0.0000125 0\n"
-    "O 259.183275 -1934.1420 0.002078 0.0000022 0\n"
-    "M 296.104608 477198.8491 0.009192 0.0000144 0\n"
-    "Mag 0.21 0 0 0\n";
+const char kMoon[] = "\nNom:Lune\nCouleur:blanc\nRayon:1738\n"
+                     "L 270.434164 481267.8831 -0.001133 0.0000019 0\n"
+                     "a 60.2665 0\n"
+                     "e 0.054900489 0\n"
+                     "i 5.1453964 0\n"
+                     "o 334.329556 4069.0340 -0.010325 -0.0000125 0\n"
+                     "O 259.183275 -1934.1420 0.002078 0.0000022 0\n"
+                     "M 296.104608 477198.8491 0.009192 0.0000144 0\n"
+                     "Mag 0.21 0 0 0\n";
 
 struct DataSet {
     TempDir dir;
@@ -178,8 +178,8 @@ TEST(Load, CreatesTheTwelveSatellRecords) {
     auto model = d.model();
     systeme& sys = *model;
     ASSERT_GE(sys.load(d.sys(kSysBodies), p, d.ini()), 0);
-    const char* names[] = {"Io",    "Europe", "Ganymede", "Callisto", "Mimas",    "Encelade",
-                           "Tethys", "Dione", "Rhea",     "Titan",    "Hyperion", "Japet"};
+    const char* names[] = {"Io",     "Europe", "Ganymede", "Callisto", "Mimas",    "Encelade",
+                           "Tethys", "Dione",  "Rhea",     "Titan",    "Hyperion", "Japet"};
     const double diameters[] = {3630, 3140, 5280, 4840, 420, 500, 1060, 1120, 1528, 5150, 320, 1436};
     const double distances[] = {422, 671, 1070, 1883, 185, 238, 295, 377, 527, 1220, 1481, 3561};
     const double periods[] = {33, 33, 33, 33, 0.94, 1.37, 1.88, 2.73, 4.51, 15.94, 21.28, 79.33};
@@ -262,7 +262,8 @@ TEST(Load, GarbledPlanetFileIsRefusedWithAClearMessage) {
     systeme& sys = *model;
     EXPECT_EQ(sys.load(d.sys(kSysBodies), p, d.ini()), -1);
     ASSERT_EQ(p.entries.size(), 1u);
-    EXPECT_EQ(p.entries[0].text.rfind("File venus.syt is not a valid planet file (line ", 0), 0u) << p.entries[0].text;
+    EXPECT_EQ(p.entries[0].text.rfind("File venus.syt is not a valid planet file (line ", 0), 0u)
+        << p.entries[0].text;
     EXPECT_EQ(sys.planetCount(), 0);
 }
 
@@ -293,7 +294,8 @@ TEST(Load, TruncatedSunAndSatelliteFilesAreRefused) {
 TEST(Load, MoreThanNinePlanetsIsRefused) {
     DataSet d;
     std::string sysText = "Fichier du soleil:soleil.syt\nNombre de planetes:10\n";
-    for (int k = 0; k < 10; ++k) sysText += "Fichier de la planete:mercure.syt\n";
+    for (int k = 0; k < 10; ++k)
+        sysText += "Fichier de la planete:mercure.syt\n";
     RecordingPrompter p;
     auto model = d.model();
     systeme& sys = *model;
@@ -302,7 +304,8 @@ TEST(Load, MoreThanNinePlanetsIsRefused) {
     EXPECT_EQ(p.entries[0].text, "File Sys.syt names 10 planets, at most 9 are possible");
     // Nine fit.
     sysText = "Fichier du soleil:soleil.syt\nNombre de planetes:9\n";
-    for (int k = 0; k < 9; ++k) sysText += "Fichier de la planete:mercure.syt\n";
+    for (int k = 0; k < 9; ++k)
+        sysText += "Fichier de la planete:mercure.syt\n";
     RecordingPrompter p2;
     EXPECT_EQ(sys.load(d.sys(sysText), p2, d.ini()), 0);
     EXPECT_EQ(sys.planetCount(), 9);
@@ -322,9 +325,10 @@ TEST(Load, LongFileNameInSysIsBoundedAndReportedMissing) {
 
 TEST(Load, ReadsPlaceAndCatalogueSettings) {
     DataSet d;
-    d.dir.write("Nalvo.ini", "[Catalogue]\r\nMagnitude 6=1\r\nCD-ROM Drive=5\r\n[Position]\r\nN\xB0 ville=4\r\n"
-                             "Latitude=-3350\r\nLongitude=16000\r\nVille=Chile-Santiago\r\n[Heure]\r\nSaison=0\r\n"
-                             "[Asteroides]\r\nMagnitude Maximale=925\r\n");
+    d.dir.write("Nalvo.ini",
+                "[Catalogue]\r\nMagnitude 6=1\r\nCD-ROM Drive=5\r\n[Position]\r\nN\xB0 ville=4\r\n"
+                "Latitude=-3350\r\nLongitude=16000\r\nVille=Chile-Santiago\r\n[Heure]\r\nSaison=0\r\n"
+                "[Asteroides]\r\nMagnitude Maximale=925\r\n");
     RecordingPrompter p;
     auto model = d.model();
     systeme& sys = *model;
@@ -341,7 +345,8 @@ TEST(Load, ReadsPlaceAndCatalogueSettings) {
 
 TEST(Model, CometIndexOutsideTheTableGivesCometZero) {
     systeme sys;
-    for (int k = 0; k < 3; ++k) sys.comets.push_back(std::make_unique<comet>());
+    for (int k = 0; k < 3; ++k)
+        sys.comets.push_back(std::make_unique<comet>());
     sys.nbComets = 3;
     EXPECT_EQ(sys.comet(3000), sys.comet(0));
     EXPECT_EQ(sys.comet(-1), sys.comet(0));
@@ -371,17 +376,21 @@ namespace {
 
 const char kSysCatalogues[] =
     "Fichier des constellations:constel.syt\nFichier des objets Messier:messier.syt\n"
-    "Fichier des objets NGC:ngc.syt\nFichier de la Voie Lact\xE9" "e:lactee.syt\n"
+    "Fichier des objets NGC:ngc.syt\nFichier de la Voie Lact\xE9"
+    "e:lactee.syt\n"
     "Fichier des cometes:comet.syt\nFichier des frontieres:frontier.syt\n";
 
 void writeCatalogues(DataSet& d) {
-    d.dir.write("constel.syt", "Nombre de constellations:1\n1 Lyra Lyr 0 0 0 0 2\n"
-                               "1 alpha Vega A0 18 36 56 38 47 1 0.03 1 -1\n2 beta Sheliak B7 18 50 4 33 21 46 3.45 -1\n");
-    d.dir.write("messier.syt", "Nombre d'objets:1\n\nM:57\nType:4\nNom:Ring\nCoordonn\xE9" "es:18 53.6 33 2 8.8\n");
+    d.dir.write("constel.syt",
+                "Nombre de constellations:1\n1 Lyra Lyr 0 0 0 0 2\n"
+                "1 alpha Vega A0 18 36 56 38 47 1 0.03 1 -1\n2 beta Sheliak B7 18 50 4 33 21 46 3.45 -1\n");
+    d.dir.write("messier.syt", "Nombre d'objets:1\n\nM:57\nType:4\nNom:Ring\nCoordonn\xE9"
+                               "es:18 53.6 33 2 8.8\n");
     d.dir.write("ngc.syt", "Nombre:1\nNGC:6826\n6 19 44.8 50 31\n");
     d.dir.write("lactee.syt", "Ligne_1\nN1:1\nPt:18 0 10\nFin_1\n\nLigne_2\nN2:1\nPt:19 0 20\n");
-    d.dir.write("comet.syt", "Nombre:1\n\nNom:Vesta\na:2.36\ne:0.09\nI:7.1\no:151.2\nO:103.8\ntperi:6/1/2020\n"
-                             "tequi:2000.0\nmag:3.2 0.32\n");
+    d.dir.write("comet.syt",
+                "Nombre:1\n\nNom:Vesta\na:2.36\ne:0.09\nI:7.1\no:151.2\nO:103.8\ntperi:6/1/2020\n"
+                "tequi:2000.0\nmag:3.2 0.32\n");
     d.dir.write("frontier.syt", "2\n18 0 0 30 0 0\n19 0 0 30 0 0\n\n1\nFrontieres\n2 0 1\nLyr-Her\n");
 }
 
@@ -416,7 +425,8 @@ TEST(Load, ReadsEachCatalogueRightAfterItsLine) {
 }
 
 TEST(Load, MissingCatalogueFileShowsTheMessage) {
-    for (const char* name : {"constel.syt", "messier.syt", "ngc.syt", "lactee.syt", "comet.syt", "frontier.syt"}) {
+    for (const char* name :
+         {"constel.syt", "messier.syt", "ngc.syt", "lactee.syt", "comet.syt", "frontier.syt"}) {
         DataSet d;
         writeCatalogues(d);
         std::filesystem::remove(d.dir.path(name));
@@ -451,4 +461,41 @@ TEST(Load, DamagedCatalogueMakingTheTotalNegativeFailsWithAMessage) {
     ASSERT_EQ(p.entries.size(), 1u);
     EXPECT_EQ(p.entries[0].text.rfind("The data files are damaged", 0), 0u);
     EXPECT_NE(p.entries[0].text.find("comet.syt"), std::string::npos);
+}
+
+TEST(BodyFiles, EveryPrefixAndGarbledByteIsSafe) {
+    const std::string files[] = {kSun, planetFile("Mars", 2, "Fichier du satellite:a.syt\nFichier du satellite:b.syt\n"),
+                                 kMoon};
+    for (int which = 0; which < 3; ++which) {
+        const std::string& whole = files[which];
+        auto run = [&](const std::string& bytes) {
+            auto f = memoryStream(bytes);
+            std::vector<std::string> sats;
+            soleil sun;
+            planete planet;
+            satellite sat;
+            int total = 0;
+            if (which == 0) total = readSunFile(f.get(), sun);
+            if (which == 1) total = readPlanetFile(f.get(), planet, sats);
+            if (which == 2) total = readSatelliteFile(f.get(), sat);
+            EXPECT_LE(sats.size(), 2u);
+            EXPECT_LT(std::strlen(planet.nom), sizeof planet.nom);
+            return total;
+        };
+        EXPECT_GE(run(whole), 0);
+        // A file cut before its last counted field is refused.
+        // (the introducing value of the last coefficient list, or the last satellite line)
+        const std::size_t lastCounted = which == 1   ? whole.find("Fichier du satellite:b")
+                                        : which == 0 ? whole.find("\nE ") + 3
+                                                     : whole.find("\nM ") + 3;
+        for (std::size_t cut = 0; cut < lastCounted; ++cut) EXPECT_LT(run(whole.substr(0, cut)), 0) << which << " " << cut;
+        for (std::size_t pos = 0; pos < whole.size(); ++pos)
+            for (char c : {'x', '\0', '-', ' '}) {
+                std::string g = whole;
+                g[pos] = c;
+                run(g);
+            }
+        run(std::string(20000, 'N') + whole);
+        run("\nNom:" + std::string(5000, 'n') + whole.substr(whole.find("\nCouleur")));
+    }
 }

@@ -14,7 +14,8 @@ TEST(Profile, MissingFileGivesDefaults) {
 
 TEST(Profile, IntegerIsTheLeadingDecimalNumber) {
     TempDir t;
-    const std::string ini = t.write("Nalvo.ini", "[Affichage]\r\nMagnitude=650xyz\r\nA=abc\r\nB= -200 \r\nC=+7\r\n");
+    const std::string ini =
+        t.write("Nalvo.ini", "[Affichage]\r\nMagnitude=650xyz\r\nA=abc\r\nB= -200 \r\nC=+7\r\n");
     EXPECT_EQ(profileReadInt(ini, "Affichage", "Magnitude", 600), 650);
     EXPECT_EQ(profileReadInt(ini, "Affichage", "A", 5), 0);
     EXPECT_EQ(profileReadInt(ini, "Affichage", "B", 5), -200);
@@ -33,21 +34,24 @@ TEST(Profile, SectionAndKeyNamesIgnoreAsciiCaseOnly) {
 
 TEST(Profile, StringIsCutToItsLength) {
     TempDir t;
-    const std::string ini = t.write("Nalvo.ini", "[Position]\nVille=  ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789  \n");
+    const std::string ini =
+        t.write("Nalvo.ini", "[Position]\nVille=  ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789  \n");
     EXPECT_EQ(profileReadString(ini, "Position", "Ville", "", 29), "ABCDEFGHIJKLMNOPQRSTUVWXYZ012");
 }
 
 TEST(Profile, WriteReplacesTheKeyAndKeepsEveryOtherLine) {
     TempDir t;
-    const std::string before = "; my settings\r\n[Position]\r\nLatitude=4590\r\nfoo = bar \r\n\r\n[Heure]\r\nSaison=-1\r\n";
+    const std::string before =
+        "; my settings\r\n[Position]\r\nLatitude=4590\r\nfoo = bar \r\n\r\n[Heure]\r\nSaison=-1\r\n";
     const std::string ini = t.write("Nalvo.ini", before);
     ASSERT_TRUE(profileWriteString(ini, "Position", "Latitude", "4800"));
     EXPECT_EQ(t.read("Nalvo.ini"),
               "; my settings\r\n[Position]\r\nLatitude=4800\r\nfoo = bar \r\n\r\n[Heure]\r\nSaison=-1\r\n");
     // A new key goes to the end of its section, before the blank line.
     ASSERT_TRUE(profileWriteInt(ini, "Position", "N\xB0 ville", 7));
-    EXPECT_EQ(t.read("Nalvo.ini"), "; my settings\r\n[Position]\r\nLatitude=4800\r\nfoo = bar \r\nN\xB0 ville=7\r\n\r\n"
-                                   "[Heure]\r\nSaison=-1\r\n");
+    EXPECT_EQ(t.read("Nalvo.ini"),
+              "; my settings\r\n[Position]\r\nLatitude=4800\r\nfoo = bar \r\nN\xB0 ville=7\r\n\r\n"
+              "[Heure]\r\nSaison=-1\r\n");
     // A new section goes to the end of the file.
     ASSERT_TRUE(profileWriteInt(ini, "Asteroides", "Magnitude Maximale", 650));
     EXPECT_EQ(profileReadInt(ini, "Asteroides", "Magnitude Maximale", 700), 650);
@@ -94,7 +98,9 @@ TEST(Settings, FirstStartWithoutIniUsesTheDefaults) {
     EXPECT_EQ(sys.season, -1);
     const CatalogueSettings c = readCatalogueSettings(ini);
     EXPECT_EQ(c.cdromDrive, 3);
-    EXPECT_EQ(c.useGsc + c.useStar6 + c.useStar7 + c.useStar8 + c.useNgc + c.usePlanetPictures + c.useMessierPictures, 0);
+    EXPECT_EQ(c.useGsc + c.useStar6 + c.useStar7 + c.useStar8 + c.useNgc + c.usePlanetPictures +
+                  c.useMessierPictures,
+              0);
     EXPECT_DOUBLE_EQ(readCometMagLimit(ini), 7.0);
     const DisplaySettings d = readDisplaySettings(ini);
     EXPECT_DOUBLE_EQ(d.starMagnitude, 6.0);
@@ -113,7 +119,8 @@ TEST(Settings, LongitudeMinusSixPointTwoIsStoredAs17380) {
     sys.cityNumber = 12;
     std::strcpy(sys.cityName, "France-Paris");
     writeObserverPlace(ini, sys);
-    EXPECT_EQ(t.read("Nalvo.ini"), "[Position]\nN\xB0 ville=12\nLatitude=4885\nLongitude=17380\nVille=France-Paris\n");
+    EXPECT_EQ(t.read("Nalvo.ini"),
+              "[Position]\nN\xB0 ville=12\nLatitude=4885\nLongitude=17380\nVille=France-Paris\n");
     systeme back;
     readPlaceSettings(ini, back);
     EXPECT_NEAR(back.longitude, -6.20, 1e-12);
@@ -146,8 +153,9 @@ TEST(Settings, CatalogueKeysAreWrittenInTableOrder) {
     c.cdromDrive = 4;
     c.useStar7 = 1;
     writeCatalogueSettings(ini, c);
-    EXPECT_EQ(t.read("Nalvo.ini"), "[Catalogue]\nCD-ROM Drive=4\nGuide Star Catalog=1\nMagnitude 6=0\nMagnitude 7=1\n"
-                                   "Magnitude 8=0\nNGC=0\nImages plan\xE8tes=0\nImages Messier=0\n");
+    EXPECT_EQ(t.read("Nalvo.ini"),
+              "[Catalogue]\nCD-ROM Drive=4\nGuide Star Catalog=1\nMagnitude 6=0\nMagnitude 7=1\n"
+              "Magnitude 8=0\nNGC=0\nImages plan\xE8tes=0\nImages Messier=0\n");
     const CatalogueSettings back = readCatalogueSettings(ini);
     EXPECT_EQ(back.cdromDrive, 4);
     EXPECT_EQ(back.useGsc, 1);
@@ -176,4 +184,17 @@ TEST(Settings, TimeKeysRoundTrip) {
     EXPECT_EQ(back.season, 1);
     EXPECT_EQ(back.observerTimeZone, 23);
     EXPECT_EQ(back.computerTimeZone, 28);
+}
+
+TEST(Profile, GarbledAndOverlongFilesAreReadSafely) {
+    TempDir t;
+    std::string bytes = "[Position\n=12\n[]\nLatitude\n" + std::string(100000, 'x') + "\n[Position]\nLatitude=99999999999999\n"
+                        "Ville=" + std::string(5000, 'v') + "\n";
+    bytes[10] = '\0';
+    const std::string ini = t.write("Nalvo.ini", bytes);
+    EXPECT_EQ(profileReadInt(ini, "Position", "Latitude", 1), 2147483647); // saturated, no overflow
+    EXPECT_EQ(profileReadString(ini, "Position", "Ville", "", 29), std::string(29, 'v'));
+    ASSERT_TRUE(profileWriteInt(ini, "Position", "Latitude", 4590));
+    EXPECT_EQ(profileReadInt(ini, "Position", "Latitude", 1), 4590);
+    EXPECT_EQ(t.read("Nalvo.ini").size(), bytes.size() - 10); // only that value changed
 }

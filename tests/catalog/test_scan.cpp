@@ -16,7 +16,7 @@ TEST(Scan, TotalsAreZeroForMatchMinusOneForMismatchMinusTwoAtEnd) {
     char word[15] = {};
     EXPECT_EQ(scanTotal(f.get(), "Nom:%s", {word}), 0);
     EXPECT_EQ(scanTotal(f.get(), "\nRayon:%s", {word}), -1); // "Couleur" is not "Rayon"
-    EXPECT_STREQ(word, "Mars");                             // unread field keeps its value
+    EXPECT_STREQ(word, "Mars");                              // unread field keeps its value
     EXPECT_EQ(scanTotal(f.get(), "\nCouleur:%s", {word}), 0);
     EXPECT_STREQ(word, "rouge");
     EXPECT_EQ(scanTotal(f.get(), "\nNom:%s", {word}), -2);
@@ -38,7 +38,8 @@ TEST(Scan, MultiFieldPatternCountsFieldsUpToTheMismatch) {
     auto f = memoryStream("\n1 Andromeda And 1 2 x 4 5\n");
     int n = 0, v[5] = {};
     char nom[30] = {}, ab[5] = {};
-    EXPECT_EQ(scanFile(f.get(), "\n%d %s %s %d %d %d %d %d", {&n, nom, ab, &v[0], &v[1], &v[2], &v[3], &v[4]}), 5);
+    EXPECT_EQ(
+        scanFile(f.get(), "\n%d %s %s %d %d %d %d %d", {&n, nom, ab, &v[0], &v[1], &v[2], &v[3], &v[4]}), 5);
     EXPECT_EQ(v[1], 2);
     EXPECT_EQ(v[2], 0);
 }

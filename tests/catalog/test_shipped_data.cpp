@@ -18,12 +18,14 @@ TEST(ShippedData, LoadsWithoutAnyError) {
     {
         std::FILE* f = std::fopen((kData + "/Sys.syt").c_str(), "rb");
         char buf[4096];
-        for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) sysText.append(buf, n);
+        for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;)
+            sysText.append(buf, n);
         std::fclose(f);
     }
     if (sysText.find("Fichier des constellations") == std::string::npos)
         sysText += "Fichier des constellations:constel.syt\nFichier des objets Messier:messier.syt\n"
-                   "Fichier des objets NGC:ngc.syt\nFichier de la Voie Lact\xE9" "e:lactee.syt\n"
+                   "Fichier des objets NGC:ngc.syt\nFichier de la Voie Lact\xE9"
+                   "e:lactee.syt\n"
                    "Fichier des cometes:comet.syt\nFichier des frontieres:frontier.syt\n";
     const std::string sysPath = t.write("Sys.syt", sysText);
     RecordingPrompter p;
@@ -32,7 +34,8 @@ TEST(ShippedData, LoadsWithoutAnyError) {
     const int total = sys.load(sysPath, p, t.path("Nalvo.ini"));
     EXPECT_GE(total, 0);
     EXPECT_EQ(p.entries.size(), 0u) << (p.entries.empty() ? "" : p.entries[0].text);
-    for (const std::string& n : sys.notes) ADD_FAILURE() << n;
+    for (const std::string& n : sys.notes)
+        ADD_FAILURE() << n;
     EXPECT_EQ(sys.planetCount(), 9);
     ASSERT_NE(sys.planet(2), nullptr);
     EXPECT_STREQ(sys.planet(2)->nom, "Terre");

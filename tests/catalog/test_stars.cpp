@@ -80,7 +80,11 @@ TEST(StarDepth, ManualAndAnimatingLimits) {
 TEST(StarFile, CountThenThreeNumbersPerLine) {
     const std::string text = "3\n0.0050 38.8593 6.61\n359.9 -89.5 6.99\r\n12 1e1 7.0\n";
     std::vector<double> v;
-    EXPECT_EQ(parseStarText(text.data(), text.size(), [&](double a, double b, double c) { v.insert(v.end(), {a, b, c}); }), 3);
+    EXPECT_EQ(parseStarText(text.data(), text.size(),
+                            [&](double a, double b, double c) {
+                                v.insert(v.end(), {a, b, c});
+                            }),
+              3);
     ASSERT_EQ(v.size(), 9u);
     EXPECT_NEAR(v[0], 0.005, 1e-7);
     EXPECT_NEAR(v[1], 38.8593, 1e-5);
@@ -210,8 +214,8 @@ TEST(GscRegions, NegativeZeroDegreesWithMinutesIsSouth) {
 }
 
 TEST(GscRegions, RightAscensionsAreNotWrappedAtZeroHours) {
-    const std::string table = regionTable({{1, 0, 0, 0, 0, 30, 0, " 10", 0, " 15", 0},
-                                           {2, 23, 30, 0, 23, 59, 59.99, " 10", 0, " 15", 0}});
+    const std::string table = regionTable(
+        {{1, 0, 0, 0, 0, 30, 0, " 10", 0, " 15", 0}, {2, 23, 30, 0, 23, 59, 59.99, " 10", 0, " 15", 0}});
     RecordingPrompter p;
     // A window from 355 to 365 deg (crossing 0h): region 1 at 0-7.5 deg is not found.
     GscRegionList l = findRegionsInTable(table, 355, 365, 10, 15, p);
@@ -221,7 +225,8 @@ TEST(GscRegions, RightAscensionsAreNotWrappedAtZeroHours) {
 
 TEST(GscRegions, FortiethRegionGivesTheMessage) {
     std::vector<GscRegionRow> rows;
-    for (int k = 0; k < 40; ++k) rows.push_back({100 + k, 2, 0, 0, 2, 10, 0, " 20", 0, " 25", 0});
+    for (int k = 0; k < 40; ++k)
+        rows.push_back({100 + k, 2, 0, 0, 2, 10, 0, " 20", 0, " 25", 0});
     rows.push_back({500, 12, 0, 0, 12, 10, 0, " 20", 0, " 25", 0}); // would not match anyway
     RecordingPrompter p;
     GscRegionList l = findRegionsInTable(regionTable(rows), 29, 33, 21, 24, p);
@@ -264,7 +269,7 @@ namespace {
 
 // Answers OK and puts the disc in the drive when asked.
 class InsertingPrompter : public RecordingPrompter {
-public:
+  public:
     InsertingPrompter(TempDir& t, std::string file, std::string bytes)
         : t_(t), file_(std::move(file)), bytes_(std::move(bytes)) {}
     bool askOkCancel(const std::string& text, const std::string& caption) override {
@@ -273,7 +278,7 @@ public:
         return true;
     }
 
-private:
+  private:
     TempDir& t_;
     std::string file_, bytes_;
 };
@@ -367,13 +372,15 @@ TEST(GscStream, CancelEndsTheLayerAndOkRetriesOnce) {
     std::filesystem::remove(s.t.path("cd/gsc/N0730/0600.gsc"));
     RecordingPrompter p; // Cancel at the first missing region: no second question
     Seen seen;
-    forEachCatalogueStar(kQuadraticKind, StarWindow{15, 34, 0, 19}, s.settings, s.depth, p, seen.visitor(), s.files);
+    forEachCatalogueStar(kQuadraticKind, StarWindow{15, 34, 0, 19}, s.settings, s.depth, p, seen.visitor(),
+                         s.files);
     ASSERT_EQ(p.entries.size(), 1u);
     EXPECT_EQ(p.entries[0].text, "Insert le CD-Rom n\xB0 1 of Guide Star Catalog");
     // OK without the disc: each missing region is asked for once, then skipped.
     RecordingPrompter ok;
     ok.defaultAnswer = true;
-    forEachCatalogueStar(kQuadraticKind, StarWindow{15, 34, 0, 19}, s.settings, s.depth, ok, seen.visitor(), s.files);
+    forEachCatalogueStar(kQuadraticKind, StarWindow{15, 34, 0, 19}, s.settings, s.depth, ok, seen.visitor(),
+                         s.files);
     EXPECT_EQ(ok.questionCount(), 2);
     EXPECT_TRUE(seen.ra.empty());
 }

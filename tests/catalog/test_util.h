@@ -12,7 +12,7 @@
 #include "catalog/scan.h"
 
 class TempDir {
-public:
+  public:
     TempDir() {
         std::string tmpl = (std::filesystem::temp_directory_path() / "nalvo-catalog-XXXXXX").string();
         char* made = ::mkdtemp(tmpl.data());
@@ -42,23 +42,25 @@ public:
         if (!f) return {};
         std::string s;
         char buf[4096];
-        for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) s.append(buf, n);
+        for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;)
+            s.append(buf, n);
         std::fclose(f);
         return s;
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
 // A stream over a copy of a string's bytes (the copy lives as long as the stream).
 class MemoryStream {
-public:
-    explicit MemoryStream(std::string bytes) : bytes_(std::move(bytes)), file_(openMemory(bytes_.data(), bytes_.size())) {}
+  public:
+    explicit MemoryStream(std::string bytes)
+        : bytes_(std::move(bytes)), file_(openMemory(bytes_.data(), bytes_.size())) {}
     std::FILE* get() const { return file_.get(); }
     explicit operator bool() const { return static_cast<bool>(file_); }
 
-private:
+  private:
     std::string bytes_;
     FilePtr file_;
 };
