@@ -3,6 +3,7 @@
 #include "app/animation.h"
 #include "app/sky_interaction.h"
 #include "app/toolbar.h"
+#include "app/dialogs/skymap_dialog.h"
 #include "app/window.h"
 #include "skymap/projection.h"
 
@@ -180,7 +181,7 @@ std::vector<Command> buildTable() {
         {11844, "Convert an asteroids file", nullptr, always},
         {123, "Star catalog", nullptr, always},
         // &View
-        {105, "Sky map", nullptr, always},
+        {105, "Sky map", skyui::runSkyMapCommand, always},
         {102, "Heliocentric view", nullptr, always},
         {106, "Conjunctions", nullptr, always},
         {11855, "Jupiter's satellites", nullptr, always},
