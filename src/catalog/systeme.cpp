@@ -245,6 +245,9 @@ int systeme::load(const std::string& path, Prompter& prompter, const std::string
         if (!f) {
             report.missing(name);
             if (line.valueWhenUnopenable < 0) return clear(), -1;
+            // The comets are optional: loading goes on without them.
+            lastError.clear();
+            notes.push_back(std::string(name) + ": cannot be opened, no comets or asteroids");
             continue;
         }
         ReaderNotes fileNotes;
