@@ -7,22 +7,29 @@
 
 #include "astro/date2.h"
 
-double degToRad(double deg) { return deg * 3.141592653589793 * (1.0 / 180); }
-double radToDeg(double rad) { return rad * 180 * 0.3183098861837907; }
+double degToRad(double deg) {
+    return deg * 3.141592653589793 * (1.0 / 180);
+}
+double radToDeg(double rad) {
+    return rad * 180 * 0.3183098861837907;
+}
 
 double normalize360(double deg) {
     if (!std::isfinite(deg)) return std::numeric_limits<double>::quiet_NaN();
     // Whole turns are added at once instead of one by one, so a large negative angle costs
     // no more than a small one; the result is the same.
     if (deg < 0) deg += 360.0 * std::ceil(-deg / 360.0);
-    while (deg < 0) deg += 360;
+    while (deg < 0)
+        deg += 360;
     deg -= 360.0 * std::trunc(deg / 360.0);
     if (deg >= 360) deg -= 360;
     if (deg < 0) deg = 0;
     return deg;
 }
 
-double polynomial(const double c[4], double t) { return c[0] + t * (c[1] + t * (c[2] + t * c[3])); }
+double polynomial(const double c[4], double t) {
+    return c[0] + t * (c[1] + t * (c[2] + t * c[3]));
+}
 
 std::string hoursText(double deg) {
     if (!std::isfinite(deg)) deg = 0;
@@ -43,8 +50,8 @@ std::string degreesText(double deg) {
     // Whole arcminutes with a slack of 1e-7' (23.45 degrees is 23 degrees 27', not 26').
     const long long minutes = static_cast<long long>(std::floor(x * 60 + 1e-7));
     char buf[64];
-    std::snprintf(buf, sizeof buf, positive ? "%d\xB0%d'" : "-%d\xB0%d'",
-                  static_cast<int>(minutes / 60), static_cast<int>(minutes % 60));
+    std::snprintf(buf, sizeof buf, positive ? "%d\xB0%d'" : "-%d\xB0%d'", static_cast<int>(minutes / 60),
+                  static_cast<int>(minutes % 60));
     return buf;
 }
 

@@ -64,9 +64,15 @@ int date2::calculeCalendrier() {
     return annee;
 }
 
-void date2::ajouteHeures(int n) { t += n / kHoursPerCentury; }
-void date2::ajouteMinutes(int n) { t += n / kHoursPerCentury / 60.0L; }
-void date2::ajouteHeuresReel(double hours) { t += hours / kHoursPerCentury; }
+void date2::ajouteHeures(int n) {
+    t += n / kHoursPerCentury;
+}
+void date2::ajouteMinutes(int n) {
+    t += n / kHoursPerCentury / 60.0L;
+}
+void date2::ajouteHeuresReel(double hours) {
+    t += hours / kHoursPerCentury;
+}
 
 void date2::ramenerTU(double previousOffset_h) {
     calculeT();
@@ -74,7 +80,9 @@ void date2::ramenerTU(double previousOffset_h) {
     calculeCalendrier();
 }
 
-void date2::choisitSaison() { saison = (mois >= 4 && mois <= 9) ? 1 : 0; }
+void date2::choisitSaison() {
+    saison = (mois >= 4 && mois <= 9) ? 1 : 0;
+}
 
 double date2::decalagePays(const std::string& country, const std::string& paysPath) const {
     constexpr double kUnknown = -1000;

@@ -5,12 +5,12 @@
 #include <string>
 
 struct date2 {
-    int heure = 0;   // hour of the day, UT, 0-23
-    int jour = 0;    // day of the month, 1-31
-    int mois = 0;    // month, 1-12
-    int annee = 0;   // astronomical year numbering (the year before 1 is 0)
-    int minute = 0;  // 0-59
-    long double t = 0; // Julian centuries since JD 2415020.0 (1899 December 31, 12h UT)
+    int heure = 0;                 // hour of the day, UT, 0-23
+    int jour = 0;                  // day of the month, 1-31
+    int mois = 0;                  // month, 1-12
+    int annee = 0;                 // astronomical year numbering (the year before 1 is 0)
+    int minute = 0;                // 0-59
+    long double t = 0;             // Julian centuries since JD 2415020.0 (1899 December 31, 12h UT)
     double decalageOrdinateur = 0; // computer clock's offset from UT, hours (clock = UT + offset)
     double decalageLieu = 0;       // observation place's offset from UT, hours
     int saison = 0;                // 0 winter time, 1 summer time, -1 not yet decided

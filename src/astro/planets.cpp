@@ -10,9 +10,15 @@
 #include "astro/sun.h"
 
 namespace {
-double clampUnit(double x) { return std::clamp(x, -1.0, 1.0); }
-double sinDeg(double x) { return std::sin(degToRad(x)); }
-double cosDeg(double x) { return std::cos(degToRad(x)); }
+double clampUnit(double x) {
+    return std::clamp(x, -1.0, 1.0);
+}
+double sinDeg(double x) {
+    return std::sin(degToRad(x));
+}
+double cosDeg(double x) {
+    return std::cos(degToRad(x));
+}
 
 // atan(num/den) in degrees plus 180 when den <= 0 (the comet orientation constants).
 double orientationAngle(double num, double den) {
@@ -24,9 +30,12 @@ double orientationAngle(double num, double den) {
 // Direction of (x, y) in [0, 360): atan(y/x), plus 180 when x < 0; on the y axis 90 or 270.
 double directionDeg(double y, double x) {
     double a;
-    if (x > 0) a = radToDeg(std::atan(y / x));
-    else if (x < 0) a = radToDeg(std::atan(y / x)) + 180;
-    else a = y >= 0 ? 90 : 270;
+    if (x > 0)
+        a = radToDeg(std::atan(y / x));
+    else if (x < 0)
+        a = radToDeg(std::atan(y / x)) + 180;
+    else
+        a = y >= 0 ? 90 : 270;
     return normalize360(a);
 }
 } // namespace
@@ -110,7 +119,8 @@ void cometPosition(comet& c, const date2& date, const soleil& sun) {
 
     const SunGeometry g = sunGeometry(sun, t);
     const double sunLon = g.longitude_deg, R = g.distance_au, eps = g.obliquity_deg;
-    const double X = R * cosDeg(sunLon), Y = R * sinDeg(sunLon) * cosDeg(eps), Z = R * sinDeg(sunLon) * sinDeg(eps);
+    const double X = R * cosDeg(sunLon), Y = R * sinDeg(sunLon) * cosDeg(eps),
+                 Z = R * sinDeg(sunLon) * sinDeg(eps);
     const double xi = x + X, eta = y + Y, zeta = z + Z;
 
     c.ra = directionDeg(eta, xi);

@@ -7,7 +7,9 @@
 #include "astro/angles.h"
 
 namespace {
-double clampUnit(double x) { return std::clamp(x, -1.0, 1.0); }
+double clampUnit(double x) {
+    return std::clamp(x, -1.0, 1.0);
+}
 
 // atan(num/den) in degrees, plus 180 when den < 0; den = 0 gives +-90 by the sign of num.
 double quadrantAtan(double num, double den) {
@@ -117,8 +119,8 @@ double altitudeFromSiderealTime(double dec_deg, double ra_deg, double theta_deg,
                                 double lonWest_deg) {
     const double h = degToRad(theta_deg - (lonWest_deg + ra_deg));
     const double phi = degToRad(lat_deg), dec = degToRad(dec_deg);
-    return radToDeg(std::asin(
-        clampUnit(std::cos(h) * std::cos(phi) * std::cos(dec) + std::sin(phi) * std::sin(dec))));
+    return radToDeg(
+        std::asin(clampUnit(std::cos(h) * std::cos(phi) * std::cos(dec) + std::sin(phi) * std::sin(dec))));
 }
 
 void topocentricCorrection(objetceleste& body, const date2& date, double lat_deg, double lonWest_deg) {

@@ -7,7 +7,7 @@
 #include "astro/date2.h"
 
 struct Equatorial {
-    double ra_deg = 0;  // [0, 360)
+    double ra_deg = 0; // [0, 360)
     double dec_deg = 0;
 };
 

@@ -26,8 +26,12 @@ void ErrorStats::add(double dRa, double dDec, double sep, double relDistance, co
     }
     maxDistance = std::max(maxDistance, std::fabs(relDistance));
 }
-double ErrorStats::rmsRa() const { return count ? std::sqrt(sumRa2 / count) : 0; }
-double ErrorStats::rmsDec() const { return count ? std::sqrt(sumDec2 / count) : 0; }
+double ErrorStats::rmsRa() const {
+    return count ? std::sqrt(sumRa2 / count) : 0;
+}
+double ErrorStats::rmsDec() const {
+    return count ? std::sqrt(sumDec2 / count) : 0;
+}
 
 bool readReference(const std::string& path, std::vector<ReferenceRow>& rows, std::string& why) {
     std::ifstream in(path, std::ios::binary);
@@ -53,7 +57,8 @@ bool readReference(const std::string& path, std::vector<ReferenceRow>& rows, std
         std::vector<std::string> f;
         std::stringstream ss(line);
         std::string cell;
-        while (std::getline(ss, cell, ',')) f.push_back(cell);
+        while (std::getline(ss, cell, ','))
+            f.push_back(cell);
         ReferenceRow r;
         std::string dateWhy;
         char* end = nullptr;
@@ -81,11 +86,14 @@ bool readReference(const std::string& path, std::vector<ReferenceRow>& rows, std
 }
 
 namespace {
-int centuryOf(const date2& d) { return d.annee < 1900 ? 1800 : d.annee < 2000 ? 1900 : d.annee < 2100 ? 2000 : 2100; }
+int centuryOf(const date2& d) {
+    return d.annee < 1900 ? 1800 : d.annee < 2000 ? 1900 : d.annee < 2100 ? 2000 : 2100;
+}
 
 // The model's body with this English name, or null; `distance` gets the value to compare with
 // the reference distance (the Sun's delta is 1 by convention, so its Earth-Sun distance).
-const objetceleste* findBody(const systeme& model, const std::string& name, const date2& date, double& distance) {
+const objetceleste* findBody(const systeme& model, const std::string& name, const date2& date,
+                             double& distance) {
     const soleil* sun = model.sun();
     if (name == "Sun") {
         distance = sunEarthDistance(*sun, static_cast<double>(date.t));
@@ -141,25 +149,30 @@ int accuracyCommand(const std::vector<std::string>& args, std::FILE* out, std::F
     std::string referencePath, dataDir;
     for (size_t k = 0; k < args.size(); ++k) {
         if (args[k] == "--help" || args[k] == "-h") {
-            std::fputs("usage: nalvo-cli accuracy [--reference FILE] [--data DIR]\n"
-                       "Compares the positions of the Sun, the Moon and the planets with reference positions\n"
-                       "(default: astro_reference.csv of the source tree's tests/data) and prints, per body and\n"
-                       "century, the count, max and RMS error in RA x cos(dec) and in Dec (arcminutes), the\n"
-                       "largest separation (arcminutes) and the largest relative distance error.\n"
-                       "  --reference FILE  the reference CSV (date_utc,body,ra_deg,dec_deg,distance_au)\n"
-                       "  --data DIR        read Sys.syt and its files from DIR only\n",
-                       out);
+            std::fputs(
+                "usage: nalvo-cli accuracy [--reference FILE] [--data DIR]\n"
+                "Compares the positions of the Sun, the Moon and the planets with reference positions\n"
+                "(default: astro_reference.csv of the source tree's tests/data) and prints, per body and\n"
+                "century, the count, max and RMS error in RA x cos(dec) and in Dec (arcminutes), the\n"
+                "largest separation (arcminutes) and the largest relative distance error.\n"
+                "  --reference FILE  the reference CSV (date_utc,body,ra_deg,dec_deg,distance_au)\n"
+                "  --data DIR        read Sys.syt and its files from DIR only\n",
+                out);
             return 0;
         }
-        std::string* target = args[k] == "--reference" ? &referencePath : args[k] == "--data" ? &dataDir : nullptr;
+        std::string* target = args[k] == "--reference" ? &referencePath
+                              : args[k] == "--data"    ? &dataDir
+                                                       : nullptr;
         if (!target || k + 1 >= args.size() || args[k + 1].empty()) {
             std::fprintf(err, "nalvo-cli accuracy: %s\n",
-                         target ? (args[k] + " needs a value").c_str() : ("unknown argument '" + args[k] + "'").c_str());
+                         target ? (args[k] + " needs a value").c_str()
+                                : ("unknown argument '" + args[k] + "'").c_str());
             return 2;
         }
         *target = args[++k];
     }
-    if (referencePath.empty()) referencePath = joinPath(directoryOf(NALVO_SOURCE_DATA_DIR), "tests/data/astro_reference.csv");
+    if (referencePath.empty())
+        referencePath = joinPath(directoryOf(NALVO_SOURCE_DATA_DIR), "tests/data/astro_reference.csv");
     std::vector<ReferenceRow> rows;
     std::string why;
     if (!readReference(referencePath, rows, why)) {
@@ -171,24 +184,27 @@ int accuracyCommand(const std::vector<std::string>& args, std::FILE* out, std::F
     if (!dataDir.empty()) model.lookupDirs = {dataDir};
     RecordingPrompter prompter;
     if (sysPath.empty() || model.load(sysPath, prompter) < 0 || !model.sun()) {
-        std::fprintf(err, "nalvo-cli accuracy: cannot load %s%s%s\n", sysPath.empty() ? "Sys.syt" : sysPath.c_str(),
-                     model.lastError.empty() ? "" : ": ", model.lastError.c_str());
+        std::fprintf(err, "nalvo-cli accuracy: cannot load %s%s%s\n",
+                     sysPath.empty() ? "Sys.syt" : sysPath.c_str(), model.lastError.empty() ? "" : ": ",
+                     model.lastError.c_str());
         return 1;
     }
     const AccuracyTable table = compareWithReference(model, rows);
-    std::fprintf(out, "%-8s %-7s %5s %9s %9s %9s %9s %9s %10s  %s\n", "body", "century", "n", "maxRAcos", "rmsRAcos",
-                 "maxDec", "rmsDec", "maxSep", "maxDist", "worst instant");
+    std::fprintf(out, "%-8s %-7s %5s %9s %9s %9s %9s %9s %10s  %s\n", "body", "century", "n", "maxRAcos",
+                 "rmsRAcos", "maxDec", "rmsDec", "maxSep", "maxDist", "worst instant");
     for (const std::string& body : table.bodyOrder)
         for (const auto& [century, s] : table.stats.at(body)) {
             if (century == -1) continue;
-            std::fprintf(out, "%-8s %-7d %5d %9.2f %9.2f %9.2f %9.2f %9.2f %10.2e  %s\n", body.c_str(), century, s.count,
-                         s.maxRa, s.rmsRa(), s.maxDec, s.rmsDec(), s.maxSep, s.maxDistance, s.worstDate.c_str());
+            std::fprintf(out, "%-8s %-7d %5d %9.2f %9.2f %9.2f %9.2f %9.2f %10.2e  %s\n", body.c_str(),
+                         century, s.count, s.maxRa, s.rmsRa(), s.maxDec, s.rmsDec(), s.maxSep, s.maxDistance,
+                         s.worstDate.c_str());
         }
     std::fputs("all instants:\n", out);
     for (const std::string& body : table.bodyOrder) {
         const ErrorStats& s = table.stats.at(body).at(-1);
-        std::fprintf(out, "%-8s %-7s %5d %9.2f %9.2f %9.2f %9.2f %9.2f %10.2e  %s\n", body.c_str(), "all", s.count, s.maxRa,
-                     s.rmsRa(), s.maxDec, s.rmsDec(), s.maxSep, s.maxDistance, s.worstDate.c_str());
+        std::fprintf(out, "%-8s %-7s %5d %9.2f %9.2f %9.2f %9.2f %9.2f %10.2e  %s\n", body.c_str(), "all",
+                     s.count, s.maxRa, s.rmsRa(), s.maxDec, s.rmsDec(), s.maxSep, s.maxDistance,
+                     s.worstDate.c_str());
     }
     return 0;
 }

@@ -30,7 +30,8 @@ struct ErrorStats {
     double maxSep = 0;              // angular separation, arcmin
     double maxDistance = 0;         // |d delta| / delta (the Sun: the Earth-Sun distance)
     std::string worstDate;          // instant of maxSep
-    void add(double dRa_arcmin, double dDec_arcmin, double sep_arcmin, double relDistance, const std::string& when);
+    void add(double dRa_arcmin, double dDec_arcmin, double sep_arcmin, double relDistance,
+             const std::string& when);
     double rmsRa() const;
     double rmsDec() const;
 };

@@ -18,14 +18,17 @@ struct Entry {
 };
 
 constexpr Entry kCommands[] = {
-    {"positions", "places of the Sun, planets and the Moon as CSV, for one date or a range", positionsCommand},
+    {"positions", "places of the Sun, planets and the Moon as CSV, for one date or a range",
+     positionsCommand},
     {"accuracy", "error table of the positions against the reference positions", accuracyCommand},
     {"render", "draws a sky view into a 24-bit bitmap or PNG file", renderCommand},
 };
 
 void usage(std::FILE* f) {
-    std::fputs("usage: nalvo-cli COMMAND [OPTIONS]   (nalvo-cli COMMAND --help for its options)\ncommands:\n", f);
-    for (const Entry& e : kCommands) std::fprintf(f, "  %-12s %s\n", e.name, e.summary);
+    std::fputs("usage: nalvo-cli COMMAND [OPTIONS]   (nalvo-cli COMMAND --help for its options)\ncommands:\n",
+               f);
+    for (const Entry& e : kCommands)
+        std::fprintf(f, "  %-12s %s\n", e.name, e.summary);
 }
 } // namespace
 

@@ -71,8 +71,8 @@ void writeInstant(std::FILE* out, systeme& model, const date2& date) {
         if (std::strcmp(p->nom, "Terre") == 0)
             writeRow(out, when, name.c_str(), 0, 0, 0, 0, 0, 0);
         else
-            writeRow(out, when, name.c_str(), p->ra, p->dec, p->delta, planetMagnitude(*p), visibleFraction(*p),
-                     apparentDiameter(*p));
+            writeRow(out, when, name.c_str(), p->ra, p->dec, p->delta, planetMagnitude(*p),
+                     visibleFraction(*p), apparentDiameter(*p));
         for (int j = 0; j < p->satelliteCount() && j < 2; ++j) {
             const satellite* s = p->getSatellite(j);
             if (!s) continue;
@@ -104,11 +104,16 @@ bool parseOptions(const std::vector<std::string>& args, Options& o, std::string&
     for (size_t k = 0; k < args.size(); ++k) {
         const std::string& a = args[k];
         std::string* target = nullptr;
-        if (a == "--date") target = &date;
-        else if (a == "--from") target = &from;
-        else if (a == "--to") target = &to;
-        else if (a == "--step") target = &step;
-        else if (a == "--data") target = &o.dataDir;
+        if (a == "--date")
+            target = &date;
+        else if (a == "--from")
+            target = &from;
+        else if (a == "--to")
+            target = &to;
+        else if (a == "--step")
+            target = &step;
+        else if (a == "--data")
+            target = &o.dataDir;
         else {
             why = "unknown argument '" + a + "' (see nalvo-cli positions --help)";
             return false;
@@ -146,10 +151,12 @@ bool parseOptions(const std::vector<std::string>& args, Options& o, std::string&
         }
         size_t pos = 0;
         long long n = 0;
-        while (pos < step.size() && step[pos] >= '0' && step[pos] <= '9' && n < 100000000) n = n * 10 + (step[pos++] - '0');
+        while (pos < step.size() && step[pos] >= '0' && step[pos] <= '9' && n < 100000000)
+            n = n * 10 + (step[pos++] - '0');
         const std::string unit = step.substr(pos);
         if (pos == 0 || n <= 0 || (unit != "m" && unit != "h" && unit != "d")) {
-            why = "--step must be a whole number > 0 followed by m, h or d (e.g. 10m, 6h, 1d), not '" + step + "'";
+            why = "--step must be a whole number > 0 followed by m, h or d (e.g. 10m, 6h, 1d), not '" + step +
+                  "'";
             return false;
         }
         o.step_min = unit == "m" ? n : unit == "h" ? n * 60 : n * 1440;
@@ -196,9 +203,11 @@ bool parseUtcDate(const std::string& text, date2& date, std::string& why) {
 std::string formatUtcDate(const date2& d) {
     char buf[64];
     if (d.annee < 0)
-        std::snprintf(buf, sizeof buf, "-%04d-%02d-%02dT%02d:%02d", -d.annee, d.mois, d.jour, d.heure, d.minute);
+        std::snprintf(buf, sizeof buf, "-%04d-%02d-%02dT%02d:%02d", -d.annee, d.mois, d.jour, d.heure,
+                      d.minute);
     else
-        std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d", d.annee, d.mois, d.jour, d.heure, d.minute);
+        std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d", d.annee, d.mois, d.jour, d.heure,
+                      d.minute);
     return buf;
 }
 

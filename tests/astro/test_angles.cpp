@@ -44,13 +44,20 @@ TEST(Angles, HoursText) {
 }
 
 TEST(Angles, DegreesText) {
-    EXPECT_EQ(degreesText(0), "-0\xB0" "0'");
-    EXPECT_EQ(degreesText(-0.5), "-0\xB0" "30'");
-    EXPECT_EQ(degreesText(23.5), "23\xB0" "30'");
-    EXPECT_EQ(degreesText(-23.45), "-23\xB0" "27'");
-    EXPECT_EQ(degreesText(89.999), "89\xB0" "59'");
-    EXPECT_EQ(degreesText(23.99999999999), "24\xB0" "0'");
-    EXPECT_EQ(degreesText(12.3456), "12\xB0" "20'");
+    EXPECT_EQ(degreesText(0), "-0\xB0"
+                              "0'");
+    EXPECT_EQ(degreesText(-0.5), "-0\xB0"
+                                 "30'");
+    EXPECT_EQ(degreesText(23.5), "23\xB0"
+                                 "30'");
+    EXPECT_EQ(degreesText(-23.45), "-23\xB0"
+                                   "27'");
+    EXPECT_EQ(degreesText(89.999), "89\xB0"
+                                   "59'");
+    EXPECT_EQ(degreesText(23.99999999999), "24\xB0"
+                                           "0'");
+    EXPECT_EQ(degreesText(12.3456), "12\xB0"
+                                    "20'");
 }
 
 TEST(Angles, SiderealTime1996) {

@@ -17,7 +17,8 @@ TEST(Consistency, KeplerEarlyStopIsBitForBitTheFullIteration) {
             const double mr = degToRad(m);
             for (int n : {1, 5, 20, 100}) {
                 double E = mr;
-                for (int k = 0; k < n; ++k) E = mr + e * std::sin(E);
+                for (int k = 0; k < n; ++k)
+                    E = mr + e * std::sin(E);
                 EXPECT_EQ(keplerSolve(m, e, n), E) << e << " " << m << " " << n;
             }
         }
@@ -47,24 +48,27 @@ double longitudeByHand(double t) {
     return Lp + 6.28875 * S(Mp) + 1.274018 * S(2 * D - Mp) + 0.658309 * S(2 * D) + 0.213616 * S(2 * Mp) -
            e * 0.185596 * S(M) - 0.114336 * S(2 * F) + 0.058793 * S(2 * D - 2 * Mp) +
            e * 0.057212 * S(2 * D - M - Mp) + 0.05332 * S(2 * D + Mp) + e * 0.045874 * S(2 * D - M) +
-           e * 0.041024 * S(Mp - M) - 0.034718 * S(D) - e * 0.030465 * S(M + Mp) + 0.015326 * S(2 * D - 2 * F) -
-           0.012528 * S(2 * F + Mp) - 0.01098 * S(2 * F - Mp) + 0.010674 * S(4 * D - Mp) + 0.010034 * S(3 * Mp) +
-           0.008548 * S(4 * D - 2 * Mp) - e * 0.00791 * S(M - Mp + 2 * D) - e * 0.006783 * S(2 * D + M) +
-           0.005162 * S(Mp - D) + e * 0.005 * S(M + D) + e * 0.004049 * S(Mp - M + 2 * D) +
-           0.003996 * S(2 * Mp + 2 * D) + 0.003862 * S(4 * D) + 0.003665 * S(2 * D - 3 * Mp) +
-           e * 0.002695 * S(2 * Mp - M) + 0.002602 * S(Mp - 2 * F - 2 * D) + e * 0.002396 * S(2 * D - M - 2 * Mp) -
-           0.002349 * S(Mp + D) + e2 * 0.002249 * S(2 * D - 2 * M) - e * 0.002125 * S(2 * Mp + M) -
-           e2 * 0.002079 * S(2 * M) + e2 * 0.002059 * S(2 * D - Mp - 2 * M) - 0.001773 * S(2 * D + Mp - 2 * F) -
+           e * 0.041024 * S(Mp - M) - 0.034718 * S(D) - e * 0.030465 * S(M + Mp) +
+           0.015326 * S(2 * D - 2 * F) - 0.012528 * S(2 * F + Mp) - 0.01098 * S(2 * F - Mp) +
+           0.010674 * S(4 * D - Mp) + 0.010034 * S(3 * Mp) + 0.008548 * S(4 * D - 2 * Mp) -
+           e * 0.00791 * S(M - Mp + 2 * D) - e * 0.006783 * S(2 * D + M) + 0.005162 * S(Mp - D) +
+           e * 0.005 * S(M + D) + e * 0.004049 * S(Mp - M + 2 * D) + 0.003996 * S(2 * Mp + 2 * D) +
+           0.003862 * S(4 * D) + 0.003665 * S(2 * D - 3 * Mp) + e * 0.002695 * S(2 * Mp - M) +
+           0.002602 * S(Mp - 2 * F - 2 * D) + e * 0.002396 * S(2 * D - M - 2 * Mp) - 0.002349 * S(Mp + D) +
+           e2 * 0.002249 * S(2 * D - 2 * M) - e * 0.002125 * S(2 * Mp + M) - e2 * 0.002079 * S(2 * M) +
+           e2 * 0.002059 * S(2 * D - Mp - 2 * M) - 0.001773 * S(2 * D + Mp - 2 * F) -
            0.001595 * S(2 * F + 2 * D) + e * 0.00122 * S(4 * D - M - Mp) - 0.00111 * S(2 * Mp + 2 * F) +
-           0.000892 * S(Mp - 3 * D) - e * 0.000811 * S(M + Mp + 2 * D) + e * 0.000761 * S(4 * D - M - 2 * Mp) +
-           e2 * 0.000717 * S(Mp - 2 * M) + e2 * 0.000704 * S(Mp - 2 * M - 2 * D) + e * 0.000693 * S(M - 2 * Mp + 2 * D) +
+           0.000892 * S(Mp - 3 * D) - e * 0.000811 * S(M + Mp + 2 * D) +
+           e * 0.000761 * S(4 * D - M - 2 * Mp) + e2 * 0.000717 * S(Mp - 2 * M) +
+           e2 * 0.000704 * S(Mp - 2 * M - 2 * D) + e * 0.000693 * S(M - 2 * Mp + 2 * D) +
            e * 0.000598 * S(2 * D - M - 2 * F) + 0.00055 * S(4 * D + Mp) + 0.000538 * S(4 * Mp) +
            e * 0.000521 * S(4 * D - M) + 0.000486 * S(2 * Mp - D);
 }
 } // namespace
 
 TEST(Consistency, LunarLongitudeSeriesAsTabled) {
-    for (double t = -2; t <= 4; t += 0.0137) EXPECT_NEAR(moonEcliptic(t).lambda_deg, longitudeByHand(t), 1e-11) << t;
+    for (double t = -2; t <= 4; t += 0.0137)
+        EXPECT_NEAR(moonEcliptic(t).lambda_deg, longitudeByHand(t), 1e-11) << t;
 }
 
 TEST(Consistency, SunGeometryOnceEqualsPerBodyComputation) {
@@ -97,10 +101,13 @@ TEST(Consistency, SunGeometryOnceEqualsPerBodyComputation) {
         // Against the textbook reduction with atan and the geocentric latitude formula.
         const double lam = p.lambda, bet = p.beta, rr = p.r;
         const double k = M_PI / 180;
-        const double X = rr * std::cos(bet * k) * std::cos(lam * k) + g.distance_au * std::cos(g.longitude_deg * k);
-        const double Y = rr * std::cos(bet * k) * std::sin(lam * k) + g.distance_au * std::sin(g.longitude_deg * k);
+        const double X =
+            rr * std::cos(bet * k) * std::cos(lam * k) + g.distance_au * std::cos(g.longitude_deg * k);
+        const double Y =
+            rr * std::cos(bet * k) * std::sin(lam * k) + g.distance_au * std::sin(g.longitude_deg * k);
         const double Z = rr * std::sin(bet * k);
-        const Equatorial e = eclipticToEquatorial(std::atan2(Y, X) / k, std::atan2(Z, std::hypot(X, Y)) / k, g.obliquity_deg);
+        const Equatorial e =
+            eclipticToEquatorial(std::atan2(Y, X) / k, std::atan2(Z, std::hypot(X, Y)) / k, g.obliquity_deg);
         EXPECT_NEAR(p.ra, e.ra_deg, 1e-9);
         EXPECT_NEAR(p.dec, e.dec_deg, 1e-9);
         EXPECT_NEAR(p.delta, std::sqrt(X * X + Y * Y + Z * Z), 1e-12);

@@ -18,7 +18,9 @@ date2 make(int y, int mo, int d, int h = 0, int mi = 0) {
     x.calculeT();
     return x;
 }
-double jd(const date2& x) { return static_cast<double>(x.t * 36525.0L + 2415020.0L); }
+double jd(const date2& x) {
+    return static_cast<double>(x.t * 36525.0L + 2415020.0L);
+}
 } // namespace
 
 TEST(Date2, NewDateIsAllZero) {
@@ -133,7 +135,8 @@ TEST(Date2, MovingCrossesMidnightAndMonthEnds) {
 
 TEST(Date2, ManyMinuteStepsStayOnTheMinute) {
     date2 d = make(2026, 1, 1, 0, 0);
-    for (int k = 0; k < 100000; ++k) d.ajouteMinutes(1);
+    for (int k = 0; k < 100000; ++k)
+        d.ajouteMinutes(1);
     d.calculeCalendrier(); // 100000 minutes = 69 days 10h40
     EXPECT_EQ(d.mois, 3);
     EXPECT_EQ(d.jour, 11);
@@ -181,7 +184,8 @@ TEST(Date2, Texts) {
 
 TEST(Date2, MonthLengthsWithoutCenturyRule) {
     const int expected[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    for (int m = 1; m <= 12; ++m) EXPECT_EQ(daysInMonth(m, 2023), expected[m - 1]);
+    for (int m = 1; m <= 12; ++m)
+        EXPECT_EQ(daysInMonth(m, 2023), expected[m - 1]);
     EXPECT_EQ(daysInMonth(2, 2024), 29);
     EXPECT_EQ(daysInMonth(2, 1900), 29);
     EXPECT_EQ(daysInMonth(2, 2100), 29);
@@ -192,12 +196,12 @@ TEST(Date2, MonthLengthsWithoutCenturyRule) {
 }
 
 class CountryFile : public ::testing::Test {
-protected:
+  protected:
     std::string path;
     void SetUp() override {
         path = (std::filesystem::temp_directory_path() /
-                ("astro_pays_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".syt"))
+                ("astro_pays_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".syt"))
                    .string();
     }
     void TearDown() override { std::filesystem::remove(path); }

@@ -21,7 +21,8 @@ TEST(Moon, April1992) {
     EXPECT_NEAR(moon.delta * 149597870, 368106, 60);
     EXPECT_NEAR(moonVisibleFraction(d), 0.6801, 0.0005);
     EXPECT_EQ(moonWaxing(d), 1);
-    const Equatorial q = eclipticToEquatorial(m.lambda_deg, m.beta_deg, polynomial(s.E, static_cast<double>(d.t)));
+    const Equatorial q =
+        eclipticToEquatorial(m.lambda_deg, m.beta_deg, polynomial(s.E, static_cast<double>(d.t)));
     EXPECT_DOUBLE_EQ(moon.ra, q.ra_deg);
     EXPECT_DOUBLE_EQ(moon.dec, q.dec_deg);
     // Meeus (Astronomical Algorithms, example 47.a, full ELP theory): alpha 134.688470,
@@ -68,10 +69,13 @@ TEST(Moon, MeanArgumentsAtEpoch) {
     const double Lp = 270.434164 + 0.000233 * std::sin(degToRad(51.2)) + 0.003964 * s2 + 0.001964 * s3;
     EXPECT_LT(m.lambda_deg - Lp, -3);
     EXPECT_GT(m.lambda_deg - Lp, -9);
-    EXPECT_NEAR(m.parallax_deg, 0.950724 + 0.051818 * std::cos(degToRad(296.104608 + 0.003964 * s2 + 0.002541 * s3 - 0.000817 * std::sin(degToRad(51.2)) * -1)) +
-                                    0.009531 * std::cos(degToRad(2 * 350.737486 - 296.104608)) +
-                                    0.007843 * std::cos(degToRad(2 * 350.737486)) +
-                                    0.002824 * std::cos(degToRad(2 * 296.104608)),
+    EXPECT_NEAR(m.parallax_deg,
+                0.950724 +
+                    0.051818 * std::cos(degToRad(296.104608 + 0.003964 * s2 + 0.002541 * s3 -
+                                                 0.000817 * std::sin(degToRad(51.2)) * -1)) +
+                    0.009531 * std::cos(degToRad(2 * 350.737486 - 296.104608)) +
+                    0.007843 * std::cos(degToRad(2 * 350.737486)) +
+                    0.002824 * std::cos(degToRad(2 * 296.104608)),
                 0.0002);
 }
 

@@ -70,7 +70,8 @@ TEST(Planet, RetrogradeOrbitLongitude) {
     const soleil s = meeusSun();
     objetceleste p = circularPlanet(10, 170, 0);
     planetPosition(p, date2{}, s);
-    EXPECT_NEAR(p.lambda, 360 - radToDeg(std::atan(std::tan(degToRad(10)) * std::cos(degToRad(170))) * -1), 1e-9);
+    EXPECT_NEAR(p.lambda, 360 - radToDeg(std::atan(std::tan(degToRad(10)) * std::cos(degToRad(170))) * -1),
+                1e-9);
     EXPECT_NEAR(p.beta, radToDeg(std::asin(std::sin(degToRad(10)) * std::sin(degToRad(170)))), 1e-9);
 }
 
@@ -137,7 +138,8 @@ TEST(Magnitude, OppositionAndPhaseTerms) {
     m.r = std::sqrt(0.5);
     m.delta = std::sqrt(0.5); // r^2 + delta^2 = 1: phase 90
     const double x = 0.9;
-    EXPECT_NEAR(planetMagnitude(m), -0.42 + 5 * std::log10(0.5) + 3.8 * x - 2.73 * x * x + 2 * x * x * x, 1e-9);
+    EXPECT_NEAR(planetMagnitude(m), -0.42 + 5 * std::log10(0.5) + 3.8 * x - 2.73 * x * x + 2 * x * x * x,
+                1e-9);
     objetceleste none;
     setList(none.mag, 1.5);
     EXPECT_EQ(planetMagnitude(none), 1.5);

@@ -19,7 +19,8 @@ soleil sunAtLongitude(double lambda_deg, double obliquity_deg) {
 
 TEST(Kepler, CircularOrbitReturnsMeanAnomaly) {
     for (int n : {0, 1, 20, 100})
-        for (double m : {0.0, 37.5, 180.0, 359.0}) EXPECT_DOUBLE_EQ(keplerSolve(m, 0, n), degToRad(m));
+        for (double m : {0.0, 37.5, 180.0, 359.0})
+            EXPECT_DOUBLE_EQ(keplerSolve(m, 0, n), degToRad(m));
 }
 
 TEST(Kepler, SolvesTheEquationAfterTwentySteps) {
@@ -77,8 +78,8 @@ TEST(Sun, November1978) {
     EXPECT_NEAR(sunEarthDistance(s, static_cast<double>(d.t)), 0.989839, 0.00005);
     sunPosition(s, d);
     // alpha, delta from the same longitude with the obliquity of date.
-    const Equatorial q =
-        eclipticToEquatorial(sunLongitude(s, static_cast<double>(d.t)), 0, polynomial(s.E, static_cast<double>(d.t)));
+    const Equatorial q = eclipticToEquatorial(sunLongitude(s, static_cast<double>(d.t)), 0,
+                                              polynomial(s.E, static_cast<double>(d.t)));
     EXPECT_NEAR(s.ra, q.ra_deg, 1e-9);
     EXPECT_NEAR(s.dec, q.dec_deg, 1e-9);
 }

@@ -6,18 +6,18 @@
 #include <fstream>
 #include <map>
 
-#include "catalog/prompter.h"
-#include "catalog/systeme.h"
 #include "astro/angles.h"
 #include "astro/sun.h"
+#include "catalog/prompter.h"
+#include "catalog/systeme.h"
 #include "catalog/systeme_positions.h"
 #include "cli/accuracy.h"
 
 namespace {
 struct Tolerance {
-    double maxSep_arcmin;  // largest angular error allowed over 1800-2200
-    double rms_arcmin;     // RMS of RA cos(dec) and of Dec, each
-    double distance;       // relative distance error
+    double maxSep_arcmin; // largest angular error allowed over 1800-2200
+    double rms_arcmin;    // RMS of RA cos(dec) and of Dec, each
+    double distance;      // relative distance error
 };
 // What the theory reaches with the shipped elements over 1800-2200 (measured maximum in
 // brackets), with a margin of about a quarter:
@@ -30,28 +30,31 @@ struct Tolerance {
 //   over these four centuries, not the shorter mutual perturbations.
 // - Uranus (3.8'), Neptune (1.1'), Pluto (0.8'): fitted cubics over a fraction of their orbits.
 const std::map<std::string, Tolerance> kTolerances = {
-    {"Sun", {0.6, 0.25, 1.0e-4}},     {"Moon", {5.5, 2.0, 4.0e-3}},   {"Mercury", {0.8, 0.25, 2.0e-4}},
-    {"Venus", {0.8, 0.25, 3.0e-4}},   {"Mars", {4.0, 0.8, 1.0e-3}},   {"Jupiter", {12.5, 4.5, 1.5e-3}},
-    {"Saturn", {17.0, 7.5, 3.5e-3}},  {"Uranus", {5.0, 1.8, 1.0e-3}}, {"Neptune", {1.4, 0.6, 4.0e-4}},
+    {"Sun", {0.6, 0.25, 1.0e-4}},    {"Moon", {5.5, 2.0, 4.0e-3}},   {"Mercury", {0.8, 0.25, 2.0e-4}},
+    {"Venus", {0.8, 0.25, 3.0e-4}},  {"Mars", {4.0, 0.8, 1.0e-3}},   {"Jupiter", {12.5, 4.5, 1.5e-3}},
+    {"Saturn", {17.0, 7.5, 3.5e-3}}, {"Uranus", {5.0, 1.8, 1.0e-3}}, {"Neptune", {1.4, 0.6, 4.0e-4}},
     {"Pluto", {1.1, 0.45, 3.5e-4}},
 };
 // Outside the fitted span (1600-3000) a cubic drifts; the fit holds it back with a small weight on
 // 1000-3000. Measured maxima: Sun 0.6', Moon 45' (Delta T by 3000), Mercury 0.8', Venus 1.3',
 // Mars 3.0', Jupiter 66', Saturn 160', Uranus 14', Neptune 4.2', Pluto 3.2'.
 const std::map<std::string, double> kWideMaxSep_arcmin = {
-    {"Sun", 1.0},      {"Moon", 60.0},   {"Mercury", 1.2}, {"Venus", 2.0},   {"Mars", 4.5},
+    {"Sun", 1.0},      {"Moon", 60.0},    {"Mercury", 1.2}, {"Venus", 2.0},   {"Mars", 4.5},
     {"Jupiter", 90.0}, {"Saturn", 200.0}, {"Uranus", 20.0}, {"Neptune", 6.0}, {"Pluto", 4.5},
 };
 
-std::string referencePath() { return std::string(NALVO_TEST_DATA_DIR) + "/astro_reference.csv"; }
+std::string referencePath() {
+    return std::string(NALVO_TEST_DATA_DIR) + "/astro_reference.csv";
+}
 
 class ShippedModel : public ::testing::Test {
-protected:
+  protected:
     systeme model;
     void SetUp() override {
         RecordingPrompter prompter;
         model.lookupDirs = {NALVO_SOURCE_DATA_DIR};
-        ASSERT_GE(model.load(std::string(NALVO_SOURCE_DATA_DIR) + "/Sys.syt", prompter), 0) << model.lastError;
+        ASSERT_GE(model.load(std::string(NALVO_SOURCE_DATA_DIR) + "/Sys.syt", prompter), 0)
+            << model.lastError;
         ASSERT_EQ(model.planetCount(), 9);
     }
 };
@@ -109,11 +112,13 @@ TEST_F(ShippedModel, EveryBodyWithinItsTolerance) {
 TEST_F(ShippedModel, NoRunawayOutsideTheFittedCenturies) {
     std::vector<ReferenceRow> rows;
     std::string why;
-    ASSERT_TRUE(readReference(std::string(NALVO_TEST_DATA_DIR) + "/astro_reference_wide.csv", rows, why)) << why;
+    ASSERT_TRUE(readReference(std::string(NALVO_TEST_DATA_DIR) + "/astro_reference_wide.csv", rows, why))
+        << why;
     const AccuracyTable table = compareWithReference(model, rows);
     for (const auto& [body, tol] : kWideMaxSep_arcmin) {
         ASSERT_TRUE(table.stats.count(body)) << body;
-        EXPECT_LE(table.stats.at(body).at(-1).maxSep, tol) << body << " worst at " << table.stats.at(body).at(-1).worstDate;
+        EXPECT_LE(table.stats.at(body).at(-1).maxSep, tol)
+            << body << " worst at " << table.stats.at(body).at(-1).worstDate;
     }
 }
 
@@ -138,7 +143,8 @@ TEST_F(ShippedModel, ComputePositionsOrderAndEarth) {
     model.computePositions(d, true);
     EXPECT_NEAR(moon->delta, 0.002708, 0.00001);
     // The Earth's heliocentric longitude is the Sun's geocentric longitude + 180.
-    EXPECT_NEAR(normalize360(earth->lambda + 180), sunLongitude(*model.sun(), static_cast<double>(d.t)), 0.01);
+    EXPECT_NEAR(normalize360(earth->lambda + 180), sunLongitude(*model.sun(), static_cast<double>(d.t)),
+                0.01);
 }
 
 TEST_F(ShippedModel, AltitudeAtDateMovesTheWholeModel) {
@@ -156,7 +162,9 @@ TEST_F(ShippedModel, AltitudeAtDateMovesTheWholeModel) {
     date2 rebuilt = later;
     rebuilt.calculeCalendrier();
     EXPECT_EQ(rebuilt.heure, 18);
-    EXPECT_NEAR(alt, altitudeFromSiderealTime(dec, ra, siderealTime(rebuilt), model.latitude, model.longitude), 1e-12);
+    EXPECT_NEAR(alt,
+                altitudeFromSiderealTime(dec, ra, siderealTime(rebuilt), model.latitude, model.longitude),
+                1e-12);
     // The model now holds the positions of 18h.
     const double moonRa = model.planet(2)->getSatellite(0)->ra;
     model.computePositions(rebuilt, true);

@@ -18,7 +18,8 @@ std::string readAll(std::FILE* f) {
     std::rewind(f);
     char buf[4096];
     size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) s.append(buf, n);
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
+        s.append(buf, n);
     std::fclose(f);
     return s;
 }
@@ -39,14 +40,16 @@ std::vector<std::string> lines(const std::string& s) {
     std::vector<std::string> v;
     std::stringstream ss(s);
     std::string l;
-    while (std::getline(ss, l)) v.push_back(l);
+    while (std::getline(ss, l))
+        v.push_back(l);
     return v;
 }
 std::vector<std::string> cells(const std::string& line) {
     std::vector<std::string> v;
     std::stringstream ss(line);
     std::string c;
-    while (std::getline(ss, c, ',')) v.push_back(c);
+    while (std::getline(ss, c, ','))
+        v.push_back(c);
     return v;
 }
 } // namespace
@@ -57,7 +60,8 @@ TEST(PositionsCli, OneInstant) {
     const auto l = lines(r.out);
     ASSERT_EQ(l.size(), 12u);
     EXPECT_EQ(l[0], "date_utc,body,ra_deg,dec_deg,distance_au,magnitude,illuminated,diameter_arcsec");
-    const char* order[] = {"Sun", "Mercury", "Venus", "Earth", "Moon", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto"};
+    const char* order[] = {"Sun",     "Mercury", "Venus",  "Earth",   "Moon", "Mars",
+                           "Jupiter", "Saturn",  "Uranus", "Neptune", "Pluto"};
     for (int k = 0; k < 11; ++k) {
         const auto c = cells(l[k + 1]);
         ASSERT_EQ(c.size(), 8u) << l[k + 1];
@@ -108,8 +112,12 @@ TEST(PositionsCli, LongRangeStaysOnWholeMinutes) {
 
 TEST(PositionsCli, BadArgumentsExitWithStatusTwo) {
     const std::vector<std::vector<std::string>> bad = {
-        {"--date", "2026-13-01T00:00"}, {"--date", "2026-02-30T00:00"}, {"--date", "2026-1-01T00:00"},
-        {"--date", "2026-01-01T24:00"}, {"--date", "2026-01-01 00:00"}, {"--date"},
+        {"--date", "2026-13-01T00:00"},
+        {"--date", "2026-02-30T00:00"},
+        {"--date", "2026-1-01T00:00"},
+        {"--date", "2026-01-01T24:00"},
+        {"--date", "2026-01-01 00:00"},
+        {"--date"},
         {"--from", "2026-01-01T00:00", "--to", "2026-01-02T00:00"},
         {"--from", "2026-01-02T00:00", "--to", "2026-01-01T00:00", "--step", "1h"},
         {"--from", "2026-01-01T00:00", "--to", "2026-01-02T00:00", "--step", "0h"},
