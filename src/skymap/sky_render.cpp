@@ -222,9 +222,16 @@ void drawCircularFrame(gfx::Canvas& canvas, const MapGeometry& g, const DiscZoom
     discFrame(canvas, g, z, skyBrush, o);
     if (z.zoom == 1) {
         const int R = g.radius(), cx = g.centreX(), W = g.width();
-        labelText(canvas, o, cx + z.panX - 15, 28, "North");
-        labelText(canvas, o, W / 5 + z.panX - 15, R / 5 + 30, "East");
-        labelText(canvas, o, W * 4 / 5 + z.panX, R / 5 + 30, "West");
+        // These three stand outside the disc, on the window's grey: written in black there, as
+        // the light grey of the other labels would not show.
+        auto outside = [&](int x, int y, const char* text) {
+            canvas.setBackgroundMode(gfx::BackgroundMode::Transparent);
+            canvas.setTextColour(gfx::rgb(0, 0, 0));
+            canvas.textOut(x, y, text);
+        };
+        outside(cx + z.panX - 15, 28, "North");
+        outside(W / 5 + z.panX - 15, R / 5 + 30, "East");
+        outside(W * 4 / 5 + z.panX, R / 5 + 30, "West");
     }
 }
 
