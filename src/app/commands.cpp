@@ -1,9 +1,11 @@
 #include "app/commands.h"
 
 #include "app/animation.h"
+#include "app/dialogs/about_dialog.h"
+#include "app/dialogs/skymap_dialog.h"
+#include "app/dialogs/settings_commands.h"
 #include "app/sky_interaction.h"
 #include "app/toolbar.h"
-#include "app/dialogs/skymap_dialog.h"
 #include "app/window.h"
 #include "skymap/projection.h"
 
@@ -143,6 +145,16 @@ void toggleRealTime(W& w) {
     }
 }
 
+void showAbout(W& w) {
+    TDialogAbout dialog(&w);
+    dialogRunner()(dialog);
+}
+
+void showTexts(W& w, TDialogTexts::Kind kind) {
+    TDialogTexts dialog(kind, &w);
+    dialogRunner()(dialog);
+}
+
 void toggleLegend(W& w) {
     w.orbitsDirty = true;
     if (w.view < 30) w.showLegend = !w.showLegend;
@@ -179,7 +191,7 @@ std::vector<Command> buildTable() {
         {131, "", [](W&) {}, always},
         // &Catalogs
         {11844, "Convert an asteroids file", nullptr, always},
-        {123, "Star catalog", nullptr, always},
+        {123, "Star catalog", settingscommands::openCatalogue, always},
         // &View
         {105, "Sky map", skyui::runSkyMapCommand, always},
         {102, "Heliocentric view", nullptr, always},
@@ -207,7 +219,7 @@ std::vector<Command> buildTable() {
              const int direction = w.view == 10 ? w.skyDirection : w.skyDirection2;
              return textIf(skyFamily(w.view) && w.view != 12, direction <= 0 ? "Decreasing time" : "Increasing time");
          }},
-        {110, "Displayed star magnitude", nullptr, skyEnabled},
+        {110, "Displayed star magnitude", settingscommands::openMagnitude, skyEnabled},
         {136, "Star color according spectral type", [](W& w) { toggle(w, &P::spectralColours); },
          [](const W& w) { return skyOption(w, &P::spectralColours); }, true},
         {128, "Constellation lines", [](W& w) { toggle(w, &P::constellationLines); },
@@ -241,8 +253,8 @@ std::vector<Command> buildTable() {
          [](const W& w) { return markedIf(conjunctionFamily(w.view), w.view == 32); }, true},
         {122, "Zoom out", [](W& w) { timeSpanZoom(w, false); }, [](const W& w) { return enabledIf(conjunctionFamily(w.view)); }},
         // Parameters
-        {11853, "&Localisation", nullptr, always},
-        {11852, "&Date", nullptr, always},
+        {11853, "&Localisation", [](W& w) { settingscommands::openLocalisation(w); }, always},
+        {11852, "&Date", [](W& w) { settingscommands::openDate(w); }, always},
         {11854, "Real time animation", toggleRealTime,
          [](const W& w) { return markedIf(true, w.realTime && realTimeView(w.view)); }, true},
         {11848, "&Search", skyui::searchObject, always},
@@ -252,9 +264,9 @@ std::vector<Command> buildTable() {
         {18875, "&Links", nullptr, always},
         // &Help
         {101, "Help", nullptr, always},
-        {11845, "Sources and thanks", nullptr, always},
-        {11843, "Gifts !", nullptr, always},
-        {104, "About Nalvo", nullptr, always},
+        {11845, "Sources and thanks", [](W& w) { showTexts(w, TDialogTexts::Sources); }, always},
+        {11843, "Gifts !", [](W& w) { showTexts(w, TDialogTexts::Gifts); }, always},
+        {104, "About Nalvo", showAbout, always},
     };
 }
 
@@ -300,6 +312,11 @@ bool run(W& w, int id) {
 bool runIfEnabled(W& w, int id) {
     if (!state(w, id).enabled) return false;
     return run(w, id);
+}
+
+std::function<int(QDialog&)>& dialogRunner() {
+    static std::function<int(QDialog&)> runner = [](QDialog& d) { return d.exec(); };
+    return runner;
 }
 
 std::function<bool(W&)>& exitQuestion() {

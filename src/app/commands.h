@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class QDialog;
 class TPlanetariumWindow;
 
 namespace skymap {
@@ -86,6 +87,9 @@ int commandOfButton(int index);
 void markAvailableButtons(TPlanetariumWindow& w);
 // The action of button `index` (0..15, 22..32), as a click outside the drawing area does it.
 void clickButton(TPlanetariumWindow& w, int index);
+
+// How the commands run their modal dialogs: exec() by default; tests replace it.
+std::function<int(QDialog&)>& dialogRunner();
 
 // How "Exit" asks for confirmation; tests replace it. The default is a warning message box.
 std::function<bool(TPlanetariumWindow&)>& exitQuestion();

@@ -10,6 +10,7 @@
 #include "catalog/prompter.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -567,6 +568,18 @@ TEST_F(Commands, ExitAsksFirst) {
     EXPECT_EQ(asked, 2);
     EXPECT_FALSE(w->isVisible());
     commands::exitQuestion() = saved;
+}
+
+TEST_F(Commands, HelpCommandsOpenTheirDialogs) {
+    std::vector<std::string> titles;
+    auto saved = commands::dialogRunner();
+    commands::dialogRunner() = [&](QDialog& d) {
+        titles.push_back(d.windowTitle().toStdString());
+        return int(QDialog::Accepted);
+    };
+    for (int id : {104, 11843, 11845}) EXPECT_TRUE(commands::runIfEnabled(*w, id)) << id;
+    commands::dialogRunner() = saved;
+    EXPECT_EQ(titles, (std::vector<std::string>{"About Nalvo", "Gifts !", "Sources and thanks"}));
 }
 
 TEST_F(Commands, MenuBarFromTheTable) {
