@@ -31,8 +31,10 @@ class LoadReport {
     LoadReport(systeme& sys, Prompter& prompter) : sys_(sys), prompter_(prompter) {}
 
     // "File <name> missing", at most 199 characters.
-    int missing(const std::string& name) { return fail(("File " + name + " missing").substr(0, 199)); }
-    int fail(const std::string& text) {
+    int missing(const std::string& name) { return fail("File " + name + " missing"); }
+    // Message texts are kept within 199 characters.
+    int fail(const std::string& message) {
+        const std::string text = message.substr(0, 199);
         sys_.lastError = text;
         prompter_.message(text, kErrorCaption);
         return -1;
@@ -272,7 +274,7 @@ int systeme::load(const std::string& path, Prompter& prompter, const std::string
         std::string text = "The data files are damaged (total " + std::to_string(total) + ")";
         for (const std::string& s : notes)
             if (s.find(": total ") != std::string::npos) text += "; " + s;
-        report.fail(text.substr(0, 199));
+        report.fail(text);
     }
     return total;
 }
