@@ -1,6 +1,8 @@
 // nalvo-cli positions.
 #include "cli/positions.h"
 
+#include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstring>
@@ -51,10 +53,34 @@ struct Options {
     std::string dataDir;
 };
 
+// One CSV row. std::to_chars gives the same correctly rounded digits as "%.*f", several times
+// faster, which matters when a range streams millions of rows.
 void writeRow(std::FILE* out, const std::string& when, const char* name, double ra, double dec, double delta,
               double mag, double illuminated, double diameter) {
-    std::fprintf(out, "%s,%s,%.6f,%.6f,%.9f,%.2f,%.4f,%.2f\n", when.c_str(), name, ra, dec, delta, mag,
-                 illuminated, diameter);
+    char line[512];
+    char* p = line;
+    char* const end = line + sizeof line;
+    auto text = [&](const char* s, size_t n) {
+        n = std::min(n, static_cast<size_t>(end - p));
+        std::memcpy(p, s, n);
+        p += n;
+    };
+    auto number = [&](double v, int decimals) {
+        if (p < end) *p++ = ',';
+        const auto r = std::to_chars(p, end, v, std::chars_format::fixed, decimals);
+        if (r.ec == std::errc()) p = r.ptr;
+    };
+    text(when.data(), when.size());
+    text(",", 1);
+    text(name, std::strlen(name));
+    number(ra, 6);
+    number(dec, 6);
+    number(delta, 9);
+    number(mag, 2);
+    number(illuminated, 4);
+    number(diameter, 2);
+    text("\n", 1);
+    std::fwrite(line, 1, static_cast<size_t>(p - line), out);
 }
 
 void writeInstant(std::FILE* out, systeme& model, const date2& date) {
