@@ -132,3 +132,29 @@ TEST(Moon, WaxingRuleBefore1900) {
     EXPECT_EQ(moonWaxing(dateOf(1850, 6, 9)), -1);
     EXPECT_EQ(moonWaxing(dateOf(1850, 6, 20)), 1);
 }
+
+TEST(Moon, MagnitudeFromTheMagLine) {
+    // The shipped "Mag" line of lune.syt: 0.21 + 5 log10(r delta) + cubic in phase / 100.
+    const soleil s = meeusSun();
+    satellite moon;
+    setList(moon.mag, 0.21, 2.89528, -1.1039, 1.20369);
+    auto allenAt = [&](const date2& d) {
+        const double k = moonVisibleFraction(d);
+        const double i = std::acos(2 * k - 1) * 180 / M_PI;
+        return 0.21 + 5 * std::log10(sunEarthDistance(s, static_cast<double>(d.t)) * moon.delta) + 0.026 * i +
+               4e-9 * std::pow(i, 4);
+    };
+    // 2026 December 24, full Moon near perigee: about -12.9.
+    const date2 full = dateOf(2026, 12, 24, 1);
+    moonPosition(moon, full, s);
+    EXPECT_GT(moonVisibleFraction(full), 0.99);
+    EXPECT_NEAR(moonMagnitude(moon, full, s), -12.9, 0.15);
+    EXPECT_NEAR(moonMagnitude(moon, full, s), allenAt(full), 0.1);
+    // First quarter (phase angle 90): 0.21 + 5 log10(R delta) + 0.026 x 90 + 4e-9 x 90^4, about -10.1.
+    const date2 quarter = dateOf(2026, 12, 17, 5);
+    moonPosition(moon, quarter, s);
+    const double k = moonVisibleFraction(quarter);
+    EXPECT_NEAR(k, 0.5, 0.06);
+    EXPECT_NEAR(moonMagnitude(moon, quarter, s), allenAt(quarter), 0.1);
+    EXPECT_NEAR(moonMagnitude(moon, quarter, s), -10.1, 0.3);
+}
