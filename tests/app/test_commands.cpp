@@ -473,6 +473,22 @@ TEST_F(Commands, ToolbarClicksAndUnavailableButtons) {
     }
 }
 
+TEST_F(Commands, TitleViewGreysSaveAndDate) {
+    ASSERT_EQ(w->view, 1);
+    w->redraw();
+    EXPECT_FALSE(w->boutons->usable(kSaveScreen));
+    EXPECT_FALSE(w->boutons->usable(kDate));
+    EXPECT_FALSE(w->boutons->usable(kLegend));  // "Legende" only in views 10-29
+    EXPECT_EQ(w->boutons->hitButton(2 + 8, 10, false), -1);
+    EXPECT_EQ(w->boutons->hitButton(271 + 8, 10, false), -1);
+    EXPECT_FALSE(input::mouseDown(*w, 271 + 8, 10, Qt::LeftButton));
+    EXPECT_EQ(w->view, 1);
+    // The view buttons work in view 1.
+    EXPECT_TRUE(input::mouseDown(*w, 211 + 8, 10, Qt::LeftButton));
+    EXPECT_EQ(w->view, 11);
+    EXPECT_TRUE(w->boutons->enabled(kLegend));
+}
+
 TEST_F(Commands, ScrollArrowsHoldAndRelease) {
     commands::run(*w, 150);  // quadratic: the scroll area is shown
     ASSERT_TRUE(w->scrollAreaShown());
