@@ -25,9 +25,14 @@ bool readWholeFile(const std::string& path, std::string& out) {
     FilePtr f = openForReading(path);
     if (!f) return false;
     out.clear();
+    // One read of the whole file when its size is known, then whatever follows (a growing file).
+    struct stat st {};
+    if (::fstat(fileno(f.get()), &st) == 0 && st.st_size > 0) {
+        out.resize(static_cast<std::size_t>(st.st_size));
+        out.resize(std::fread(out.data(), 1, out.size(), f.get()));
+    }
     char buf[1 << 16];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f.get())) > 0;)
-        out.append(buf, n);
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f.get())) > 0;) out.append(buf, n);
     return true;
 }
 
