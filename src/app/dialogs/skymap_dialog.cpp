@@ -160,7 +160,10 @@ TSkyMapDialog::TSkyMapDialog(const skyMapXfer& xfer, std::vector<City> cities, s
     showCityCoordinates(cityIndex);
     connect(city_, &QComboBox::currentIndexChanged, this, [this](int index) { showCityCoordinates(index); });
     auto typed = [this] {
-        if (!updatingFields_) city_->setCurrentIndex(int(cities_.size()) - 1);
+        if (updatingFields_) return;
+        // "Other" keeps what is being typed: no coordinates are shown for it now.
+        const QSignalBlocker block(city_);
+        city_->setCurrentIndex(int(cities_.size()) - 1);
     };
     connect(longitude_, &QLineEdit::textEdited, this, typed);
     connect(latitude_, &QLineEdit::textEdited, this, typed);
