@@ -82,6 +82,14 @@ const Layer* findLayer(const TPlanetariumWindow& w) {
     return static_cast<const Layer*>(existing);
 }
 
+// Fills one text row of the legend panel (right of mapWidth, inside the window frame) with the
+// panel's grey.
+void clearPanelRow(gfx::Canvas& c, const skymap::MapGeometry& g, int y, int height) {
+    const int left = g.width() + 3, right = static_cast<int>(g.clientWidth) - 3;
+    // From a few pixels above: the legend's lines need not start on the same rows.
+    if (right > left) c.fillRect(left, y - 4, right, y + std::max(1, height), gfx::rgb(200, 200, 200));
+}
+
 bool animationRunning(const TPlanetariumWindow& w) { return w.skyRunning || w.helioRunning; }
 
 // The overlay for the pointer, with the rectangle of `band` when one is in progress.
@@ -214,11 +222,17 @@ void drawOverlay(gfx::Canvas& c, const Overlay& o, const skymap::MapGeometry& g)
         c.selectFont(gfx::FontId::Arial14);
         c.setBackgroundMode(gfx::BackgroundMode::Transparent);
         c.setTextColour(gfx::rgb(0, 0, 0));
-        for (const skymap::LabelText& t : o.hover.texts) c.textOut(t.x, t.y, t.text);
+        for (const skymap::LabelText& t : o.hover.texts) {
+            // The legend's own lines may lie on these rows: the row of the panel is cleared first
+            // so that the label can be read.
+            clearPanelRow(c, g, t.y, c.textExtent(t.text).height);
+            c.textOut(t.x, t.y, t.text);
+        }
     }
     if (o.status) {
         const skymap::PixelPoint at = skymap::statusLinePosition(g);
         c.selectFont(gfx::FontId::Arial14);
+        clearPanelRow(c, g, at.y, c.textExtent(*o.status).height);
         c.setBackgroundMode(gfx::BackgroundMode::Opaque);
         c.setBackgroundColour(gfx::rgb(200, 200, 200));
         c.setTextColour(gfx::rgb(0, 0, 0));
