@@ -692,3 +692,27 @@ TEST(RenderShipped, TrajectoryViewDrawsPathsAndHidesPlanets) {
         if (call.kind == gfx::DrawCall::Kind::Line && call.penIndex == 8) jupiterPen = true;
     EXPECT_TRUE(jupiterPen);
 }
+
+TEST(RenderShipped, Ngc2000StreamedWhenChosen) {
+    ShippedScene t;
+    if (!t.loaded) GTEST_SKIP() << "no shipped data";
+    const std::string path = std::string(NALVO_SOURCE_DATA_DIR) + "/ngc2000.dat";
+    int records = 0, galaxies = 0, drawnKinds = 0;
+    bool andromeda = false;
+    ASSERT_TRUE(forEachNgc2000(path, [&](int icon, double ra, double dec) {
+        ++records;
+        galaxies += icon == kIconGalaxy;
+        drawnKinds += icon != 0;
+        // NGC 224 (M31): 0h 42.7m, +41 16'.
+        if (std::fabs(ra - 10.675) < 1e-9 && std::fabs(dec - (41 + 16 / 60.0)) < 1e-9) andromeda = true;
+    }));
+    EXPECT_GT(records, 10000);
+    EXPECT_GT(galaxies, drawnKinds / 2);
+    EXPECT_TRUE(andromeda);
+    t.options.showNGC = true;
+    t.sys.catalogueSettings->useNgc = 1;
+    gfx::Canvas canvas(1500, 1400);
+    const PaintStats stats = t.paint(canvas, kViewCircular);
+    EXPECT_GT(stats.ngcStreamed, 2000); // about half of the catalogue is above the horizon
+    EXPECT_LT(stats.ngcStreamed, drawnKinds);
+}
