@@ -104,6 +104,20 @@ TEST(Toolbar, HitTestingScrollButtonsFirst) {
     EXPECT_EQ(tb.hitButton(536, 95, true), kThumbY);
 }
 
+TEST(Toolbar, UnavailableButtonsAreGreyAndNeverHit) {
+    Toolbar tb;
+    EXPECT_EQ(drawnIcon(tb[kPlay]), 100);
+    tb.available[kPlay] = false;
+    EXPECT_EQ(drawnIcon(tb[kPlay], tb.available[kPlay]), 200);
+    EXPECT_FALSE(tb.usable(kPlay));
+    EXPECT_EQ(tb.hitButton(375, 10, false), -1);
+    tb.setEnabled(kStop, false);
+    EXPECT_EQ(drawnIcon(tb[kStop]), 201);
+    // Scroll icons have no twin.
+    tb[kScrollLeft].enabled = 0;
+    EXPECT_EQ(drawnIcon(tb[kScrollLeft], false), 303);
+}
+
 TEST(Toolbar, ButtonGroups) {
     Toolbar tb;
     tb.animationButtonsRunning();
