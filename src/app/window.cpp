@@ -343,8 +343,18 @@ bool TPlanetariumWindow::needsTimer() const {
            (scrollMode >= 1 && scrollMode <= 8);
 }
 
+int TPlanetariumWindow::wantedTimerPeriod() const {
+    const bool fast = !firstTickDone || skyRunning || helioRunning || satRunning || (scrollMode >= 1 && scrollMode <= 8);
+    return !fast && realTime ? kClockPeriodMs : kTimerPeriodMs;
+}
+
 void TPlanetariumWindow::wakeTimer() {
-    if (timerStarted_ && !timer_.isActive()) timer_.start(kTimerPeriodMs, this);
+    if (!timerStarted_) return;
+    const int period = wantedTimerPeriod();
+    if (!timer_.isActive() || period != timerPeriod_) {
+        timer_.start(period, this);
+        timerPeriod_ = period;
+    }
 }
 
 void TPlanetariumWindow::timerEvent(QTimerEvent* event) {
@@ -354,7 +364,10 @@ void TPlanetariumWindow::timerEvent(QTimerEvent* event) {
     }
     onTimer();
     // Idle: nothing moves, so the timer sleeps until a command wakes it.
-    if (!needsTimer()) timer_.stop();
+    if (!needsTimer())
+        timer_.stop();
+    else
+        wakeTimer(); // real time alone slows the timer to once a second; anything else speeds it up
 }
 
 void TPlanetariumWindow::onTimer() {

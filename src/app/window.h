@@ -45,6 +45,8 @@ public:
     static constexpr int kBufferWidth = 1500, kBufferHeight = 1400;
     static constexpr int kInitialWidth = 780, kInitialHeight = 500;
     static constexpr int kTimerId = 5, kTimerPeriodMs = 5;
+    // Period while only real time needs the timer: the clock is read once a second, not 200 times.
+    static constexpr int kClockPeriodMs = 1000;
     // endDate at set-up and for the planets' conjunction graph: 490 days later, in centuries.
     static constexpr double kDefaultSpan = 0.013415469;
 
@@ -70,6 +72,7 @@ public:
     // True while the timer runs for something (an idle timer stops itself at its next tick).
     bool timerRunning() const { return timer_.isActive() && needsTimer(); }
     bool timerStarted() const { return timerStarted_; }
+    int timerPeriod() const { return timerPeriod_; }
 
     // Sets the date from the computer clock (local time) and converts it to Universal Time.
     void setDateFromClock();
@@ -167,6 +170,8 @@ protected:
 
 private:
     bool needsTimer() const;
+    // kClockPeriodMs when real time is the only thing that needs the timer, else kTimerPeriodMs.
+    int wantedTimerPeriod() const;
     void drawView();
 
     Prompter& prompter_;
@@ -174,6 +179,7 @@ private:
     std::string sysPath_;
     QBasicTimer timer_;
     bool timerStarted_ = false;
+    int timerPeriod_ = kTimerPeriodMs;
     bool firstFillLogged_ = false;
     int clientWidth_ = kInitialWidth, clientHeight_ = kInitialHeight;
     int redrawCount_ = 0;

@@ -326,12 +326,16 @@ TEST_F(Commands, RealTimeOnlyInSkyAndSatelliteViews) {
     EXPECT_EQ((*w->boutons)[kRealTime].icon, kRealTimeOnIcon);
     EXPECT_TRUE(st(11854).checked);
     EXPECT_TRUE(w->timerRunning());
+    // Real time alone reads the clock once a second instead of every 5 ms.
+    EXPECT_EQ(w->timerPeriod(), TPlanetariumWindow::kClockPeriodMs);
     commands::run(*w, 11854);
     EXPECT_FALSE(w->realTime);
     EXPECT_EQ((*w->boutons)[kRealTime].icon, kRealTimeOffIcon);
-    // Starting an animation switches real time off.
+    // Starting an animation switches real time off, and the timer back to 5 ms.
     commands::run(*w, 11854);
+    EXPECT_EQ(w->timerPeriod(), TPlanetariumWindow::kClockPeriodMs);
     commands::clickButton(*w, kPlay);
+    EXPECT_EQ(w->timerPeriod(), TPlanetariumWindow::kTimerPeriodMs);
     EXPECT_FALSE(w->realTime);
     EXPECT_EQ((*w->boutons)[kRealTime].icon, kRealTimeOffIcon);
 }
