@@ -252,11 +252,23 @@ void installViewHandlers() {
             return previous ? previous(w, x, y) : false;
         };
     };
-    // A rectangle in progress is ended by the release even if the view changed meanwhile.
-    auto releaseApplies = [](int view) { return skymap::isRectangleView(view) || skymap::isSkyView(view); };
     h.leftDown = chain(h.leftDown, onSkyMouseDown, skymap::isRectangleView);
-    h.leftUp = chain(h.leftUp, onSkyMouseUp, releaseApplies);
-    h.hover = chain(h.hover, onSkyMouseMove, skymap::isSkyView);
+    // A rectangle in progress is ended by the release even if the view changed meanwhile (a key
+    // can change it during the drag); other releases go to the other views' handlers.
+    h.leftUp = [previous = h.leftUp](TPlanetariumWindow& w, int x, int y) {
+        if (const Layer* l = findLayer(w); l && l->band.active()) return onSkyMouseUp(w, x, y);
+        return previous ? previous(w, x, y) : false;
+    };
+    h.hover = [previous = h.hover](TPlanetariumWindow& w, int x, int y) {
+        if (skymap::isSkyView(w.view)) return onSkyMouseMove(w, x, y);
+        // Outside the sky views a move drops a rectangle in progress and the transient layer.
+        if (w.findChild<QWidget*>(QString::fromLatin1(kLayerName), Qt::FindDirectChildrenOnly)) {
+            Layer& layer = layerOf(w);
+            layer.band.cancel();
+            layer.hideOverlay();
+        }
+        return previous ? previous(w, x, y) : false;
+    };
     auto identifyApplies = [](int view) { return view >= 10 && view <= 30; };
     h.rightDown = chain(h.rightDown, identifyAt, identifyApplies);
     h.identify = chain(h.identify, identifyAt, identifyApplies);

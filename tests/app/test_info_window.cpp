@@ -5,6 +5,7 @@
 #include "app/commands.h"
 #include "app/dialogs/info_dialog.h"
 #include "app/dialogs/search_dialog.h"
+#include "app/input.h"
 #include "app/sky_interaction.h"
 #include "app/window.h"
 #include "astro/angles.h"
@@ -279,4 +280,35 @@ TEST(InfoWindow, HoverShowsTheLabelMarkersAndCoordinates) {
     EXPECT_TRUE(skyui::onSkyMouseMove(t.w(), 10, 480)); // the coordinates are still shown
     EXPECT_FALSE(skyui::onSkyMouseMove(t.w(), 10, 10)); // the toolbar row: nothing
     EXPECT_FALSE(skyui::overlayVisible(t.w()));
+}
+
+TEST(InfoWindow, MouseAndKeyRoutingReachTheSkyInteraction) {
+    SkyWindow t;
+    ASSERT_TRUE(t.ok);
+    skyui::installViewHandlers(); // the window's hooks install them too; a second call changes nothing
+    t.paintSky(kViewQuadratic);
+    const etoile* sirius = t.star("Sirius");
+    ASSERT_NE(sirius, nullptr);
+    // Right button and the "I" key at the last mouse position open the information dialog.
+    EXPECT_TRUE(input::mouseDown(t.w(), sirius->screenX, sirius->screenY, Qt::RightButton));
+    EXPECT_EQ(t.dialogs, 1);
+    input::mouseMove(t.w(), sirius->screenX + 1, sirius->screenY);
+    EXPECT_TRUE(input::keyDown(t.w(), input::kKeyI));
+    EXPECT_EQ(t.dialogs, 2);
+    EXPECT_EQ(t.dialogLines.value(2), QString("Name : Sirius"));
+
+    // A rectangle started in view 11 and a move after the view changed: the rectangle is dropped.
+    const int ra1 = t.w().quadRa1;
+    EXPECT_TRUE(input::mouseDown(t.w(), 100, 100, Qt::LeftButton));
+    t.w().view = 20;
+    input::mouseMove(t.w(), 200, 200);
+    t.w().view = kViewQuadratic;
+    input::mouseUp(t.w(), 200, 200, Qt::LeftButton);
+    EXPECT_EQ(t.w().quadRa1, ra1);
+    // A whole drag in view 11 zooms.
+    EXPECT_TRUE(input::mouseDown(t.w(), 100, 100, Qt::LeftButton));
+    input::mouseMove(t.w(), 300, 250);
+    EXPECT_TRUE(input::mouseUp(t.w(), 300, 250, Qt::LeftButton));
+    EXPECT_EQ(t.w().quadRa1, 156);
+    EXPECT_EQ(t.w().quadDec2, 2);
 }
