@@ -166,6 +166,14 @@ bool identifyAt(TPlanetariumWindow& w, int x, int y) {
     if (!w.sys || !w.date || w.view < 10 || w.view > 30 || w.skyRunning) return false;
     skymap::HitFilter filter = hitFilterOf(w);
     if (!skymap::identifiableInView(w.view, filter)) return false;
+    // In the sky views only a click on the map (or within a hit box of it) can name an object:
+    // the legend panel hides what a zoomed disc stored beyond the map.
+    if (skymap::isSkyView(w.view)) {
+        const skymap::MapGeometry g = commands::geometryOf(w);
+        if (!skymap::onDrawnMap(g, x - skymap::kHitHalfBox + 1, y - skymap::kHitHalfBox + 1) &&
+            !skymap::onDrawnMap(g, x + skymap::kHitHalfBox - 1, y + skymap::kHitHalfBox - 1))
+            return false;
+    }
     const skymap::SkyObjectRef found = skymap::identifyObject(*w.sys, x, y, filter);
     if (!found.found()) return false;
     const skymap::ObjectFacts facts = skymap::objectFacts(*w.sys, found, *w.date);

@@ -46,6 +46,10 @@ PixelPoint clampToMapArea(const MapGeometry& g, int x, int y) {
     return {x, y};
 }
 
+bool onDrawnMap(const MapGeometry& g, int x, int y) {
+    return x >= 3 && x <= g.width() - 15 && y >= 25 && y <= g.height() - 15;
+}
+
 bool isRectangleView(int view) {
     return view == kViewQuadratic || view == kViewTrajectories || view == kViewAzimutal;
 }
@@ -423,6 +427,9 @@ SearchOutcome searchOutcome(const systeme& sys, const SkyObjectRef& object, int 
     if (view >= 20 && view <= 29) storedByView = object.kind == kKindPlanet || object.kind == kKindAsteroid;
     out.visible = object.found() && storedByView && out.point.x > 0 && out.point.x < g.clientWidth &&
                   out.point.y > 0 && out.point.y < g.clientHeight;
+    // A zoomed disc stores points beyond the map, where its copy to the window clips them away:
+    // in the sky views only points within the drawn map count.
+    if (out.visible && isSkyView(view)) out.visible = onDrawnMap(g, out.point.x, out.point.y);
     if (!out.visible) {
         out.message = "Object not visible";
         out.caption = "It is may be too soon";

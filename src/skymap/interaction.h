@@ -21,6 +21,10 @@ namespace skymap {
 bool insideMapArea(const MapGeometry& g, int x, int y);
 // A point held within the map rectangle: x in [5, trunc(mapWidth) - 20], y in [30, trunc(H) - 15].
 PixelPoint clampToMapArea(const MapGeometry& g, int x, int y);
+// Where the sky views can show an object: the map rectangle with the margins of the drawings
+// (the quadratic views show points up to trunc(mapWidth) - 15, a zoomed disc is clipped to
+// x >= 3, y >= 26).
+bool onDrawnMap(const MapGeometry& g, int x, int y);
 // Views with a rubber-band zoom and a coordinate line: quadratic (11, 12) and azimutal (14).
 bool isRectangleView(int view);
 

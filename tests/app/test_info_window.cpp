@@ -151,6 +151,11 @@ TEST(InfoWindow, NoIdentificationWhileTheSkyAnimationRunsOrOutsideTheViews) {
     EXPECT_FALSE(skyui::identifyAt(t.w(), sirius->screenX, sirius->screenY));
     t.w().view = 31;
     EXPECT_FALSE(skyui::identifyAt(t.w(), sirius->screenX, sirius->screenY));
+    // A point that a zoomed disc stored beyond the map, under the legend panel, is not named.
+    t.w().view = kViewCircular;
+    etoile* moved = const_cast<etoile*>(sirius);
+    moved->screenX = static_cast<int>(t.w().sys->mapWidth) + 60;
+    EXPECT_FALSE(skyui::identifyAt(t.w(), moved->screenX, moved->screenY));
     EXPECT_EQ(t.dialogs, 0);
 }
 

@@ -471,3 +471,21 @@ TEST(Search, IdentifiableViews) {
     EXPECT_FALSE(identifiableInView(1, f));
     EXPECT_FALSE(identifiableInView(31, f));
 }
+
+TEST(Search, PointsBeyondTheDrawnMapAreNotVisible) {
+    Model m;
+    const MapGeometry g = startWindow(); // map up to x = 533 (548 - 15), y = 485
+    SkyObjectRef mars;
+    mars.kind = kKindPlanet;
+    mars.planet = 3;
+    m.mars->screenX = 600; // stored by a zoomed disc, over the legend panel
+    m.mars->screenY = 200;
+    EXPECT_FALSE(searchOutcome(m.sys, mars, 13, g).visible);
+    m.mars->screenX = 533; // the quadratic views' last shown column
+    EXPECT_TRUE(searchOutcome(m.sys, mars, 11, g).visible);
+    m.mars->screenY = 10; // the toolbar row
+    EXPECT_FALSE(searchOutcome(m.sys, mars, 10, g).visible);
+    EXPECT_TRUE(onDrawnMap(g, 3, 25));
+    EXPECT_FALSE(onDrawnMap(g, 2, 100));
+    EXPECT_FALSE(onDrawnMap(g, 100, 486));
+}
