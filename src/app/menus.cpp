@@ -12,7 +12,7 @@
 namespace menus {
 
 const std::vector<MenuSpec>& menuBarSpec() {
-    static const std::vector<MenuSpec> spec = {
+    static const std::vector<MenuSpec> bar = {
         {"&Exit", {103}},
         {"&Save", {133, 134, 11851, 0, 130}},
         {"&Catalogs", {11844, 0, 123}},
@@ -25,7 +25,7 @@ const std::vector<MenuSpec>& menuBarSpec() {
         {"&Internet", {18874, 18875}},
         {"&Help", {101, 0, 11845, 11843, 104}},
     };
-    return spec;
+    return bar;
 }
 
 namespace {
@@ -53,9 +53,9 @@ void refresh(TPlanetariumWindow& w, QMenuBar& bar) {
 void install(TPlanetariumWindow& w, QMainWindow& frame) {
     QMenuBar* bar = frame.menuBar();
     bar->clear();
-    for (const MenuSpec& spec : menuBarSpec()) {
-        QMenu* menu = bar->addMenu(QString::fromLatin1(spec.title));
-        for (int id : spec.items) {
+    for (const MenuSpec& entry : menuBarSpec()) {
+        QMenu* menu = bar->addMenu(QString::fromLatin1(entry.title));
+        for (int id : entry.items) {
             if (id == 0) {
                 menu->addSeparator();
                 continue;
