@@ -1,0 +1,51 @@
+#include "app/dialogs/settings_commands.h"
+
+#include "app/commands.h"
+#include "app/dialogs/catalogue_dialog.h"
+#include "app/dialogs/date_dialog.h"
+#include "app/dialogs/localisation_dialog.h"
+#include "app/dialogs/magnitude_dialogs.h"
+#include "app/window.h"
+
+namespace settingscommands {
+
+bool openDate(TPlanetariumWindow& w) {
+    if (w.view >= 30) return false;
+    TDialogDate dialog(*w.date, &w);
+    const bool ok = commands::dialogRunner()(dialog) == QDialog::Accepted;
+    if (ok) w.redraw();
+    return ok;
+}
+
+bool openLocalisation(TPlanetariumWindow& w) {
+    localisationXfer xfer{w.date.get(), w.sys.get()};
+    TDialogLocalisation dialog(xfer, readCities("", &w.prompter()), w.iniPath(), "", &w.prompter(), &w);
+    const bool ok = commands::dialogRunner()(dialog) == QDialog::Accepted;
+    if (ok) {
+        w.computeGeometry(w.clientWidth(), w.clientHeight());
+        w.redraw();
+    }
+    return ok;
+}
+
+void openMagnitude(TPlanetariumWindow& w) {
+    const double before = w.options->starMagnitude;
+    const bool autoBefore = w.options->autoMagnitude;
+    if (w.sys->catalogueSettings && w.sys->catalogueSettings->useGsc) {
+        TDialogCatalogueMagnitude dialog(*w.options, w.iniPath(), &w);
+        commands::dialogRunner()(dialog);
+    } else {
+        TDialogMagnitude dialog(*w.options, w.iniPath(), &w);
+        commands::dialogRunner()(dialog);
+    }
+    if (w.options->starMagnitude != before || (w.options->autoMagnitude && !autoBefore)) w.redraw();
+}
+
+void openCatalogue(TPlanetariumWindow& w) {
+    if (!w.sys->catalogueSettings) w.sys->catalogueSettings = std::make_unique<CatalogueSettings>();
+    TCatalogueDialog dialog(*w.sys->catalogueSettings, w.iniPath(), {}, &w);
+    commands::dialogRunner()(dialog);
+    w.redraw();
+}
+
+} // namespace settingscommands
