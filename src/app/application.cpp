@@ -25,10 +25,7 @@ bool MainFrame::create(const std::string& iniPath, const std::string& sysPath) {
 }
 
 void MainFrame::show() {
-    if (!frame_) return;
-    frame_->show();
-    // Keys go to the client: the program's keys are the window's, not the frame's.
-    window_->setFocus();
+    if (frame_) frame_->show();
 }
 
 TPlanetariumApp::TPlanetariumApp(int& argc, char** argv) : QApplication(argc, argv) {

@@ -255,41 +255,9 @@ void Canvas::plotLine(int x0, int y0, int x1, int y1) {
         dotPhase_ = int((dotPhase_ + steps) % kDotPeriod);
         return;
     }
-    // A line much longer than the canvas (a projection may give far-away points) is first cut to
-    // the clip rectangle plus a margin, so that only its visible part is walked; such a line may
-    // then differ by a pixel from the uncut one.
-    const long long limit = 4LL * (width_ + height_);
-    if (steps > limit) {
-        const double m = 2.0;
-        const double l = clip_.left - m, r = clip_.right + m, t = clip_.top - m, b = clip_.bottom + m;
-        const double fx = double(x1) - x0, fy = double(y1) - y0;
-        double u0 = 0, u1 = 1;
-        const auto cut = [&](double p, double q) {
-            if (p == 0) return q >= 0;
-            const double u = q / p;
-            if (p < 0) {
-                if (u > u1) return false;
-                u0 = std::max(u0, u);
-            } else {
-                if (u < u0) return false;
-                u1 = std::min(u1, u);
-            }
-            return true;
-        };
-        if (!(cut(-fx, x0 - l) && cut(fx, r - x0) && cut(-fy, y0 - t) && cut(fy, b - y0))) {
-            dotPhase_ = int((dotPhase_ + steps) % kDotPeriod);
-            return;
-        }
-        const int nx0 = int(std::lround(x0 + u0 * fx)), ny0 = int(std::lround(y0 + u0 * fy));
-        const int nx1 = int(std::lround(x0 + u1 * fx)), ny1 = int(std::lround(y0 + u1 * fy));
-        dotPhase_ = int((dotPhase_ + (long long)(u0 * double(steps))) % kDotPeriod);
-        const bool endInside = u1 >= 1;
-        plotLine(nx0, ny0, nx1, ny1);
-        if (!endInside) dotPhase_ = int((dotPhase_ + (long long)((1 - u1) * double(steps))) % kDotPeriod);
-        return;
-    }
     long long err = dxl - dyl;
     long long x = x0, y = y0;
+    // Skip ahead when the start is far outside: the error term stays exact.
     for (long long k = 0; k < steps; ++k) {
         if (!dotted || (dotPhase_ % kDotPeriod) < kDotOn) {
             if (x >= clip_.left && x < clip_.right && y >= clip_.top && y < clip_.bottom)
