@@ -11,8 +11,8 @@
 
 namespace menus {
 
-const std::vector<MenuSpec>& menuBarSpec() {
-    static const std::vector<MenuSpec> bar = {
+const std::vector<MenuEntry>& menuBarEntries() {
+    static const std::vector<MenuEntry> bar = {
         {"&Exit", {103}},
         {"&Save", {133, 134, 11851, 0, 130}},
         {"&Catalogs", {11844, 0, 123}},
@@ -53,7 +53,7 @@ void refresh(TPlanetariumWindow& w, QMenuBar& bar) {
 void install(TPlanetariumWindow& w, QMainWindow& frame) {
     QMenuBar* bar = frame.menuBar();
     bar->clear();
-    for (const MenuSpec& entry : menuBarSpec()) {
+    for (const MenuEntry& entry : menuBarEntries()) {
         QMenu* menu = bar->addMenu(QString::fromLatin1(entry.title));
         for (int id : entry.items) {
             if (id == 0) {

@@ -12,11 +12,11 @@ class TPlanetariumWindow;
 namespace menus {
 
 // One menu: its title and its command ids in order; 0 is a separator.
-struct MenuSpec {
+struct MenuEntry {
     const char* title;
     std::vector<int> items;
 };
-const std::vector<MenuSpec>& menuBarSpec();
+const std::vector<MenuEntry>& menuBarEntries();
 
 // Builds the menu bar of `frame` for window `w` and the accelerator.
 void install(TPlanetariumWindow& w, QMainWindow& frame);

@@ -14,7 +14,7 @@ void Bouton::setTooltip(std::string_view text) {
 namespace toolbar {
 
 namespace {
-struct ButtonSpec {
+struct ButtonLayout {
     int index;
     int icon;
     int x;
@@ -22,7 +22,7 @@ struct ButtonSpec {
 };
 
 // The toolbar row (y = 2), left to right; groups are separated by wider gaps.
-constexpr ButtonSpec kRow[] = {
+constexpr ButtonLayout kRow[] = {
     {kSaveScreen, 132, 2, " Save screen "},
     {kLegend, 131, 20, " Legende "},
     {kSky, 119, 43, " Sky "},
@@ -59,7 +59,7 @@ bool isRowButton(int i) { return i <= kAccelerate || i >= kEquidistant; }
 
 Toolbar::Toolbar(int clientHeight, int mapWidth) {
     available.fill(true);
-    for (const ButtonSpec& s : kRow) {
+    for (const ButtonLayout& s : kRow) {
         Bouton& b = (*this)[s.index];
         b.icon = s.icon;
         b.x = s.x;

@@ -270,17 +270,17 @@ void TPlanetariumWindow::redraw() {
     bb.clearClip();
     const int H = clientHeight_;
 
-    // 1. Legend rule and scroll layout.
+    // Legend rule and scroll layout.
     updateMapWidth();
     layoutScrollBars(troughW, troughH);
     const int mapW = int(sys->mapWidth);
 
-    // 2-4. Background, legend button, frame.
+    // Background, legend button, frame.
     fillBackground();
     boutons->setEnabled(toolbar::kLegend, view >= 10 && view <= 29);
     drawFrame();
 
-    // 5. Separator of the legend panel.
+    // Separator of the legend panel.
     if ((showLegend && view < 30) || view >= 30) {
         const int bottom = (view == 31 || view == 32) ? 100 : H - 2;
         bb.selectPen(17);
@@ -290,11 +290,11 @@ void TPlanetariumWindow::redraw() {
         bb.selectPen(18);
     }
 
-    // 6. Buttons that view 1 hides again.
+    // Buttons that view 1 hides again.
     boutons->setEnabled(toolbar::kSaveScreen, true);
     boutons->setEnabled(toolbar::kDate, true);
 
-    // 7. Scroll area.
+    // Scroll area.
     if (scrollAreaShown()) {
         bb.selectBrush(20);
         bb.selectPen(20);
@@ -303,16 +303,16 @@ void TPlanetariumWindow::redraw() {
         boutons->drawScrollButtons(bb);
     }
 
-    // 8. Toolbar.
+    // Toolbar.
     drawToolbar();
 
-    // 9. Positions of every body for the sky and heliocentric views.
+    // Positions of every body for the sky and heliocentric views.
     if (view >= 10 && view <= 29) {
         sys->computePositions(*date, true);
         saturnTurn = 3.14159265358979323846 / 2;
     }
 
-    // 10-15. The view itself.
+    // The view itself.
     const bool wait = options->starMagnitude > 5.0 && view >= 10 && view <= 19;
     if (wait) QApplication::setOverrideCursor(Qt::WaitCursor);
     drawView();
@@ -320,7 +320,7 @@ void TPlanetariumWindow::redraw() {
     if (view < 20 || view > 29) orbitsDirty = true;
     if (view != 32) saturnTablesDirty = true;
 
-    // 16. To the screen.
+    // To the screen.
     if (isVisible()) repaint();
 }
 
@@ -372,7 +372,7 @@ void TPlanetariumWindow::timerEvent(QTimerEvent* event) {
 
 void TPlanetariumWindow::onTimer() {
     if (!sys || !date || !options) return;
-    // 1. The information of the day, once.
+    // The information of the day, once.
     if (!firstTickDone) {
         firstTickDone = true;
         if (hooks.forecastOfTheDay) {
@@ -380,7 +380,7 @@ void TPlanetariumWindow::onTimer() {
             if (!text.empty()) prompter_.message(text, "NALVO information");
         }
     }
-    // 2. Real time: the clock, once per minute, in the sky and satellite views.
+    // Real time: the clock, once per minute, in the sky and satellite views.
     if (realTime && ((view >= 10 && view <= 19) || (view >= 31 && view <= 39))) {
         const int minute = QTime::currentTime().minute();
         if (minute != lastClockMinute) {
@@ -390,7 +390,7 @@ void TPlanetariumWindow::onTimer() {
         }
     }
     options->animating = true;
-    // 4. Sky animation, every 4th tick.
+    // Sky animation, every 4th tick.
     if (skyRunning && anim::yearAnimatable(*date)) {
         if (++tickCount >= 4) {
             tickCount = 0;
@@ -402,7 +402,7 @@ void TPlanetariumWindow::onTimer() {
             }
         }
     }
-    // 5. Heliocentric animation, every 2nd tick.
+    // Heliocentric animation, every 2nd tick.
     if (helioRunning && anim::yearAnimatable(*date)) {
         if (++tickCount >= 2) {
             tickCount = 0;
@@ -411,7 +411,7 @@ void TPlanetariumWindow::onTimer() {
             redraw();
         }
     }
-    // 6. Held scroll arrows and edges.
+    // Held scroll arrows and edges.
     if (scrollMode >= 1 && scrollMode <= 8) {
         if (++scrollTicks >= 6) {
             scrollTicks = 0;
@@ -438,7 +438,7 @@ void TPlanetariumWindow::onTimer() {
             redraw();
         }
     }
-    // 7. Satellite animation, every 2nd tick: both ends of the span move.
+    // Satellite animation, every 2nd tick: both ends of the span move.
     if (satRunning && anim::yearAnimatable(*date)) {
         if (++tickCount >= 2) {
             tickCount = 0;

@@ -55,8 +55,8 @@ public:
                        QWidget* parent = nullptr);
     ~TPlanetariumWindow() override;
 
-    // Set-up of the window (start-up steps 4 to 15): timer, model, canvases, pictures, date,
-    // fonts, options, toolbar. False when the model could not be loaded (the message is shown).
+    // Set-up of the window: timer, model, canvases, pictures, date, fonts, display options and
+    // toolbar. False when the model could not be loaded (the message is shown).
     bool onSetup(QMainWindow* frame);
     // Stops the timer.
     void onCleanup();
@@ -80,12 +80,13 @@ public:
     void computeGeometry(int width, int height);
     // mapWidth for the legend rule of the current view.
     void updateMapWidth();
-    // Scroll-bar layout from the old trough lengths.
+    // Scroll-bar layout: the thumbs keep their place in proportion to the previous trough lengths.
     void layoutScrollBars(int oldTroughW, int oldTroughH);
     // True in the views that show the scroll area.
     bool scrollAreaShown() const;
 
-    // Steps 2 and 4 of the redraw, for the views that draw them again themselves (33 and 40).
+    // Background, frame and toolbar of the redraw, for the views that draw them again themselves
+    // (33 and 40).
     void fillBackground();
     void drawFrame();
     void drawToolbar();
@@ -185,8 +186,8 @@ private:
     int redrawCount_ = 0;
 };
 
-// The program directory as the old programs wrote it ("%c:\\%s"), used to build local help
-// addresses and to come back to the working directory; set by the window constructor.
+// The program directory in the form "%c:\\%s" that local help addresses are built from; also the
+// working directory to come back to. Set by the window constructor.
 extern std::string gProgramDirectory;
 
 // Draws the current view's content into the back buffer (the dispatch by view number).

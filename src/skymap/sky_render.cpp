@@ -589,14 +589,14 @@ void paintSkyObjects(gfx::Canvas& canvas, const ProjectionFrame& frame, SkyScene
     PaintContext c{project, g, scene, stats, background, style};
     canvas.selectFont(gfx::FontId::Arial14);
 
-    // 1. The Sun.
+    // The Sun.
     if (sun) {
         soleil* s = sys.sun();
         const auto p = project(s->dec, s->ra);
         storePoint(*s, p);
         if (p) drawIconAt(canvas, *p, kIconSun, o);
     }
-    // 2. Constellation borders.
+    // Constellation borders.
     if (o.constellationBorders) paintBorders(canvas, c);
     // Screen points of every constellation star, used by the figure lines and the star layer.
     for (int k = 0; k < sys.constellationCount(); ++k) {
@@ -604,23 +604,23 @@ void paintSkyObjects(gfx::Canvas& canvas, const ProjectionFrame& frame, SkyScene
         for (int s = 0; s < con->nbStars; ++s)
             if (etoile* st = con->star(s)) storePoint(*st, project(st->dec, st->ra));
     }
-    // 3. Constellation lines.
+    // Constellation lines.
     if (o.constellationLines) paintConstellationLines(canvas, c);
-    // 4. Stars of every layer.
+    // Stars of every layer.
     paintStars(canvas, c);
-    // 5. Messier objects; 6. NGC objects, from memory or streamed.
+    // Messier objects, then NGC objects, from memory or streamed.
     paintDeepSky(canvas, c, 'M', o.showMessier);
     const bool streamNgc = sys.catalogueSettings && sys.catalogueSettings->useNgc;
     paintDeepSky(canvas, c, 'N', o.showNGC && !streamNgc);
     if (o.showNGC && streamNgc) paintNgc2000(canvas, c);
-    // 7. Asteroids.
+    // Asteroids.
     paintAsteroids(canvas, c);
-    // 8. Planets: paths in the trajectory view, icons otherwise.
+    // Planets: paths in the trajectory view, icons otherwise.
     if (frame.kind == ProjectionKind::QuadraticTrajectories)
         paintTrajectories(canvas, c);
     else
         paintPlanets(canvas, c);
-    // 9. The Moon, with the eclipse marker when it stands within a degree of the Sun.
+    // The Moon, with the eclipse marker when it stands within a degree of the Sun.
     paintMoon(canvas, c);
 }
 

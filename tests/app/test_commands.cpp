@@ -86,7 +86,7 @@ protected:
 
 TEST_F(Commands, TableHasEveryMenuItemWithItsText) {
     int items = 0;
-    for (const menus::MenuSpec& m : menus::menuBarSpec())
+    for (const menus::MenuEntry& m : menus::menuBarEntries())
         for (int id : m.items)
             if (id) {
                 ++items;
