@@ -156,7 +156,11 @@ TEST(RenderCommand, BadArgumentsAreRefused) {
     EXPECT_EQ(run({"--view", "13", "--lat", "45", "--out", "/tmp/x.bmp"}, &err), 2);
     EXPECT_EQ(run({"--view", "13", "--scheme", "pink", "--out", "/tmp/x.bmp"}, &err), 2);
     EXPECT_EQ(run({"--view"}, &err), 2);
-    // A file that cannot be written: exit status 1 and a message naming it.
-    EXPECT_EQ(run({"--view", "13", "--date", "2026-12-09T20:00", "--out", "/nonexistent/dir/x.bmp"}, &err), 1);
-    EXPECT_NE(err.find("/nonexistent/dir/x.bmp"), std::string::npos);
+    // A file that cannot be written, by any user (its folder is a plain file): exit status 1 and
+    // a message naming it.
+    const std::string notAFolder = scratchDir() + "/plain-file";
+    std::ofstream(notAFolder) << "x";
+    const std::string target = notAFolder + "/x.bmp";
+    EXPECT_EQ(run({"--view", "13", "--date", "2026-12-09T20:00", "--out", target}, &err), 1);
+    EXPECT_NE(err.find(target), std::string::npos);
 }
