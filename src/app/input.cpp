@@ -161,10 +161,10 @@ bool keyDown(W& w, int vk) {
     if (w.view == 20 || w.view == 33) {
         bool turned = true;
         switch (vk) {
-        case kKeyQ: w.helioAzimuth -= kCameraStep_rad; break;
-        case kKeyS: w.helioAzimuth += kCameraStep_rad; break;
-        case kKeyW: w.helioElevation -= kCameraStep_rad; break;
-        case kKeyZ: w.helioElevation += kCameraStep_rad; break;
+        case kKeyQ: w.camera.helioAzimuth -= kCameraStep_rad; break;
+        case kKeyS: w.camera.helioAzimuth += kCameraStep_rad; break;
+        case kKeyW: w.camera.helioElevation -= kCameraStep_rad; break;
+        case kKeyZ: w.camera.helioElevation += kCameraStep_rad; break;
         default: turned = false; break;
         }
         if (viewHandlers().updateCamera) viewHandlers().updateCamera(w);

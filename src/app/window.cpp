@@ -309,7 +309,7 @@ void TPlanetariumWindow::redraw() {
     // Positions of every body for the sky and heliocentric views.
     if (view >= 10 && view <= 29) {
         sys->computePositions(*date, true);
-        saturnTurn = 3.14159265358979323846 / 2;
+        camera.saturnTurn = 3.14159265358979323846 / 2;
     }
 
     // The view itself.

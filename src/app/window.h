@@ -8,6 +8,7 @@
 #include "catalog/systeme.h"
 #include "gfx/canvas.h"
 #include "gfx/parametre_affichage.h"
+#include "views/camera.h"
 
 #include <QBasicTimer>
 #include <QWidget>
@@ -115,14 +116,12 @@ public:
     int lastClockMinute = -1;
     int tickCount = 3;
     int helioPanX = 0, helioPanY = 0;
-    double helioElevation = 3.14159265358979323846 / 6, helioAzimuth = 0;
     int helioZoom = 4;
     int animationSpeed = 24;
     bool helioRunning = false;
     int animationDirection = 1;
     bool orbitsDirty = true;
     bool firstTickDone = false;
-    double cameraDistance = 30.0;
     int skyStep = 1;
     int azimuthalStep = -5;
     int quadraticStep = 11;
@@ -139,7 +138,8 @@ public:
     bool satRunning = false;
     int satDirection = 1;
     bool saturnTablesDirty = true;
-    double saturnTilt = 0, saturnTurn = 3.14159265358979323846 / 2;
+    // Camera of the 3D views: heliocentric angles (views 20-29), Saturn angles, distance, frame.
+    views::ViewCamera camera;
     double saturnZoom = 4.0;
     int danceObject = 0;
     int scrollMode = 0;

@@ -446,14 +446,14 @@ TEST_F(Commands, KeysOfEveryView) {
     input::keyDown(*w, input::kSubtract);
     EXPECT_EQ(w->options->circularZoom, 1);
     // Q, S, W, Z turn the camera in views 20 and 33 only.
-    const double az = w->helioAzimuth;
+    const double az = w->camera.helioAzimuth;
     input::keyDown(*w, input::kKeyQ);
-    EXPECT_DOUBLE_EQ(w->helioAzimuth, az);
+    EXPECT_DOUBLE_EQ(w->camera.helioAzimuth, az);
     w->view = 20;
     input::keyDown(*w, input::kKeyQ);
-    EXPECT_DOUBLE_EQ(w->helioAzimuth, az - 0.05);
+    EXPECT_DOUBLE_EQ(w->camera.helioAzimuth, az - 0.05);
     input::keyDown(*w, input::kKeyZ);
-    EXPECT_DOUBLE_EQ(w->helioElevation, 3.14159265358979323846 / 6 + 0.05);
+    EXPECT_DOUBLE_EQ(w->camera.helioElevation, 3.14159265358979323846 / 6 + 0.05);
 }
 
 TEST_F(Commands, ToolbarClicksAndUnavailableButtons) {

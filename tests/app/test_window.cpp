@@ -103,7 +103,7 @@ TEST(Window, InitialStateAndBuffers) {
     EXPECT_EQ(w.azimuthalStep, -5);
     EXPECT_EQ(w.quadraticStep, 11);
     EXPECT_EQ(w.satStep, -5);
-    EXPECT_DOUBLE_EQ(w.cameraDistance, 30.0);
+    EXPECT_DOUBLE_EQ(w.camera.cameraDistance, 30.0);
     EXPECT_TRUE(w.timerStarted());
     // Animation, zoom and real-time buttons start hidden.
     for (int i = toolbar::kPreviousStep; i <= toolbar::kAccelerate; ++i) EXPECT_FALSE(w.boutons->enabled(i)) << i;
