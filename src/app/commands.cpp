@@ -2,6 +2,7 @@
 
 #include "app/animation.h"
 #include "app/dialogs/about_dialog.h"
+#include "app/dialogs/report_commands.h"
 #include "app/dialogs/skymap_dialog.h"
 #include "app/dialogs/settings_commands.h"
 #include "app/sky_interaction.h"
@@ -199,9 +200,9 @@ std::vector<Command> buildTable() {
         {11855, "Jupiter's satellites", nullptr, always},
         {139, "Saturn 3d", nullptr, always},
         {124, "Dance", nullptr, always},
-        {107, "Position", nullptr, always},
-        {135, "Ephemeris", nullptr, always},
-        {11846, "Previsions", nullptr, always},
+        {107, "Position", reportcommands::openPosition, always},
+        {135, "Ephemeris", reportcommands::openEphemeris, always},
+        {11846, "Previsions", reportcommands::openPrevision, always},
         // S&ky map
         {108, "Circular projection", [](W& w) { enterSkyView(w, 13); }, [](const W& w) { return projectionMark(w, 13); }, true},
         {11849, "Sky", nullptr, always},  // never had a handler

@@ -1,6 +1,7 @@
 #include "app/window.h"
 
 #include "app/animation.h"
+#include "app/dialogs/report_commands.h"
 #include "app/input.h"
 #include "app/sky_interaction.h"
 #include "app/pictures.h"
@@ -58,6 +59,7 @@ TPlanetariumWindow::TPlanetariumWindow(Prompter& prompter, std::string iniPath, 
     writeLog("Constructeur...");
     // Menus, commands, keyboard and mouse of the command module; the sky map's view handlers.
     input::installHooks(hooks);
+    if (!hooks.forecastOfTheDay) hooks.forecastOfTheDay = reportcommands::noteOfTheDay;
     skyui::installViewHandlers();
     resize(kInitialWidth, kInitialHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);

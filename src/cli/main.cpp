@@ -8,6 +8,7 @@
 #include "cli/accuracy.h"
 #include "cli/command.h"
 #include "cli/positions.h"
+#include "cli/report_commands.h"
 #include "cli/render.h"
 
 namespace {
@@ -22,6 +23,9 @@ constexpr Entry kCommands[] = {
      positionsCommand},
     {"accuracy", "error table of the positions against the reference positions", accuracyCommand},
     {"render", "draws a sky view into a 24-bit bitmap or PNG file", renderCommand},
+    {"position", "right ascension, declination and distance of one body, as the Position dialog", positionCommand},
+    {"ephemeris", "the ephemeris table of the Sun, a planet or the Moon", ephemerisCommand},
+    {"forecast", "the forecast of one night's phenomena", forecastCommand},
 };
 
 void usage(std::FILE* f) {

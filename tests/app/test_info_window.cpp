@@ -39,6 +39,7 @@ struct SkyWindow {
         if (!ok) return;
         main.show();
         QApplication::processEvents();
+        prompter.clear(); // the note of the day of the first tick, which depends on the clock
         w().onSize(780, 500);
         date2& d = *w().date;
         d.annee = 2026;

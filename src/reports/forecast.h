@@ -1,0 +1,57 @@
+// The forecast of one night for the model's observer: local time convention, Julian day,
+// eclipses, meteor showers, seasons, the note of the day, sunset and sunrise, and for Mercury to
+// Neptune their risings and settings, brightness, height and nearness to conjunction,
+// opposition, quadrature or greatest elongation. Risings and settings come from stepping the
+// clock through the night in five-minute steps. Windows-1252 text.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "astro/date2.h"
+
+class systeme;
+
+namespace reports {
+
+// One planet's record of the night's search.
+struct tabeveplanet {
+    char nom[8] = {};
+    // At sunset: 100 above 1.3 deg, -10 below the horizon, -20 in between; then the local hour
+    // of a rising seen during the night.
+    int leverh = 0;
+    int leverm = -100;   // minute of the rising; -100 none
+    int coucherh = -100; // local hour of the setting; -100 none
+    int coucherm = 0;
+    double magnitude = 0;     // at sunset
+    double partieVisible = 0; // illuminated percentage at sunset
+    double hauteurMax = 0;    // highest altitude of the night, deg (starts at the sunset altitude)
+    double elongation = 0;    // RA of the Sun minus RA of the planet at sunset, deg (not reduced)
+    double ha = 0;            // last altitude retained, deg
+};
+
+// The search gives up after this many five-minute steps: a day or a night longer than 24 hours
+// is the midnight sun or the polar night.
+constexpr int kForecastMaxSteps = 288;
+// Ten-minute steps back to the previous daylight before the Sun is taken to stay down.
+constexpr int kForecastMaxStepsBack = 248;
+
+struct ForecastOptions {
+    // The trace file, recreated by each report and appended to line by line; "" for no trace.
+    std::string logPath;
+    // Folders searched for the month's information file; empty for the program's data lookup.
+    std::vector<std::string> infoDirs;
+};
+
+// Writes the report of the night that follows `date` (a date in daylight) or contains it (a date
+// at night) for the observer of `model`, in the local time of `date.decalageLieu`. `date` is
+// left at the sunrise instant (UT) and the model describes the last instant examined.
+std::string forecastText(systeme& model, date2& date, const ForecastOptions& options,
+                         std::vector<tabeveplanet>* planets = nullptr);
+
+// forecastText written into the file `path` (replaced whole, never half written). False with a
+// reason in `error` when the file cannot be written.
+bool writeForecast(date2& date, systeme& model, const std::string& path, const ForecastOptions& options,
+                   std::string& error);
+
+} // namespace reports

@@ -1,0 +1,38 @@
+// Text helpers shared by the report writers: printf-style appending to a byte string
+// (Windows-1252), the split of angles into the whole degrees, hours, minutes and seconds the
+// reports show, and writing a finished report to its file.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace reports {
+
+// Appends the printf-style `format` with its arguments to `out`.
+[[gnu::format(printf, 2, 3)]] void appendf(std::string& out, const char* format, ...);
+
+// Declination split for display: `degrees` is the declination truncated towards zero (so -0.5
+// gives 0 with `negative` set); minutes and seconds are never negative.
+struct DeclinationParts {
+    int degrees = 0;
+    int minutes = 0;
+    int seconds = 0;
+    bool negative = false; // the declination itself is below 0
+};
+DeclinationParts splitDeclination(double dec_deg);
+
+// Right ascension (degrees) split into whole hours (0-23, a negative hour gains 24), minutes and
+// seconds of time.
+struct RightAscensionParts {
+    int hours = 0;
+    int minutes = 0;
+    int seconds = 0;
+};
+RightAscensionParts splitRightAscension(double ra_deg);
+
+// Replaces (or creates) the file `path` with `bytes` through a temporary file in the same folder
+// and a rename, so that a failed write leaves any old file as it was. False with a one-line
+// reason in `error` when the file cannot be written.
+bool writeReportFile(const std::string& path, std::string_view bytes, std::string& error);
+
+} // namespace reports
