@@ -8,6 +8,14 @@
 
 #include "catalog/scan.h"
 
+// The share directory of an install, relative to its bin directory.
+#ifndef NALVO_INSTALL_DATA_RELATIVE
+#define NALVO_INSTALL_DATA_RELATIVE "../share/nalvo"
+#endif
+#ifndef NALVO_BUILD_DIR
+#define NALVO_BUILD_DIR ""
+#endif
+
 namespace {
 
 std::string envOr(const char* name, const std::string& fallback) {
@@ -22,6 +30,12 @@ std::string homeDir() {
 bool isDirectory(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// True when `path` is `dir` or lies below it (both absolute, without "..").
+bool isInside(const std::string& path, const std::string& dir) {
+    if (dir.empty() || path.compare(0, dir.size(), dir) != 0) return false;
+    return path.size() == dir.size() || path[dir.size()] == '/' || dir.back() == '/';
 }
 
 std::string executableDir() {
@@ -62,12 +76,15 @@ std::string userDataDir() {
 std::vector<std::string> dataSearchDirs() {
     std::vector<std::string> candidates{userDataDir()};
     if (const char* d = std::getenv("NALVO_DATA"); d && *d) candidates.emplace_back(d);
-    if (const std::string exe = executableDir(); !exe.empty()) {
+    const std::string exe = executableDir();
+    if (!exe.empty()) {
         candidates.push_back(joinPath(exe, "data"));
-        candidates.push_back(joinPath(exe, "../share/nalvo"));
+        candidates.push_back(joinPath(exe, NALVO_INSTALL_DATA_RELATIVE));
     }
 #ifdef NALVO_SOURCE_DATA_DIR
-    candidates.emplace_back(NALVO_SOURCE_DATA_DIR);
+    // The source tree's data serves the programs and tests of the build tree only: an installed
+    // program must find its own share directory, not a checkout that may have moved on.
+    if (exe.empty() || isInside(exe, NALVO_BUILD_DIR)) candidates.emplace_back(NALVO_SOURCE_DATA_DIR);
 #endif
     std::vector<std::string> dirs;
     for (const std::string& c : candidates)

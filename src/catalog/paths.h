@@ -1,6 +1,7 @@
 // Where the program's files are. Shipped data is looked up in order: the user directory
 // ($XDG_DATA_HOME/nalvo, default ~/.local/share/nalvo), $NALVO_DATA, data/ beside the executable,
-// ../share/nalvo beside the executable (the install tree), the source tree's data/. Files the
+// ../share/nalvo beside the executable (the install tree), and for programs of the build tree
+// the source tree's data/. Files the
 // program writes go to the user directory. Settings are in $XDG_CONFIG_HOME/nalvo/Nalvo.ini
 // (default ~/.config/nalvo/Nalvo.ini).
 #pragma once

@@ -1,5 +1,6 @@
 // nalvo-cli: headless reports and rendering on the program's own code. Each command is one
-// entry of the table below: name, one-line summary, function.
+// entry of the table below: name, one-line summary, function; each command prints its own
+// --help. The manual page is built from these texts.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -29,10 +30,24 @@ constexpr Entry kCommands[] = {
 };
 
 void usage(std::FILE* f) {
-    std::fputs("usage: nalvo-cli COMMAND [OPTIONS]   (nalvo-cli COMMAND --help for its options)\ncommands:\n",
+    std::fputs("Usage: nalvo-cli COMMAND [OPTION]...\n"
+               "       nalvo-cli --help | --version | help COMMAND\n"
+               "Draws the views of the Nalvo planetarium and writes its reports without a window.\n\n"
+               "Commands:\n",
                f);
     for (const Entry& e : kCommands)
         std::fprintf(f, "  %-12s %s\n", e.name, e.summary);
+    std::fputs("\n  -h, --help     display this help and exit\n"
+               "      --version  output version information and exit\n\n"
+               "'nalvo-cli COMMAND --help' describes the options of a command.\n"
+               "Exit status: 0 success, 1 failure (data or file), 2 bad arguments.\n",
+               f);
+}
+
+const Entry* findCommand(const std::string& name) {
+    for (const Entry& e : kCommands)
+        if (name == e.name) return &e;
+    return nullptr;
 }
 } // namespace
 
@@ -41,17 +56,22 @@ int main(int argc, char** argv) {
         usage(stderr);
         return 2;
     }
-    const std::string name = argv[1];
-    if (name == "--help" || name == "-h" || name == "help") {
-        usage(stdout);
+    std::string name = argv[1];
+    if (name == "--version") {
+        std::puts("nalvo-cli (Nalvo) " NALVO_VERSION);
         return 0;
     }
-    for (const Entry& e : kCommands)
-        if (name == e.name) {
-            static char buffer[1 << 16];
-            std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
-            return e.run(std::vector<std::string>(argv + 2, argv + argc), stdout, stderr);
-        }
+    if (name == "help" && argc > 2) {
+        if (const Entry* e = findCommand(argv[2])) return e->run({"--help"}, stdout, stderr);
+    } else if (name == "--help" || name == "-h" || name == "help") {
+        usage(stdout);
+        return 0;
+    } else if (const Entry* e = findCommand(name)) {
+        static char buffer[1 << 16];
+        std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+        return e->run(std::vector<std::string>(argv + 2, argv + argc), stdout, stderr);
+    }
+    if (name == "help") name = argv[2];
     std::fprintf(stderr, "nalvo-cli: unknown command '%s' (nalvo-cli --help lists them)\n", name.c_str());
     return 2;
 }
