@@ -81,9 +81,11 @@ QImage titlePicture() {
     // A constellation figure (the shape of the Plough) joined by thin lines.
     const QPointF plough[] = {{96, 88}, {150, 70}, {198, 84}, {240, 104}, {262, 152}, {326, 150}, {334, 100}};
     p.setPen(QPen(QColor(110, 140, 230, 150), 1.2));
-    for (int k = 0; k + 1 < 7; ++k) p.drawLine(plough[k], plough[k + 1]);
+    for (int k = 0; k + 1 < 7; ++k)
+        p.drawLine(plough[k], plough[k + 1]);
     p.drawLine(plough[3], plough[6]);
-    for (const QPointF& s : plough) star(p, s.x(), s.y(), 2.2, QColor(255, 255, 250));
+    for (const QPointF& s : plough)
+        star(p, s.x(), s.y(), 2.2, QColor(255, 255, 250));
 
     // A crescent Moon.
     QPainterPath moon;
@@ -151,69 +153,6 @@ QImage titlePicture() {
     return img;
 }
 
-QImage jupiterPicture() {
-    constexpr int W = 212, H = 198;
-    QImage img(W, H, QImage::Format_RGB32);
-    img.fill(Qt::black);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF disc(8, 6, 196, 184); // oblate globe
-    QPainterPath globe;
-    globe.addEllipse(disc);
-    p.setClipPath(globe);
-    // Belts and zones from north to south.
-    const struct {
-        double top, bottom;
-        QColor colour;
-    } bands[] = {{0.00, 0.14, QColor(150, 128, 110)}, {0.14, 0.26, QColor(214, 196, 170)},
-                 {0.26, 0.36, QColor(170, 120, 90)},  {0.36, 0.48, QColor(236, 222, 196)},
-                 {0.48, 0.52, QColor(210, 188, 160)}, {0.52, 0.64, QColor(176, 118, 84)},
-                 {0.64, 0.78, QColor(228, 212, 184)}, {0.78, 0.88, QColor(168, 136, 112)},
-                 {0.88, 1.00, QColor(140, 122, 108)}};
-    for (const auto& b : bands)
-        p.fillRect(QRectF(disc.left(), disc.top() + b.top * disc.height(), disc.width(),
-                          (b.bottom - b.top) * disc.height() + 1),
-                   b.colour);
-    // The Great Red Spot in the southern equatorial belt.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(200, 96, 64));
-    p.drawEllipse(QRectF(120, 112, 40, 20));
-    // Limb darkening.
-    QRadialGradient limb(disc.center(), disc.width() / 2);
-    limb.setColorAt(0.7, QColor(0, 0, 0, 0));
-    limb.setColorAt(1.0, QColor(0, 0, 0, 150));
-    p.setBrush(limb);
-    p.drawEllipse(disc);
-    return img;
-}
-
-QImage saturnPicture() {
-    constexpr int W = 99, H = 86;
-    QImage img(W, H, QImage::Format_RGB32);
-    img.fill(Qt::black);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QPointF c(49.5, 43);
-    // Back half of the rings, the globe, then the front half.
-    auto rings = [&](int startDeg) {
-        for (int k = 0; k < 3; ++k) {
-            const double rx = 47 - k * 6, ry = 14 - k * 1.8;
-            p.setPen(QPen(k == 1 ? QColor(170, 150, 110) : QColor(215, 195, 150), k == 1 ? 2.5 : 4));
-            p.setBrush(Qt::NoBrush);
-            p.drawArc(QRectF(c.x() - rx, c.y() - ry, 2 * rx, 2 * ry), startDeg * 16, 180 * 16);
-        }
-    };
-    rings(0);
-    QRadialGradient g(c - QPointF(6, 8), 30);
-    g.setColorAt(0, QColor(244, 220, 160));
-    g.setColorAt(1, QColor(170, 130, 70));
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawEllipse(c, 24, 22);
-    rings(180);
-    return img;
-}
-
 } // namespace pictures
 
 void registerPictures() {
@@ -221,6 +160,4 @@ void registerPictures() {
     if (done) return;
     done = true;
     gfx::registerPicture(pictures::kTitle, pictures::titlePicture());
-    gfx::registerPicture(pictures::kJupiter, pictures::jupiterPicture());
-    gfx::registerPicture(pictures::kSaturn, pictures::saturnPicture());
 }

@@ -8,6 +8,7 @@
 
 #include "cli/accuracy.h"
 #include "cli/command.h"
+#include "cli/moons.h"
 #include "cli/positions.h"
 #include "cli/report_commands.h"
 #include "cli/render.h"
@@ -27,6 +28,7 @@ constexpr Entry kCommands[] = {
     {"position", "right ascension, declination and distance of one body, as the Position dialog", positionCommand},
     {"ephemeris", "the ephemeris table of the Sun, a planet or the Moon", ephemerisCommand},
     {"forecast", "the forecast of one night's phenomena", forecastCommand},
+    {"moons", "Jupiter's and Saturn's satellites beside their planet as CSV", moonsCommand},
 };
 
 void usage(std::FILE* f) {
