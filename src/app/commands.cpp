@@ -6,6 +6,7 @@
 #include "app/dialogs/skymap_dialog.h"
 #include "app/dialogs/settings_commands.h"
 #include "app/sky_interaction.h"
+#include "app/span_views.h"
 #include "app/toolbar.h"
 #include "app/window.h"
 #include "skymap/projection.h"
@@ -196,10 +197,10 @@ std::vector<Command> buildTable() {
         // &View
         {105, "Sky map", skyui::runSkyMapCommand, always},
         {102, "Heliocentric view", nullptr, always},
-        {106, "Conjunctions", nullptr, always},
+        {106, "Conjunctions", spanui::conjunctionCommand, always},
         {11855, "Jupiter's satellites", nullptr, always},
         {139, "Saturn 3d", nullptr, always},
-        {124, "Dance", nullptr, always},
+        {124, "Dance", spanui::danceCommand, always},
         {107, "Position", reportcommands::openPosition, always},
         {135, "Ephemeris", reportcommands::openEphemeris, always},
         {11846, "Previsions", reportcommands::openPrevision, always},
@@ -445,24 +446,7 @@ void timeSpanZoom(W& w, bool in) {
     if (w.view == 33) {
         w.saturnZoom = std::clamp(in ? w.saturnZoom * 2 : w.saturnZoom / 2, kMinSaturnZoom, kMaxSaturnZoom);
     } else {
-        const long double span = w.endDate->t - w.date->t;
-        if (in) {
-            w.date->t += span / 4;
-            w.endDate->t -= span / 4;
-        } else {
-            w.date->t -= span / 2;
-            w.endDate->t += span / 2;
-        }
-        for (date2* d : {w.date.get(), w.endDate.get()}) {
-            d->calculeCalendrier();
-            anim::clampYear(*d);
-            // Repeated zoom outs must not carry the start before the first animatable year.
-            if (d->annee < -99) {
-                d->annee = -99;
-                d->calculeT();
-                d->calculeCalendrier();
-            }
-        }
+        timespan::zoom(*w.date, *w.endDate, in);
     }
     w.redraw();
 }

@@ -3,6 +3,7 @@
 #include "app/commands.h"
 #include "app/menus.h"
 #include "app/sky_interaction.h"
+#include "app/span_views.h"
 #include "app/toolbar.h"
 #include "app/toolbar_icons.h"
 #include "app/window.h"
@@ -281,6 +282,7 @@ bool mouseMove(W& w, int x, int y) {
 void installHooks(WindowHooks& hooks) {
     toolbar::registerIcons();
     skyui::installViewHandlers(); // sky map: rectangle zoom, hover, identify
+    spanui::installViewHandlers(); // time-span graphs: drag selection, pointed date
     hooks.installMenus = [](W& w, QMainWindow& frame) {
         commands::markAvailableButtons(w);
         menus::install(w, frame);

@@ -1,6 +1,7 @@
 // The one place where a view number selects its drawing. Each family's module adds its call here.
 #include "app/pictures.h"
 #include "app/sky_view.h"
+#include "app/span_views.h"
 #include "app/window.h"
 #include "gfx/icons.h"
 
@@ -41,7 +42,9 @@ void drawViewContent(TPlanetariumWindow& w) {
     case 14: skyui::drawSkyView(w); break;
     // View 20, the heliocentric view with its orbit layer and legend.
     // Views 30-33: conjunctions, Jupiter's and Saturn's satellites, Saturn 3D.
+    case 30: spanui::drawConjunctionView(w); break;
     // View 40: the dance.
+    case 40: spanui::drawDanceView(w); break;
     default: break;
     }
 }

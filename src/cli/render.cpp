@@ -18,6 +18,7 @@
 #include "catalog/prompter.h"
 #include "catalog/settings.h"
 #include "catalog/systeme.h"
+#include "cli/render_span.h"
 #include "gfx/canvas.h"
 #include "gfx/parametre_affichage.h"
 #include "skymap/projection.h"
@@ -28,10 +29,13 @@ const char kRenderHelp[] =
     "usage: nalvo-cli render --view N [--date YYYY-MM-DDTHH:MM] [--size WxH] [--lat DEG --lon DEG]\n"
     "                        [--magnitude M] [--scheme screen|white|bw] [--legend on|off] --out FILE\n"
     "Draws sky view N (10 equidistant, 11 quadratic, 12 quadratic with trajectories, 13 circular,\n"
-    "14 azimutal) with the default windows, as the program's window does, and writes it as a 24-bit\n"
-    "bitmap (a PNG when FILE ends in .png).\n"
-    "  --view N        the view to draw (10-14)\n"
-    "  --date D        the instant, UT (default: now)\n"
+    "14 azimutal) with the default windows, 30 the conjunction graph or 40 the dance, as the program's\n"
+    "window does, and writes it as a 24-bit bitmap (a PNG when FILE ends in .png).\n"
+    "  --view N        the view to draw (10-14, 30, 40)\n"
+    "  --date D        the instant, UT (default: now); in views 30 and 40 the start of the span\n"
+    "  --end D         views 30 and 40: the end of the span, UT (default: 490 days for view 30, the\n"
+    "                  planet's number plus one years for view 40, as the commands set it)\n"
+    "  --planet NAME   view 40: the planet, English or model name (default Mars)\n"
     "  --size WxH      client area in pixels, 100x100 to 1500x1400 (default 780x500)\n"
     "  --lat DEG       observer's latitude, degrees, north positive\n"
     "  --lon DEG       observer's longitude, degrees, EAST POSITIVE on this command line (the program\n"
@@ -105,6 +109,9 @@ void putU32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
     for (int k = 0; k < 4; ++k) b[at + k] = uint8_t((v >> (8 * k)) & 0xff);
 }
 
+// Writes the top-left width x height of the canvas as a PNG or a 24-bit bitmap, by a temporary file.
+bool writePicture(const gfx::Canvas& canvas, const std::string& outPath, int width, int height, std::string& error);
+
 } // namespace
 
 std::vector<uint8_t> bitmapBytes(const QImage& image, int width, int height) {
@@ -170,6 +177,7 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
     bool legend = true, haveDate = false, haveLat = false, haveLon = false, haveMagnitude = false;
     double lat = 0, lonEast = 0, magnitude = 6;
     date2 date;
+    SpanRenderOptions span;
     auto bad = [&](const std::string& what) {
         std::fprintf(err, "nalvo-cli render: %s (nalvo-cli render --help)\n", what.c_str());
         return 2;
@@ -184,8 +192,14 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
         const std::string& v = args[++k];
         if (a == "--view") {
             double n;
-            if (!parseNumber(v, 10, 14, n) || n != std::floor(n)) return bad("--view takes 10 to 14, not '" + v + "'");
+            if (!parseNumber(v, 10, 40, n) || n != std::floor(n) || (n > 14 && !isSpanView(int(n))))
+                return bad("--view takes 10 to 14, 30 or 40, not '" + v + "'");
             view = static_cast<int>(n);
+        } else if (a == "--end") {
+            if (!parseDate(v, span.end)) return bad("--end takes YYYY-MM-DDTHH:MM, not '" + v + "'");
+            span.haveEnd = true;
+        } else if (a == "--planet") {
+            span.planet = v;
         } else if (a == "--date") {
             if (!parseDate(v, date)) return bad("--date takes YYYY-MM-DDTHH:MM, not '" + v + "'");
             haveDate = true;
@@ -288,6 +302,20 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
     options.attach(canvas);
     canvas.fill(options.whiteScheme ? options.palette.brush(1).colour : options.palette.brush(33).colour);
 
+    if (isSpanView(view)) {
+        std::string summary, error;
+        if (span.haveEnd && span.end.t < date.t) return bad("--end is before --date");
+        sys.setMapWidthForLegend(true); // from view 30 on the legend panel is always there
+        if (!renderSpanView(canvas, view, sys, date, span, options, width, height, summary, error)) return bad(error);
+        if (!writePicture(canvas, outPath, width, height, error)) {
+            std::fprintf(err, "nalvo-cli render: %s\n", error.c_str());
+            return 1;
+        }
+        std::fprintf(out, "view %d %dx%d from %s UT: %s, written to %s\n", view, width, height,
+                     date.texteHeureDate().c_str(), summary.c_str(), outPath.c_str());
+        return 0;
+    }
+
     skymap::SkyNavigation nav;
     skymap::SkyScene scene;
     scene.sys = &sys;
@@ -299,6 +327,20 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
     if (legend) skymap::paintLegend(canvas, view, scene);
 
     std::string error;
+    if (!writePicture(canvas, outPath, width, height, error)) {
+        std::fprintf(err, "nalvo-cli render: %s\n", error.c_str());
+        return 1;
+    }
+    std::fprintf(out, "view %d %dx%d at %s UT, latitude %.2f, longitude %.2f east: %d stars, %d deep-sky, "
+                      "%d planets, Sun at %.1f deg, written to %s\n",
+                 view, width, height, date.texteHeureDate().c_str(), sys.latitude, -sys.longitude, stats.starsDrawn,
+                 stats.deepSkyDrawn + stats.ngcStreamed, stats.planetsDrawn, stats.sunAltitude_deg, outPath.c_str());
+    return 0;
+}
+
+namespace {
+
+bool writePicture(const gfx::Canvas& canvas, const std::string& outPath, int width, int height, std::string& error) {
     bool ok;
     if (endsWith(outPath, ".png")) {
         const QImage picture = canvas.image().copy(0, 0, width, height);
@@ -315,13 +357,8 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
     } else {
         ok = writeFileAtomically(outPath, bitmapBytes(canvas.image(), width, height), error);
     }
-    if (!ok) {
-        std::fprintf(err, "nalvo-cli render: %s\n", error.c_str());
-        return 1;
-    }
-    std::fprintf(out, "view %d %dx%d at %s UT, latitude %.2f, longitude %.2f east: %d stars, %d deep-sky, "
-                      "%d planets, Sun at %.1f deg, written to %s\n",
-                 view, width, height, date.texteHeureDate().c_str(), sys.latitude, -sys.longitude, stats.starsDrawn,
-                 stats.deepSkyDrawn + stats.ngcStreamed, stats.planetsDrawn, stats.sunAltitude_deg, outPath.c_str());
-    return 0;
+    return ok;
 }
+
+} // namespace
+

@@ -5,12 +5,13 @@
 #include "app/dialogs/date_dialog.h"
 #include "app/dialogs/localisation_dialog.h"
 #include "app/dialogs/magnitude_dialogs.h"
+#include "app/span_views.h"
 #include "app/window.h"
 
 namespace settingscommands {
 
 bool openDate(TPlanetariumWindow& w) {
-    if (w.view >= 30) return false;
+    if (w.view >= 30) return spanui::openSpanDate(w);
     TDialogDate dialog(*w.date, &w);
     const bool ok = commands::dialogRunner()(dialog) == QDialog::Accepted;
     if (ok) w.redraw();
