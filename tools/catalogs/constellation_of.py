@@ -6,6 +6,8 @@ the point towards the north celestial pole along its own meridian is intersected
 linear interpolation in (right ascension, declination). An odd number of crossings means inside,
 except for the polygon that holds the north pole (Ursa Minor), where it means outside."""
 
+import json
+
 from common import d3_json, ra360
 
 
@@ -16,9 +18,15 @@ def _wrap(d):
 
 
 class ConstellationFinder:
-    def __init__(self):
+    def __init__(self, path=None):
+        """`path`: a boundary file of the same form (the tests' extract); None reads d3-celestial's."""
+        if path is None:
+            source = d3_json("constellations.bounds.json")
+        else:
+            with open(path, encoding="utf-8") as f:
+                source = json.load(f)
         self.polygons = []
-        for f in d3_json("constellations.bounds.json")["features"]:
+        for f in source["features"]:
             ring = [(ra360(lon), lat) for lon, lat in f["geometry"]["coordinates"][0]]
             if ring[0] != ring[-1]:
                 ring.append(ring[0])

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Tests of the catalogue data tools and of the shipped files they wrote.
 Run: python3 tools/catalogs/test_tools.py (also run by make_all.sh). Needs only the repository
-and the machine's tzdata; the boundary tests also need the fetched d3-celestial."""
+and the machine's tzdata (the boundary test reads the extract in testdata/)."""
 
 import os
 import unittest
@@ -12,7 +12,7 @@ import make_cities
 import make_deepsky
 import make_milkyway
 import make_stars
-from common import D3, DATA, short_name, split_dms, split_hm, split_hms
+from common import short_name, split_dms, split_hm, split_hms
 from constellation_of import ConstellationFinder
 from scanf import Scanner
 
@@ -112,14 +112,15 @@ class DeepSkyTest(unittest.TestCase):
         self.assertEqual(line[19:25], "-00 30")
 
 
-@unittest.skipUnless(os.path.exists(os.path.join(D3, "constellations.bounds.json")),
-                     "d3-celestial not fetched (tools/catalogs/fetch_sources.sh)")
 class ConstellationOfTest(unittest.TestCase):
+    """On the extract of the boundaries kept in testdata/ (make_testdata.py), so that it runs
+    without the fetched sources."""
     finder = None
 
     @classmethod
     def setUpClass(cls):
-        cls.finder = ConstellationFinder()
+        here = os.path.dirname(os.path.abspath(__file__))
+        cls.finder = ConstellationFinder(os.path.join(here, "testdata", "constellations.bounds.json"))
 
     def test_known_places(self):
         # J2000 positions (SIMBAD) and the constellation the IAU boundaries put them in.
@@ -193,7 +194,6 @@ class CitiesTest(unittest.TestCase):
         self.assertAlmostEqual(lon, -70 - 40 / 60)
 
 
-@unittest.skipUnless(os.path.exists(os.path.join(DATA, "ville.syt")), "data not written")
 class ShippedFilesTest(unittest.TestCase):
     def test_every_file_passes_the_checker(self):
         check_data.problems.clear()
