@@ -240,8 +240,21 @@ void Canvas::lineTo(int x, int y) {
     position_ = Point{x, y};
 }
 
-// Bresenham from (x0, y0) to (x1, y1), leaving out (x1, y1). Far-away end points (a projection
-// may give coordinates in the tens of thousands) are walked only over the clip rectangle.
+namespace {
+// Products of two coordinate spans need more than 64 bits.
+__extension__ typedef __int128 Wide;
+// ceil(a / b) for b > 0.
+Wide ceilDiv(Wide a, Wide b) {
+    return a >= 0 ? (a + b - 1) / b : -((-a) / b);
+}
+} // namespace
+
+// Bresenham from (x0, y0) to (x1, y1), leaving out (x1, y1). The walk starts at the first step
+// whose major coordinate lies in the clip rectangle and ends after the last one: the state at step
+// k has a closed form (the major coordinate moves every step, the minor one
+// ceil((2 * minor * k - major) / (2 * major)) times), so a line whose ends are far outside (a
+// projection may give coordinates in the millions) costs only its visible part and draws exactly
+// the pixels of the full walk.
 void Canvas::plotLine(int x0, int y0, int x1, int y1) {
     const long long dxl = std::llabs((long long)x1 - x0), dyl = std::llabs((long long)y1 - y0);
     const long long steps = std::max(dxl, dyl);
@@ -249,16 +262,29 @@ void Canvas::plotLine(int x0, int y0, int x1, int y1) {
     const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
     const uint32_t c = pen_.colour | 0xff000000u;
     const bool dotted = pen_.style == PenStyle::Dotted;
+    const auto skip = [&](long long n) { dotPhase_ = int((dotPhase_ + n) % kDotPeriod); };
     // Lines entirely to one side of the clip rectangle draw nothing.
     if ((std::max(x0, x1) < clip_.left) || (std::min(x0, x1) >= clip_.right) || (std::max(y0, y1) < clip_.top) ||
         (std::min(y0, y1) >= clip_.bottom)) {
-        dotPhase_ = int((dotPhase_ + steps) % kDotPeriod);
+        skip(steps);
         return;
     }
-    long long err = dxl - dyl;
-    long long x = x0, y = y0;
-    // Skip ahead when the start is far outside: the error term stays exact.
-    for (long long k = 0; k < steps; ++k) {
+    // Steps [first, last) are those whose major coordinate lies within the clip rectangle.
+    const bool xMajor = dxl >= dyl;
+    const long long start = xMajor ? x0 : y0, dir = xMajor ? sx : sy;
+    const long long lo = xMajor ? clip_.left : clip_.top, hi = xMajor ? clip_.right : clip_.bottom;
+    long long first = dir > 0 ? lo - start : start - (hi - 1), last = dir > 0 ? hi - start : start - lo + 1;
+    first = std::clamp(first, 0LL, steps);
+    last = std::clamp(last, first, steps);
+    const long long major = xMajor ? dxl : dyl, minor = xMajor ? dyl : dxl;
+    const Wide m = ceilDiv(Wide(2) * minor * first - major, Wide(2) * major);
+    const long long minorSteps = (long long)m;
+    long long err =
+        (long long)(Wide(dxl) - dyl + (xMajor ? -Wide(first) * dyl + m * dxl : Wide(first) * dxl - m * dyl));
+    long long x = xMajor ? x0 + sx * first : x0 + sx * minorSteps;
+    long long y = xMajor ? y0 + sy * minorSteps : y0 + sy * first;
+    skip(first);
+    for (long long k = first; k < last; ++k) {
         if (!dotted || (dotPhase_ % kDotPeriod) < kDotOn) {
             if (x >= clip_.left && x < clip_.right && y >= clip_.top && y < clip_.bottom)
                 pixels_[size_t(y) * size_t(width_) + size_t(x)] = c;
@@ -273,13 +299,14 @@ void Canvas::plotLine(int x0, int y0, int x1, int y1) {
             err += dxl;
             y += sy;
         }
-        // Once the walk has left the clip rectangle moving away from it, nothing more is drawn.
-        if ((sx > 0 && x >= clip_.right && dxl) || (sx < 0 && x < clip_.left && dxl) ||
-            (sy > 0 && y >= clip_.bottom && dyl) || (sy < 0 && y < clip_.top && dyl)) {
-            dotPhase_ = int((dotPhase_ + (steps - k - 1)) % kDotPeriod);
+        // Once the walk has left the clip rectangle along its minor axis, nothing more is drawn.
+        if ((sy > 0 && y >= clip_.bottom && dyl) || (sy < 0 && y < clip_.top && dyl) ||
+            (sx > 0 && x >= clip_.right && dxl) || (sx < 0 && x < clip_.left && dxl)) {
+            skip(steps - k - 1);
             return;
         }
     }
+    skip(steps - last);
 }
 
 void Canvas::drawArcShape(int kind, int left, int top, int right, int bottom, int xs, int ys, int xe, int ye) {

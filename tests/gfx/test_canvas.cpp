@@ -129,6 +129,43 @@ TEST(Canvas, FarAwayLineEndsAreClippedWithoutCrash) {
     EXPECT_EQ(countColour(c, kWhite, {0, 0, 50, 50}), 50);
 }
 
+TEST(Canvas, LinesStartingOutsideTheClipDrawThePixelsOfTheFullWalk) {
+    // The same lines on a canvas that walks them whole and on one whose clip cuts them: inside the
+    // clip both must agree pixel for pixel, dotted pattern included.
+    Canvas whole(300, 300, kBlack), cut(300, 300, kBlack);
+    const Rect clip{120, 110, 170, 190};
+    cut.setClip(clip);
+    unsigned seed = 12345;
+    const auto next = [&](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return int((seed >> 8) % unsigned(n));
+    };
+    for (int i = 0; i < 400; ++i) {
+        const int x0 = next(300), y0 = next(300), x1 = next(300), y1 = next(300);
+        for (Canvas* c : {&whole, &cut}) {
+            c->selectPen(i % 2 ? 16 : 1);
+            c->moveTo(x0, y0);
+            c->lineTo(x1, y1);
+        }
+    }
+    int lit = 0;
+    for (int y = clip.top; y < clip.bottom; ++y)
+        for (int x = clip.left; x < clip.right; ++x) {
+            ASSERT_EQ(cut.pixel(x, y), whole.pixel(x, y)) << x << "," << y;
+            lit += cut.pixel(x, y) != kBlack;
+        }
+    EXPECT_GT(lit, 500);
+}
+
+TEST(Canvas, FarAwayDiagonalLightsItsPixelsOnTheCanvas) {
+    Canvas c(50, 50, kBlack);
+    c.selectPen(1);
+    c.line(-1000000000, -1000000000, 1000000000, 1000000000);
+    for (int i = 0; i < 50; ++i)
+        EXPECT_EQ(c.pixel(i, i), kWhite) << i;
+    EXPECT_EQ(countColour(c, kWhite, {0, 0, 50, 50}), 50);
+}
+
 TEST(Canvas, ClipLimitsEveryOperation) {
     Canvas c(30, 30, kBlack);
     c.setClip({10, 10, 20, 20});
