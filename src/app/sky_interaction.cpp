@@ -32,6 +32,8 @@ public:
     }
 
     skymap::RubberBand band;
+    // Limiting magnitude of the last sky paint; negative before the first.
+    double paintedStarMagnitude = -1;
 
     void showOverlay(const Overlay& o, const skymap::MapGeometry& g) {
         const gfx::Canvas* back = window_.memDC[0].get();
@@ -123,11 +125,17 @@ std::function<int(TDialogSearch&)>& searchDialogRunner() {
 skymap::HitFilter hitFilterOf(const TPlanetariumWindow& w) {
     skymap::HitFilter f;
     if (w.options) {
-        f.starMagnitude = w.options->starMagnitude;
+        const Layer* layer = findLayer(w);
+        f.starMagnitude = layer && layer->paintedStarMagnitude >= 0 ? layer->paintedStarMagnitude
+                                                                    : w.options->starMagnitude;
         f.showMessier = w.options->showMessier;
         f.showNGC = w.options->showNGC;
     }
     return f;
+}
+
+void notePaintedStarMagnitude(TPlanetariumWindow& w, double magnitude) {
+    layerOf(w).paintedStarMagnitude = magnitude;
 }
 
 bool onSkyMouseDown(TPlanetariumWindow& w, int x, int y) {

@@ -40,8 +40,11 @@ void searchObject(TPlanetariumWindow& w);
 // 10 to 30. Handlers already registered for other views are kept and called for them.
 void installViewHandlers();
 
-// The display state that the hit tests use.
+// The display state that the hit tests use: the star limit is the one the last sky paint used
+// (no star can be named that was not drawn), the user's setting before the first paint.
 skymap::HitFilter hitFilterOf(const TPlanetariumWindow& w);
+// Called by the sky view after each paint with the limiting magnitude it used.
+void notePaintedStarMagnitude(TPlanetariumWindow& w, double magnitude);
 
 // How the modal dialogs are run: exec() by default; tests replace them to look at the dialog
 // and to answer it. The search runner returns the dialog's result (QDialog::Accepted or not).

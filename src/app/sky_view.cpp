@@ -1,6 +1,7 @@
 #include "app/sky_view.h"
 
 #include "app/commands.h"
+#include "app/sky_interaction.h"
 #include "app/window.h"
 #include "skymap/projection.h"
 #include "skymap/sky_render.h"
@@ -18,7 +19,8 @@ void drawSkyView(TPlanetariumWindow& w) {
     scene.prompter = &w.prompter();
     scene.computePositions = false; // the redraw has just computed them for the date
     gfx::Canvas& bb = *w.memDC[0];
-    skymap::paintSkyView(bb, w.view, scene);
+    const skymap::PaintStats stats = skymap::paintSkyView(bb, w.view, scene);
+    notePaintedStarMagnitude(w, stats.starMagnitude);
     if (w.showLegend) skymap::paintLegend(bb, w.view, scene);
 }
 

@@ -176,7 +176,9 @@ void updateStarDepth(int kind, double zoom, double width_deg, double height_deg,
         scale = disc ? (Z - 1) * (limit - 3) / 12 + 1 : 0.2 * (limit - 4);
         if (scale > limit / 3) scale = (limit - 2) / 3;
     } else {
-        if (depth.animating || settings.useStar6 == 0) limit = 6;
+        // While animating, or without the star files, no deeper than the constellation stars'
+        // magnitude 6; a brighter limit the user chose still holds (fewer stars).
+        if (depth.animating || settings.useStar6 == 0) limit = depth.autoMagnitude ? 6 : std::min(limit, 6.0);
         if (disc) {
             scale = Z * limit / 15;
         } else {

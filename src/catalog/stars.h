@@ -38,7 +38,8 @@ struct StarDepth {
     bool animating = false;        // true while the animation timer repaints
 };
 
-// Recomputes starMagnitude (automatic mode) and starScale for the view about to be painted.
+// Recomputes starMagnitude (automatic mode, or at most 6 while animating or without the star
+// files) and starScale for the view about to be painted.
 // `zoom` is the zoom factor Z of the equidistant or circular view; width and height are the
 // rectangular window's extent in degrees (right edge minus left edge; ignored by the disc views).
 void updateStarDepth(int kind, double zoom, double width_deg, double height_deg,

@@ -284,6 +284,7 @@ struct PaintContext {
     PaintStats& stats;
     gfx::Rgb background;
     StarStyle starStyle;
+    const StarDepth& depth; // this paint's limit and star size, not the user's setting
 };
 
 void paintBorders(gfx::Canvas& canvas, PaintContext& c) {
@@ -332,8 +333,7 @@ void paintConstellationLines(gfx::Canvas& canvas, PaintContext& c) {
 
 void paintStars(gfx::Canvas& canvas, PaintContext& c) {
     const systeme& sys = *c.scene.sys;
-    const ParametreAffichage& o = *c.scene.options;
-    const double limit = o.starMagnitude;
+    const double limit = c.depth.starMagnitude;
     for (int k = 0; k < sys.constellationCount(); ++k) {
         const ::constellation* con = sys.constellation(k);
         for (int s = 0; s < con->nbStars; ++s) {
@@ -355,7 +355,7 @@ void paintStars(gfx::Canvas& canvas, PaintContext& c) {
         RecordingPrompter cancel; // without a prompter every question is answered Cancel
         Prompter& prompter = c.scene.prompter ? *c.scene.prompter : cancel;
         forEachCatalogueStar(
-            static_cast<int>(f.kind), window, *sys.catalogueSettings, starDepthOf(o), prompter,
+            static_cast<int>(f.kind), window, *sys.catalogueSettings, c.depth, prompter,
             [&](double ra, double dec, double mag, StarSource) {
                 ++c.stats.catalogueStars;
                 const auto p = c.project(dec, ra);
@@ -480,13 +480,12 @@ void paintMoon(gfx::Canvas& canvas, PaintContext& c) {
 
 } // namespace
 
-void updateViewStarDepth(ParametreAffichage& o, const CatalogueSettings& settings, int view, double width_deg,
-                         double height_deg) {
+StarDepth viewStarDepth(const ParametreAffichage& o, const CatalogueSettings& settings, int view,
+                        double width_deg, double height_deg) {
     const double Z = view == kViewEquidistant ? o.equidistantZoom : (view == kViewCircular ? o.circularZoom : 1);
     StarDepth d = starDepthOf(o);
     updateStarDepth(static_cast<int>(kindOfView(view)), Z, width_deg, height_deg, settings, d);
-    o.starMagnitude = d.starMagnitude;
-    o.starScale = d.starScale;
+    return d;
 }
 
 PaintStats paintSkyView(gfx::Canvas& canvas, int view, SkyScene& scene) {
@@ -537,7 +536,9 @@ PaintStats paintSkyView(gfx::Canvas& canvas, int view, SkyScene& scene) {
         rectangleFrame(canvas, g, skyBrush, o);
         azimutalLabels(canvas, g, b, o);
     }
-    updateViewStarDepth(o, settings, view, spanW, spanH);
+    const StarDepth depth = viewStarDepth(o, settings, view, spanW, spanH);
+    stats.starMagnitude = depth.starMagnitude;
+    stats.starScale = depth.starScale;
 
     // Zoomed discs draw into an off-screen copy of the back buffer; only the map area comes back.
     std::unique_ptr<gfx::Canvas> offscreen;
@@ -556,7 +557,7 @@ PaintStats paintSkyView(gfx::Canvas& canvas, int view, SkyScene& scene) {
         drawCircularFrame(*target, g, zoom, skyBrush, o);
     }
 
-    paintSkyObjects(*target, frame, scene, stats);
+    paintSkyObjects(*target, frame, scene, depth, stats);
 
     if (offscreen) {
         const int w = g.width() - 22, h = g.height() - 41;
@@ -565,7 +566,8 @@ PaintStats paintSkyView(gfx::Canvas& canvas, int view, SkyScene& scene) {
     return stats;
 }
 
-void paintSkyObjects(gfx::Canvas& canvas, const ProjectionFrame& frame, SkyScene& scene, PaintStats& stats) {
+void paintSkyObjects(gfx::Canvas& canvas, const ProjectionFrame& frame, SkyScene& scene,
+                     const StarDepth& depth, PaintStats& stats) {
     systeme& sys = *scene.sys;
     ParametreAffichage& o = *scene.options;
     const double theta = siderealTime(*scene.date);
@@ -578,15 +580,15 @@ void paintSkyObjects(gfx::Canvas& canvas, const ProjectionFrame& frame, SkyScene
 
     StarStyle style;
     style.palette = &o.palette;
-    style.scale = o.starScale;
-    style.limitMagnitude = o.starMagnitude;
+    style.scale = depth.starScale;
+    style.limitMagnitude = depth.starMagnitude;
     style.useGsc = sys.catalogueSettings && sys.catalogueSettings->useGsc;
     style.spectralColours = o.spectralColours;
     style.whiteScheme = o.whiteScheme;
     style.blackWhite = blackWhiteScheme(o);
     style.showNames = o.showStarNames;
     const MapGeometry& g = frame.geometry;
-    PaintContext c{project, g, scene, stats, background, style};
+    PaintContext c{project, g, scene, stats, background, style, depth};
     canvas.selectFont(gfx::FontId::Arial14);
 
     // The Sun.

@@ -51,17 +51,21 @@ struct PaintStats {
     bool eclipseMarker = false;
     int skyBrush = -1;         // palette index of the sky fill
     double sunAltitude_deg = 0;
+    double starMagnitude = 0; // the limiting magnitude this paint used
+    double starScale = 0;     // the size factor of its star discs
 };
 
-// Star depth of the display options before a paint of `view` (catalog's updateStarDepth);
-// width and height are the rectangular window's extent in degrees, 0 for the disc views.
-void updateViewStarDepth(ParametreAffichage& options, const CatalogueSettings& settings, int view,
-                         double width_deg, double height_deg);
+// The star depth a paint of `view` uses (catalog's updateStarDepth on the user's magnitude
+// settings, which it leaves as they are); width and height are the rectangular window's extent
+// in degrees, 0 for the disc views.
+StarDepth viewStarDepth(const ParametreAffichage& options, const CatalogueSettings& settings, int view,
+                        double width_deg, double height_deg);
 
 // Draws view 10-14 into `canvas` (the back buffer): frame, labels and every object.
 PaintStats paintSkyView(gfx::Canvas& canvas, int view, SkyScene& scene);
 // Draws every object of the sky in order for one projection frame; called by paintSkyView.
-void paintSkyObjects(gfx::Canvas& canvas, const ProjectionFrame& frame, SkyScene& scene, PaintStats& stats);
+void paintSkyObjects(gfx::Canvas& canvas, const ProjectionFrame& frame, SkyScene& scene,
+                     const StarDepth& depth, PaintStats& stats);
 // The legend panel right of mapWidth, with the Moon's current phase.
 void paintLegend(gfx::Canvas& canvas, int view, SkyScene& scene);
 

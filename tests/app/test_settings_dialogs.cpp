@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <filesystem>
@@ -311,6 +312,11 @@ TEST(MagnitudeDialog, ScrollSetsTheMagnitudeAtOnceAndOkWritesIt) {
     ParametreAffichage o;
     TDialogMagnitude dlg(o, ini);
     EXPECT_EQ(dlg.windowTitle(), QString("Magnitude"));
+    // The dialog says how deep its limit can go.
+    const QLabel* note = dlg.findChild<QLabel*>("depthNote");
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->text().contains("magnitude 6"));
+    EXPECT_NE(TDialogCatalogueMagnitude(o, ini).findChild<QLabel*>("depthNote"), nullptr);
     EXPECT_EQ(dlg.scrollBar()->minimum(), 0);
     EXPECT_EQ(dlg.scrollBar()->maximum(), 110);
     EXPECT_EQ(dlg.scrollBar()->value(), 80);

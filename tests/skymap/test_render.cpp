@@ -472,35 +472,55 @@ TEST(StarDepth, LimitAndScaleOfEachView) {
     ParametreAffichage o;
     CatalogueSettings none, star6;
     star6.useStar6 = 1;
-    updateViewStarDepth(o, none, kViewCircular, 0, 0); // no star file: limit 6, scale Z * 6 / 15
-    EXPECT_DOUBLE_EQ(o.starMagnitude, 6);
-    EXPECT_DOUBLE_EQ(o.starScale, 0.4);
-    updateViewStarDepth(o, star6, kViewCircular, 0, 0); // automatic, Z = 1: 5.99 held at 6, scale 1
-    EXPECT_DOUBLE_EQ(o.starMagnitude, 6);
-    EXPECT_DOUBLE_EQ(o.starScale, 1);
+    StarDepth d = viewStarDepth(o, none, kViewCircular, 0, 0); // no star file: limit 6, scale Z * 6 / 15
+    EXPECT_DOUBLE_EQ(d.starMagnitude, 6);
+    EXPECT_DOUBLE_EQ(d.starScale, 0.4);
+    d = viewStarDepth(o, star6, kViewCircular, 0, 0); // automatic, Z = 1: 5.99 held at 6, scale 1
+    EXPECT_DOUBLE_EQ(d.starMagnitude, 6);
+    EXPECT_DOUBLE_EQ(d.starScale, 1);
     o.circularZoom = 4;
-    updateViewStarDepth(o, star6, kViewCircular, 0, 0);
-    EXPECT_NEAR(o.starMagnitude, 7.49, 1e-12);
-    EXPECT_NEAR(o.starScale, 3 * 4.49 / 12 + 1, 1e-12);
-    updateViewStarDepth(o, star6, kViewQuadratic, 19, 10);
-    EXPECT_NEAR(o.starMagnitude, 30.0 / 19 + 6, 1e-12);
-    EXPECT_NEAR(o.starScale, 0.2 * (30.0 / 19 + 2), 1e-12);
-    updateViewStarDepth(o, star6, kViewQuadratic, 5, 5); // 30/5 + 6 = 12, held at 9
-    EXPECT_DOUBLE_EQ(o.starMagnitude, 9);
-    EXPECT_NEAR(o.starScale, 1.0, 1e-12);
+    d = viewStarDepth(o, star6, kViewCircular, 0, 0);
+    EXPECT_NEAR(d.starMagnitude, 7.49, 1e-12);
+    EXPECT_NEAR(d.starScale, 3 * 4.49 / 12 + 1, 1e-12);
+    d = viewStarDepth(o, star6, kViewQuadratic, 19, 10);
+    EXPECT_NEAR(d.starMagnitude, 30.0 / 19 + 6, 1e-12);
+    EXPECT_NEAR(d.starScale, 0.2 * (30.0 / 19 + 2), 1e-12);
+    d = viewStarDepth(o, star6, kViewQuadratic, 5, 5); // 30/5 + 6 = 12, held at 9
+    EXPECT_DOUBLE_EQ(d.starMagnitude, 9);
+    EXPECT_NEAR(d.starScale, 1.0, 1e-12);
     o.animating = true;
-    updateViewStarDepth(o, star6, kViewQuadratic, 60, 30); // limit 6 while animating
-    EXPECT_DOUBLE_EQ(o.starMagnitude, 6);
-    EXPECT_NEAR(o.starScale, (6.0 / 6 - 1) * 60 * 0.0125 + 1, 1e-12);
+    d = viewStarDepth(o, star6, kViewQuadratic, 60, 30); // limit 6 while animating
+    EXPECT_DOUBLE_EQ(d.starMagnitude, 6);
+    EXPECT_NEAR(d.starScale, (6.0 / 6 - 1) * 60 * 0.0125 + 1, 1e-12);
     o.animating = false;
     o.autoMagnitude = false;
     o.starMagnitude = 8;
-    updateViewStarDepth(o, star6, kViewAzimutal, 120, 20); // the user's limit stays
-    EXPECT_DOUBLE_EQ(o.starMagnitude, 8);
-    EXPECT_NEAR(o.starScale, 1.0, 1e-12);
+    d = viewStarDepth(o, star6, kViewAzimutal, 120, 20); // the user's limit stays
+    EXPECT_DOUBLE_EQ(d.starMagnitude, 8);
+    EXPECT_NEAR(d.starScale, 1.0, 1e-12);
     o.equidistantZoom = 2;
-    updateViewStarDepth(o, star6, kViewEquidistant, 0, 0);
-    EXPECT_NEAR(o.starScale, 2 * 8 / 15.0, 1e-12);
+    d = viewStarDepth(o, star6, kViewEquidistant, 0, 0);
+    EXPECT_NEAR(d.starScale, 2 * 8 / 15.0, 1e-12);
+    // None of these paints' limits was written into the settings.
+    EXPECT_DOUBLE_EQ(o.starMagnitude, 8);
+    EXPECT_DOUBLE_EQ(o.starScale, 1.0);
+}
+
+TEST(StarDepth, ABrighterLimitHoldsWithoutStarFilesAndWhileAnimating) {
+    ParametreAffichage o;
+    CatalogueSettings none, star6;
+    star6.useStar6 = 1;
+    o.autoMagnitude = false;
+    o.starMagnitude = 4.5;
+    EXPECT_DOUBLE_EQ(viewStarDepth(o, none, kViewCircular, 0, 0).starMagnitude, 4.5);
+    o.animating = true;
+    EXPECT_DOUBLE_EQ(viewStarDepth(o, star6, kViewCircular, 0, 0).starMagnitude, 4.5);
+    // Deeper than the constellation stars' 6 needs the star files, and no animation.
+    o.starMagnitude = 8;
+    EXPECT_DOUBLE_EQ(viewStarDepth(o, star6, kViewCircular, 0, 0).starMagnitude, 6);
+    o.animating = false;
+    EXPECT_DOUBLE_EQ(viewStarDepth(o, none, kViewCircular, 0, 0).starMagnitude, 6);
+    EXPECT_DOUBLE_EQ(viewStarDepth(o, star6, kViewCircular, 0, 0).starMagnitude, 8);
 }
 
 TEST(Icons, EverySetIsDrawnAndDistinct) {
@@ -581,7 +601,7 @@ struct ShippedScene {
 // by one where a coordinate falls on a whole pixel).
 TEST(RenderShipped, StoredPointsMatchThePureProjection) {
     ShippedScene t;
-    if (!t.loaded) GTEST_SKIP() << "no shipped data";
+    ASSERT_TRUE(t.loaded) << "the shipped data did not load";
     gfx::Canvas canvas(1500, 1400);
     const MapGeometry g = geometryForSize(780, 500);
     const double theta = siderealTime(t.date);
@@ -629,7 +649,7 @@ TEST(RenderShipped, StoredPointsMatchThePureProjection) {
 // 2026-12-09 20:00 UT, Annecy, altitude 17.7266, azimuth 127.9591 from the south).
 TEST(RenderShipped, VegaWhereTheReferencePutsIt) {
     ShippedScene t;
-    if (!t.loaded) GTEST_SKIP() << "no shipped data";
+    ASSERT_TRUE(t.loaded) << "the shipped data did not load";
     gfx::Canvas canvas(1500, 1400);
     const PaintStats stats = t.paint(canvas, kViewCircular);
     const etoile* vega = t.star("Vega");
@@ -648,9 +668,98 @@ TEST(RenderShipped, VegaWhereTheReferencePutsIt) {
     EXPECT_FALSE(stats.moonDrawn);
 }
 
+namespace {
+// Altitude and azimuth of skymap_horizontal.csv (Astronomy Engine) for the place at 45.9 N and
+// the given instant and right ascension; false when the file has no such row.
+bool referenceAltAz(int year, int month, int day, int hour, int minute, double ra_deg, double& alt,
+                    double& az) {
+    std::ifstream in(std::string(NALVO_TEST_DATA_DIR) + "/skymap_horizontal.csv");
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        int y, mo, d, h, mi;
+        double lat, lon, ra, dec;
+        if (std::sscanf(line.c_str(), "%d,%d,%d,%d,%d,%lf,%lf,%lf,%lf,%lf,%lf", &y, &mo, &d, &h, &mi, &lat,
+                        &lon, &ra, &dec, &alt, &az) == 11 &&
+            y == year && mo == month && d == day && h == hour && mi == minute && lat == 45.9 &&
+            std::fabs(ra - ra_deg) < 0.01)
+            return true;
+    }
+    return false;
+}
+
+int brightPixels(const gfx::Canvas& c, const MapGeometry& g) {
+    int n = 0;
+    for (int y = 25; y < int(g.clientHeight) - 2; ++y)
+        for (int x = 3; x < int(g.mapWidth); ++x)
+            n += gfx::red(c.pixel(x, y)) > 128;
+    return n;
+}
+} // namespace
+
+// Sirius, Betelgeuse and Vega are drawn at the points of the reference's altitude and azimuth
+// (Sirius is below the horizon on the first date, so it is taken on the second).
+TEST(RenderShipped, BrightStarsWhereTheReferencePutsThem) {
+    struct Case {
+        const char* name;
+        double ra_deg;
+        int year, month, day, hour, minute;
+    };
+    for (const Case& k :
+         {Case{"Vega", 279.2347, 2026, 12, 9, 20, 0}, Case{"Betelgeuse", 88.7929, 2026, 12, 9, 20, 0},
+          Case{"Sirius", 101.2872, 1999, 8, 11, 10, 15}}) {
+        ShippedScene t;
+        ASSERT_TRUE(t.loaded) << "the shipped data did not load";
+        t.date = makeDate(k.year, k.month, k.day, k.hour, k.minute);
+        double alt = 0, az = 0;
+        ASSERT_TRUE(referenceAltAz(k.year, k.month, k.day, k.hour, k.minute, k.ra_deg, alt, az)) << k.name;
+        gfx::Canvas canvas(1500, 1400);
+        const PaintStats stats = t.paint(canvas, kViewCircular);
+        const etoile* star = t.star(k.name);
+        ASSERT_NE(star, nullptr) << k.name;
+        const auto expected = projectSky(circularFrame(geometryForSize(780, 500), {}), alt, az, 0, 0);
+        ASSERT_TRUE(expected) << k.name;
+        EXPECT_NEAR(star->screenX, expected->x, 1.5) << k.name;
+        EXPECT_NEAR(star->screenY, expected->y, 1.5) << k.name;
+        // A bright star's disc: its centre is near white, whatever the sky behind it.
+        const gfx::Rgb centre = canvas.pixel(star->screenX, star->screenY);
+        EXPECT_NE(centre, t.options.palette.brush(stats.skyBrush).colour) << k.name;
+        EXPECT_GT(gfx::red(centre), 150) << k.name;
+        EXPECT_GT(gfx::blue(centre), 150) << k.name;
+    }
+}
+
+// Without the star files the limit can still be brighter than 6: every step down of the limit
+// leaves fewer stars, and so fewer lit pixels.
+TEST(RenderShipped, LitPixelsGrowWithTheMagnitudeLimit) {
+    ShippedScene t;
+    ASSERT_TRUE(t.loaded) << "the shipped data did not load";
+    ASSERT_EQ(t.sys.catalogueSettings->useStar6, 0);
+    t.options.autoMagnitude = false;
+    int previousPixels = -1, previousStars = -1;
+    for (double limit : {2.0, 3.5, 5.0, 6.0}) {
+        t.options.starMagnitude = limit;
+        gfx::Canvas canvas(1500, 1400);
+        const PaintStats stats = t.paint(canvas, kViewCircular);
+        const int lit = brightPixels(canvas, geometryForSize(780, 500));
+        EXPECT_DOUBLE_EQ(stats.starMagnitude, limit);
+        EXPECT_GT(lit, previousPixels) << limit;
+        EXPECT_GT(stats.starsDrawn, previousStars) << limit;
+        EXPECT_DOUBLE_EQ(t.options.starMagnitude, limit); // the paint leaves the setting alone
+        previousPixels = lit;
+        previousStars = stats.starsDrawn;
+    }
+    // Deeper than 6 needs the star files: the limit stays at the constellation stars' 6.
+    t.options.starMagnitude = 8;
+    gfx::Canvas canvas(1500, 1400);
+    EXPECT_DOUBLE_EQ(t.paint(canvas, kViewCircular).starMagnitude, 6);
+    EXPECT_EQ(brightPixels(canvas, geometryForSize(780, 500)), previousPixels);
+    EXPECT_DOUBLE_EQ(t.options.starMagnitude, 8);
+}
+
 TEST(RenderShipped, DeepCircularPaintStreamsTheStarFiles) {
     ShippedScene t;
-    if (!t.loaded) GTEST_SKIP() << "no shipped data";
+    ASSERT_TRUE(t.loaded) << "the shipped data did not load";
     t.sys.catalogueSettings->useStar6 = t.sys.catalogueSettings->useStar7 = t.sys.catalogueSettings->useStar8 = 1;
     t.options.autoMagnitude = false;
     t.options.starMagnitude = 9;
@@ -663,7 +772,7 @@ TEST(RenderShipped, DeepCircularPaintStreamsTheStarFiles) {
 
 TEST(RenderShipped, TrajectoryViewDrawsPathsAndHidesPlanets) {
     ShippedScene t;
-    if (!t.loaded) GTEST_SKIP() << "no shipped data";
+    ASSERT_TRUE(t.loaded) << "the shipped data did not load";
     gfx::RecordingCanvas canvas(1500, 1400);
     t.sys.computePositions(t.date, true);
     const double jupiterRa = t.sys.planet(4) ? t.sys.planet(4)->ra : 0;
@@ -695,7 +804,7 @@ TEST(RenderShipped, TrajectoryViewDrawsPathsAndHidesPlanets) {
 
 TEST(RenderShipped, Ngc2000StreamedWhenChosen) {
     ShippedScene t;
-    if (!t.loaded) GTEST_SKIP() << "no shipped data";
+    ASSERT_TRUE(t.loaded) << "the shipped data did not load";
     const std::string path = std::string(NALVO_SOURCE_DATA_DIR) + "/ngc2000.dat";
     int records = 0, galaxies = 0, drawnKinds = 0;
     bool andromeda = false;

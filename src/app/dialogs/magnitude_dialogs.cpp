@@ -34,6 +34,13 @@ QLineEdit* readOnlyField() {
     return f;
 }
 
+QLabel* depthNote() {
+    auto* note = new QLabel(QString::fromLatin1(kStarDepthNote));
+    note->setObjectName(QStringLiteral("depthNote"));
+    note->setWordWrap(true);
+    return note;
+}
+
 QDialogButtonBox* okButton(QDialog* dialog) {
     auto* buttons = new QDialogButtonBox;
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
@@ -52,6 +59,7 @@ TDialogMagnitude::TDialogMagnitude(ParametreAffichage& options, std::string iniP
     row->addWidget(bar_);
     row->addWidget(field_);
     layout->addLayout(row);
+    layout->addWidget(depthNote());
     layout->addWidget(auto_);
     layout->addWidget(okButton(this));
     field_->setText(QString::asprintf("%3.1lf  ", options_.starMagnitude));
@@ -89,6 +97,7 @@ TDialogCatalogueMagnitude::TDialogCatalogueMagnitude(ParametreAffichage& options
     grid->addWidget(gscMax_, 2, 1);
     grid->addWidget(gscMaxField_, 2, 2);
     layout->addLayout(grid);
+    layout->addWidget(depthNote());
     layout->addWidget(auto_);
     layout->addWidget(okButton(this));
     show(starField_, options_.starMagnitude);

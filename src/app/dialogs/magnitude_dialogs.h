@@ -12,6 +12,11 @@ class QCheckBox;
 class QLineEdit;
 class QScrollBar;
 
+// What the star bar's limit can reach, shown under it in both dialogs.
+inline constexpr char kStarDepthNote[] =
+    "Stars fainter than magnitude 6 need the star catalogs (Catalogs menu); animations show stars to "
+    "magnitude 6 at most.";
+
 // Scroll position of a magnitude: magnitude x 10 + 20 (-2.0 at 0), and back.
 int magnitudeToPosition(double magnitude);
 double positionToMagnitude(int position);
