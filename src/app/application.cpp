@@ -2,6 +2,31 @@
 
 #include "app/window.h"
 
+#include <QIcon>
+#include <QPainter>
+#include <QSvgRenderer>
+
+static void initProgramIconResource() {
+    Q_INIT_RESOURCE(program_icon);
+}
+
+QIcon programIcon() {
+    initProgramIconResource();
+    QSvgRenderer svg(QStringLiteral(":/nalvo/nalvo.svg"));
+    QIcon icon;
+    if (!svg.isValid()) return icon;
+    // Rendered here at the usual sizes, so that no icon-engine plugin is needed.
+    for (int side : {16, 24, 32, 48, 64, 128}) {
+        QPixmap p(side, side);
+        p.fill(Qt::transparent);
+        QPainter painter(&p);
+        svg.render(&painter);
+        painter.end();
+        icon.addPixmap(p);
+    }
+    return icon;
+}
+
 MainFrame::MainFrame(Prompter* prompter) : prompter_(prompter ? prompter : &boxes_) {}
 
 MainFrame::~MainFrame() {
@@ -13,6 +38,7 @@ bool MainFrame::create(const std::string& iniPath, const std::string& sysPath) {
     TPlanetariumWindow::writeLog("NalvoInit\n");
     frame_ = std::make_unique<QMainWindow>();
     frame_->setWindowTitle(QStringLiteral("Nalvo"));
+    frame_->setWindowIcon(programIcon());
     window_ = new TPlanetariumWindow(*prompter_, iniPath, sysPath);
     frame_->setCentralWidget(window_);
     frame_->move(10, 10);
@@ -30,6 +56,7 @@ void MainFrame::show() {
 
 TPlanetariumApp::TPlanetariumApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Nalvo"));
+    setWindowIcon(programIcon());
 }
 
 TPlanetariumApp::~TPlanetariumApp() = default;

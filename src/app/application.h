@@ -5,6 +5,7 @@
 #include "app/message_prompter.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMainWindow>
 #include <memory>
 #include <string>
@@ -43,6 +44,9 @@ public:
 private:
     MainFrame main_;
 };
+
+// The program's icon (the frame's and the application's), at the usual sizes.
+QIcon programIcon();
 
 // The whole program: log, application, window, message loop. Returns the exit status.
 int runNalvo(int argc, char** argv);

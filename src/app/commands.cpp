@@ -159,7 +159,8 @@ void showTexts(W& w, TDialogTexts::Kind kind) {
 
 void toggleLegend(W& w) {
     w.orbitsDirty = true;
-    if (w.view < 30) w.showLegend = !w.showLegend;
+    // Only the sky and heliocentric views have a legend to hide; elsewhere the command redraws.
+    if (w.view >= 10 && w.view < 30) w.showLegend = !w.showLegend;
     w.redraw();
 }
 

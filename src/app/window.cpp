@@ -1,15 +1,17 @@
 #include "app/window.h"
 
 #include "app/animation.h"
+#include "app/commands.h"
 #include "app/dialogs/report_commands.h"
 #include "app/input.h"
-#include "app/sky_interaction.h"
 #include "app/pictures.h"
+#include "app/sky_interaction.h"
 #include "app/toolbar_icons.h"
 #include "catalog/paths.h"
 #include "catalog/prompter.h"
 #include "catalog/settings.h"
 #include "gfx/icons.h"
+#include "skymap/projection.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -204,8 +206,11 @@ void TPlanetariumWindow::layoutScrollBars(int oldW, int oldH) {
         tx = thumbAzX;
         ty = thumbAzY;
     } else if (view == 10 || view == 13) {
-        tx = thumbSkyX;
-        ty = thumbSkyY;
+        // The two disc views share one pair of thumbs: they show the pan of the disc drawn now.
+        skymap::SkyNavigation nav = commands::navigationOf(*this);
+        skymap::clampDisc(nav, view, commands::geometryOf(*this));
+        tx = thumbSkyX = nav.thumbSkyX;
+        ty = thumbSkyY = nav.thumbSkyY;
     }
     boutons->placeScrollButtons(H, mapW, tx, ty);
 }

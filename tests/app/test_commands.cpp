@@ -4,6 +4,7 @@
 #include "app/commands.h"
 #include "app/input.h"
 #include "app/menus.h"
+#include "app/sky_interaction.h"
 #include "app/toolbar.h"
 #include "app/toolbar_icons.h"
 #include "app/window.h"
@@ -281,7 +282,13 @@ TEST_F(Commands, SkyMenuAnimationInViewTen) {
     EXPECT_FALSE(st(125).enabled);  // not in view 12
 }
 
-TEST_F(Commands, LegendTogglesOnlyBelowThirty) {
+TEST_F(Commands, LegendTogglesOnlyInTheSkyAndHeliocentricViews) {
+    // The title picture has no legend: the command only redraws, and the next sky view keeps it.
+    ASSERT_EQ(w->view, 1);
+    int redraws = w->redrawCount();
+    commands::run(*w, 11842);
+    EXPECT_TRUE(w->showLegend);
+    EXPECT_EQ(w->redrawCount(), redraws + 1);
     circular();
     ASSERT_TRUE(w->showLegend);
     const float withLegend = w->sys->mapWidth;
@@ -292,7 +299,7 @@ TEST_F(Commands, LegendTogglesOnlyBelowThirty) {
     EXPECT_TRUE(w->showLegend);
     EXPECT_FLOAT_EQ(w->sys->mapWidth, withLegend);
     w->view = 30;
-    const int redraws = w->redrawCount();
+    redraws = w->redrawCount();
     commands::run(*w, 11842);
     EXPECT_TRUE(w->showLegend);
     EXPECT_EQ(w->redrawCount(), redraws + 1);  // only a redraw
@@ -513,6 +520,52 @@ TEST_F(Commands, ScrollArrowsHoldAndRelease) {
     EXPECT_EQ(w->scrollMode, 0);
     for (int i = 0; i < 6; ++i) w->onTimer();
     EXPECT_EQ(w->quadRa1, wrap(ra1 - 2 * step));
+}
+
+TEST_F(Commands, AnimationAndHeldScrollLeaveTheChosenMagnitude) {
+    if (!w->sys->catalogueSettings) w->sys->catalogueSettings = std::make_unique<CatalogueSettings>();
+    w->sys->catalogueSettings->useStar6 = 1;
+    w->options->autoMagnitude = false;
+    w->options->starMagnitude = 7.5;
+    commands::run(*w, 114);
+    EXPECT_DOUBLE_EQ(skyui::hitFilterOf(*w).starMagnitude, 7.5); // what the last paint drew
+    ASSERT_TRUE(commands::runIfEnabled(*w, 113));
+    ASSERT_TRUE(w->skyRunning);
+    const int redraws = w->redrawCount();
+    for (int i = 0; i < 8; ++i)
+        w->onTimer(); // two animated paints, to magnitude 6 only
+    EXPECT_GT(w->redrawCount(), redraws);
+    EXPECT_DOUBLE_EQ(skyui::hitFilterOf(*w).starMagnitude, 6);
+    commands::runIfEnabled(*w, 113);
+    ASSERT_FALSE(w->skyRunning);
+    EXPECT_DOUBLE_EQ(w->options->starMagnitude, 7.5);
+    // A held scroll paints on the timer too.
+    commands::zoomIn(*w, 200, 200);
+    w->scrollMode = 1;
+    for (int i = 0; i < 6; ++i)
+        w->onTimer();
+    w->scrollMode = 0;
+    EXPECT_DOUBLE_EQ(w->options->starMagnitude, 7.5);
+    w->redraw();
+    EXPECT_DOUBLE_EQ(skyui::hitFilterOf(*w).starMagnitude, 7.5);
+}
+
+TEST_F(Commands, DiscViewsShowTheThumbsOfTheirOwnPan) {
+    commands::run(*w, 114);
+    commands::zoomIn(*w, 200, 200);
+    ASSERT_EQ(w->options->equidistantZoom, 2);
+    commands::panSky(*w, 60, 40);
+    w->redraw();
+    const int centreX = w->troughW / 2 + 15, centreY = w->troughH / 2 + 40;
+    const int pannedX = (*w->boutons)[kThumbX].x, pannedY = (*w->boutons)[kThumbY].y;
+    ASSERT_NE(pannedX, centreX);
+    ASSERT_NE(pannedY, centreY);
+    circular(); // the circular disc is not panned: centred thumbs
+    EXPECT_EQ((*w->boutons)[kThumbX].x, centreX);
+    EXPECT_EQ((*w->boutons)[kThumbY].y, centreY);
+    commands::run(*w, 114);
+    EXPECT_EQ((*w->boutons)[kThumbX].x, pannedX);
+    EXPECT_EQ((*w->boutons)[kThumbY].y, pannedY);
 }
 
 TEST_F(Commands, TroughClickAndThumbDrag) {

@@ -50,6 +50,11 @@ TEST(Window, StartUpLogHoldsExactlyTheLinesOfANormalStart) {
         Fixture f(freshIni("log"));
         ASSERT_TRUE(f.ok) << (f.prompter.entries.empty() ? "" : f.prompter.entries[0].text);
         EXPECT_EQ(f.main.frame()->windowTitle(), QString("Nalvo"));
+        // The frame carries the program's icon, drawn (not empty) at the title bar's size.
+        const QImage icon = f.main.frame()->windowIcon().pixmap(32, 32).toImage();
+        ASSERT_FALSE(icon.isNull());
+        EXPECT_GT(qAlpha(icon.pixel(16, 16)), 0);
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0); // round: transparent corners
         EXPECT_EQ(f.main.frame()->centralWidget(), f.main.window());
         f.main.show();
         QApplication::processEvents();
