@@ -305,6 +305,8 @@ TDialogPrevision::TDialogPrevision(systeme& model, date2& date, Prompter& prompt
     connect(save_, &QPushButton::clicked, this, [this] { savePrevision(); });
     connect(exit_, &QPushButton::clicked, this, &QDialog::accept);
     text_->setPlainText(QStringLiteral("Choose date\nThen click on the button \"Prevision\""));
+    // The forecast is prose: its lines wrap at the box's width (the ephemeris table does not).
+    text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 }
 
 std::string TDialogPrevision::writeReport() {
