@@ -1,12 +1,11 @@
 #include "catalog/profile.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
-#include <unistd.h>
 #include <vector>
 
+#include "catalog/atomic_file.h"
 #include "catalog/paths.h"
 
 namespace {
@@ -114,31 +113,6 @@ Found find(const std::vector<Line>& lines, const std::string& section, const std
     return found;
 }
 
-bool writeAtomically(const std::string& path, const std::string& data) {
-    makeDirectories(directoryOf(path));
-    std::string tmp = path + ".XXXXXX";
-    std::vector<char> name(tmp.begin(), tmp.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0) return false;
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            break;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    const bool ok = done == data.size() && ::fsync(fd) == 0;
-    ::close(fd);
-    if (!ok || std::rename(name.data(), path.c_str()) != 0) {
-        std::remove(name.data());
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int profileReadInt(const std::string& iniPath, const std::string& section, const std::string& key,
@@ -202,7 +176,8 @@ bool profileWriteString(const std::string& iniPath, const std::string& section, 
     std::string data;
     for (const Line& l : lines)
         data += l.text + l.end;
-    return writeAtomically(iniPath, data);
+    makeDirectories(directoryOf(iniPath));
+    return writeFileAtomically(iniPath, data);
 }
 
 bool profileWriteInt(const std::string& iniPath, const std::string& section, const std::string& key,

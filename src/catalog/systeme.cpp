@@ -1,4 +1,5 @@
 #include "catalog/systeme.h"
+#include "catalog/comet_selection.h"
 
 #include <cmath>
 #include <cstring>
@@ -268,6 +269,7 @@ int systeme::load(const std::string& path, Prompter& prompter, const std::string
     *catalogueSettings = readCatalogueSettings(ini);
     readPlaceSettings(ini, *this);
     cometMagLimit = readCometMagLimit(ini);
+    readCometSelection(ini, *this);
     createSatells();
 
     if (total < 0) {
@@ -291,5 +293,6 @@ int systeme::reloadComets(const std::string& path, Prompter& prompter, const std
     for (const std::string& s : fileNotes)
         notes.push_back(name + ", " + s);
     cometMagLimit = readCometMagLimit(resolveIniPath(iniPath));
+    readCometSelection(resolveIniPath(iniPath), *this);
     return t;
 }
