@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/accuracy.h"
+#include "cli/asteroids.h"
 #include "cli/command.h"
 #include "cli/moons.h"
 #include "cli/positions.h"
@@ -29,6 +30,7 @@ constexpr Entry kCommands[] = {
     {"ephemeris", "the ephemeris table of the Sun, a planet or the Moon", ephemerisCommand},
     {"forecast", "the forecast of one night's phenomena", forecastCommand},
     {"moons", "Jupiter's and Saturn's satellites beside their planet as CSV", moonsCommand},
+    {"asteroids", "converts an XEphem .edb file into the comet file", asteroidsCommand},
 };
 
 void usage(std::FILE* f) {

@@ -17,7 +17,7 @@
 
 const char kPositionsHelp[] =
     "usage: nalvo-cli positions [--date YYYY-MM-DDTHH:MM | --from YYYY-MM-DDTHH:MM --to YYYY-MM-DDTHH:MM\n"
-    "                            --step N{m,h,d}] [--data DIR]\n"
+    "                            --step N{m,h,d}] [--data DIR] [--asteroid NAME ...]\n"
     "Geocentric right ascension and declination (mean equator and equinox of date, degrees), distance\n"
     "(AU), visual magnitude, illuminated fraction and apparent diameter (arcseconds) of the Sun, each\n"
     "planet in model order (the Earth's row has zeros) and each satellite after its planet, as CSV.\n"
@@ -27,6 +27,8 @@ const char kPositionsHelp[] =
     "  --step N{m,h,d}  step of the range in minutes, hours or days (N a whole number > 0)\n"
     "  --data DIR   read Sys.syt and the files it names from DIR only (default: the program's\n"
     "               data lookup: the user directory, $NALVO_DATA, data/ beside the executable, ...)\n"
+    "  --asteroid NAME  also a row for this body of the loaded comet file (\"comet.syt\"), after the\n"
+    "               planets; repeatable, in the order given (magnitude from H and G)\n"
     "Exit status: 0 done, 1 the data could not be loaded or written, 2 bad arguments.\n";
 
 namespace {
@@ -51,7 +53,17 @@ struct Options {
     date2 first, last;
     long long step_min = 0;
     std::string dataDir;
+    std::vector<std::string> asteroids;
 };
+
+// Visual magnitude of an asteroid from its H and G (Bowell et al. 1989, the IAU H-G system).
+double asteroidMagnitude(const comet& c) {
+    const double H = c.mag[0], G = c.mag[1];
+    const double tanHalf = std::tan(phaseAngle(c) * M_PI / 360.0);
+    const double phi1 = std::exp(-3.33 * std::pow(tanHalf, 0.63)), phi2 = std::exp(-1.87 * std::pow(tanHalf, 1.22));
+    const double rd = c.r * c.delta;
+    return H + (rd > 0 ? 5 * std::log10(rd) : 0) - 2.5 * std::log10((1 - G) * phi1 + G * phi2);
+}
 
 // One CSV row. std::to_chars gives the same correctly rounded digits as "%.*f", several times
 // faster, which matters when a range streams millions of rows.
@@ -83,7 +95,7 @@ void writeRow(std::FILE* out, const std::string& when, const char* name, double 
     std::fwrite(line, 1, static_cast<size_t>(p - line), out);
 }
 
-void writeInstant(std::FILE* out, systeme& model, const date2& date) {
+void writeInstant(std::FILE* out, systeme& model, const date2& date, const std::vector<int>& asteroids) {
     model.computePositions(date, true);
     const std::string when = formatUtcDate(date);
     const soleil& sun = *model.sun();
@@ -108,6 +120,11 @@ void writeInstant(std::FILE* out, systeme& model, const date2& date) {
                      moonVisibleFraction(date), apparentDiameter(*s));
         }
     }
+    for (int index : asteroids) {
+        comet& c = *model.comets[index];
+        cometPosition(c, date, sun);
+        writeRow(out, when, c.nom, c.ra, c.dec, c.delta, asteroidMagnitude(c), visibleFraction(c), 0);
+    }
 }
 
 date2 nowUtc() {
@@ -130,6 +147,14 @@ bool parseOptions(const std::vector<std::string>& args, Options& o, std::string&
     for (size_t k = 0; k < args.size(); ++k) {
         const std::string& a = args[k];
         std::string* target = nullptr;
+        if (a == "--asteroid") {
+            if (k + 1 >= args.size() || args[k + 1].empty()) {
+                why = a + " needs a value";
+                return false;
+            }
+            o.asteroids.push_back(args[++k]);
+            continue;
+        }
         if (a == "--date")
             target = &date;
         else if (a == "--from")
@@ -268,9 +293,22 @@ int positionsCommand(const std::vector<std::string>& args, std::FILE* out, std::
         return 1;
     }
 
+    std::vector<int> asteroids;
+    for (const std::string& name : o.asteroids) {
+        int found = -1;
+        for (int k = 0; k < model.cometCount() && found < 0; ++k)
+            if (model.comets[k] && name == model.comets[k]->nom) found = k;
+        if (found < 0) {
+            std::fprintf(err, "nalvo-cli positions: no body '%s' in the comet file (%d bodies loaded)\n", name.c_str(),
+                         model.cometCount());
+            return 2;
+        }
+        asteroids.push_back(found);
+    }
+
     std::fputs("date_utc,body,ra_deg,dec_deg,distance_au,magnitude,illuminated,diameter_arcsec\n", out);
     if (!o.range) {
-        writeInstant(out, model, o.first);
+        writeInstant(out, model, o.first, asteroids);
     } else {
         // Each instant is first + k steps, so no rounding accumulates over a long range.
         const long double step_c = static_cast<long double>(o.step_min) / (876600.0L * 60.0L);
@@ -280,7 +318,7 @@ int positionsCommand(const std::vector<std::string>& args, std::FILE* out, std::
         for (long long k = 0; k < count; ++k) {
             d.t = o.first.t + k * step_c;
             d.calculeCalendrier();
-            writeInstant(out, model, d);
+            writeInstant(out, model, d, asteroids);
             if (std::ferror(out)) break;
         }
     }

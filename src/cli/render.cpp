@@ -14,11 +14,13 @@
 #include <memory>
 
 #include "astro/date2.h"
+#include "catalog/atomic_file.h"
 #include "catalog/paths.h"
 #include "catalog/prompter.h"
 #include "catalog/settings.h"
 #include "catalog/systeme.h"
 #include "cli/render_span.h"
+#include "gfx/bitmap_file.h"
 #include "gfx/canvas.h"
 #include "gfx/parametre_affichage.h"
 #include "skymap/projection.h"
@@ -94,81 +96,19 @@ bool parseNumber(const std::string& s, double lo, double hi, double& v) {
     return errno == 0 && end && *end == '\0' && std::isfinite(v) && v >= lo && v <= hi;
 }
 
-bool endsWith(const std::string& s, const std::string& suffix) {
-    if (s.size() < suffix.size()) return false;
-    for (size_t k = 0; k < suffix.size(); ++k)
-        if (std::tolower(static_cast<unsigned char>(s[s.size() - suffix.size() + k])) != suffix[k]) return false;
-    return true;
-}
-
-void putU16(std::vector<uint8_t>& b, size_t at, uint32_t v) {
-    b[at] = uint8_t(v & 0xff);
-    b[at + 1] = uint8_t((v >> 8) & 0xff);
-}
-void putU32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
-    for (int k = 0; k < 4; ++k) b[at + k] = uint8_t((v >> (8 * k)) & 0xff);
-}
-
 // Writes the top-left width x height of the canvas as a PNG or a 24-bit bitmap, by a temporary file.
 bool writePicture(const gfx::Canvas& canvas, const std::string& outPath, int width, int height, std::string& error);
 
 } // namespace
 
 std::vector<uint8_t> bitmapBytes(const QImage& image, int width, int height) {
-    width = std::max(0, std::min(width, image.width()));
-    height = std::max(0, std::min(height, image.height()));
-    const uint32_t pad = uint32_t(width % 4);
-    const uint32_t rowBytes = 3 * uint32_t(width) + pad;
-    const uint32_t imageSize = rowBytes * uint32_t(height);
-    std::vector<uint8_t> b(54 + size_t(imageSize), 0);
-    b[0] = 'B';
-    b[1] = 'M';
-    putU32(b, 2, 54 + imageSize);
-    putU32(b, 10, 54);
-    putU32(b, 14, 40);
-    putU32(b, 18, uint32_t(width));
-    putU32(b, 22, uint32_t(height));
-    putU16(b, 26, 1);
-    putU16(b, 28, 24);
-    putU32(b, 34, imageSize);
-    putU32(b, 38, 2835);
-    putU32(b, 42, 2835);
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    size_t at = 54;
-    for (int y = height - 1; y >= 0; --y) {
-        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < width; ++x) {
-            b[at++] = uint8_t(qBlue(line[x]));
-            b[at++] = uint8_t(qGreen(line[x]));
-            b[at++] = uint8_t(qRed(line[x]));
-        }
-        at += pad;
-    }
-    return b;
+    const std::string b = gfx::bitmapBytes(image, gfx::Rect{0, 0, width, height});
+    return std::vector<uint8_t>(b.begin(), b.end());
 }
 
 bool writeFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes, std::string& error) {
-    const std::string temp = path + ".tmp";
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f) {
-        error = "cannot create " + temp + ": " + std::strerror(errno);
-        return false;
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    const bool closed = std::fclose(f) == 0;
-    if (!written || !closed) {
-        error = "cannot write " + temp;
-        std::remove(temp.c_str());
-        return false;
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        error = "cannot rename " + temp + " to " + path + ": " + ec.message();
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
+    return writeFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                               &error);
 }
 
 int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
@@ -341,23 +281,9 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
 namespace {
 
 bool writePicture(const gfx::Canvas& canvas, const std::string& outPath, int width, int height, std::string& error) {
-    bool ok;
-    if (endsWith(outPath, ".png")) {
-        const QImage picture = canvas.image().copy(0, 0, width, height);
-        const std::string temp = outPath + ".tmp";
-        ok = picture.save(QString::fromStdString(temp), "PNG");
-        if (!ok) error = "cannot write " + temp;
-        std::error_code ec;
-        if (ok) std::filesystem::rename(temp, outPath, ec);
-        if (ok && ec) {
-            ok = false;
-            error = "cannot rename " + temp + ": " + ec.message();
-            std::remove(temp.c_str());
-        }
-    } else {
-        ok = writeFileAtomically(outPath, bitmapBytes(canvas.image(), width, height), error);
-    }
-    return ok;
+    const std::string bytes =
+        gfx::pictureBytes(canvas.image(), gfx::Rect{0, 0, width, height}, gfx::pictureFormatOf(outPath));
+    return writeFileAtomically(outPath, bytes, &error);
 }
 
 } // namespace
