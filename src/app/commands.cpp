@@ -1,13 +1,16 @@
 #include "app/commands.h"
 
 #include "app/animation.h"
+#include "app/asteroid_commands.h"
 #include "app/dialogs/about_dialog.h"
 #include "app/dialogs/report_commands.h"
 #include "app/dialogs/skymap_dialog.h"
 #include "app/dialogs/settings_commands.h"
+#include "app/picture_saving.h"
 #include "app/sky_interaction.h"
 #include "app/span_views.h"
 #include "app/toolbar.h"
+#include "app/web_links.h"
 #include "app/window.h"
 #include "skymap/projection.h"
 
@@ -189,11 +192,11 @@ std::vector<Command> buildTable() {
          [](const W& w) { return markedIf(true, !w.options->saveBlackWhite && !w.options->saveBlackBackground); }, true},
         {11851, "Color (black background)", [](W& w) { w.options->saveBlackBackground = true; },
          [](const W& w) { return markedIf(true, w.options->saveBlackBackground); }, true},
-        {130, "Save...", nullptr, [](const W& w) { return enabledIf(inRange(w.view, 10, 49)); }},
+        {130, "Save...", picturesave::savePicture, [](const W& w) { return enabledIf(inRange(w.view, 10, 49)); }},
         // No menu item: the printing command exists and does nothing.
         {131, "", [](W&) {}, always},
         // &Catalogs
-        {11844, "Convert an asteroids file", nullptr, always},
+        {11844, "Convert an asteroids file", asteroidcommands::convertAsteroids, always},
         {123, "Star catalog", settingscommands::openCatalogue, always},
         // &View
         {105, "Sky map", skyui::runSkyMapCommand, always},
@@ -235,9 +238,9 @@ std::vector<Command> buildTable() {
          [](const W& w) { return skyOption(w, &P::showMessier); }, true},
         {129, "Other galaxies and nebulae", [](W& w) { toggle(w, &P::showNGC); },
          [](const W& w) { return skyOption(w, &P::showNGC); }, true},
-        {132, "Display asteroids", nullptr, [](const W& w) { return skyOption(w, &P::showAsteroids); }, true},
+        {132, "Display asteroids", asteroidcommands::chooseAsteroids, [](const W& w) { return skyOption(w, &P::showAsteroids); }, true},
         // &Heliocentric view
-        {11847, "&Asteroids", nullptr, helioEnabled},
+        {11847, "&Asteroids", asteroidcommands::chooseAsteroids, helioEnabled},
         {111, "Zoom in", nullptr, helioEnabled},
         {112, "Zoom out", nullptr, [](const W& w) { return enabledIf(helioFamily(w.view) && w.helioZoom >= 2); }},
         {115, "Animation", toggleHelioAnimation,
@@ -263,10 +266,10 @@ std::vector<Command> buildTable() {
         {11848, "&Search", skyui::searchObject, always},
         {11842, "Le&gend", toggleLegend, always},
         // &Internet
-        {18874, "&Software homepage", nullptr, always},
-        {18875, "&Links", nullptr, always},
+        {18874, "&Software homepage", [](W& w) { weblinks::openLink(w, weblinks::kHomePage); }, always},
+        {18875, "&Links", [](W& w) { weblinks::openLink(w, weblinks::kLinksPage); }, always},
         // &Help
-        {101, "Help", nullptr, always},
+        {101, "Help", [](W& w) { weblinks::openLink(w, weblinks::kIndexPage); }, always},
         {11845, "Sources and thanks", [](W& w) { showTexts(w, TDialogTexts::Sources); }, always},
         {11843, "Gifts !", [](W& w) { showTexts(w, TDialogTexts::Gifts); }, always},
         {104, "About Nalvo", showAbout, always},
@@ -565,7 +568,7 @@ int commandOfButton(int index) {
     case kDate: return 11852;
     case kPosition: return 11853;
     case kRealTime: return 11854;
-    case kInternet: return -1;  // the local help index: no web links in this build
+    case kInternet: return 0;   // the local help index (web link kind -1)
     default: return 0;
     }
 }
@@ -599,6 +602,7 @@ void clickButton(W& w, int index) {
         w.view = 30;
         run(w, 106);
         return;
+    case kInternet: weblinks::openLink(w, -1); return;
     default: break;
     }
     const int id = commandOfButton(index);

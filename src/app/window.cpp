@@ -253,6 +253,7 @@ void sunkenBox(gfx::Canvas& c, int left, int top, int right, int bottom) {
 } // namespace
 
 void TPlanetariumWindow::drawFrame() {
+    if (options && options->whiteScheme) return; // a saved picture has no frame
     gfx::Canvas& c = *memDC[0];
     const int W = clientWidth_, H = clientHeight_;
     if (view == 31 || view == 32) {
@@ -267,6 +268,7 @@ void TPlanetariumWindow::drawFrame() {
 }
 
 void TPlanetariumWindow::drawToolbar() {
+    if (options && options->whiteScheme) return; // nor toolbar
     if (boutons) boutons->drawButtons(*memDC[0], int(sys->mapWidth));
 }
 
