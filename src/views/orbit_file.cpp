@@ -1,0 +1,42 @@
+#include "views/orbit_file.h"
+
+#include "catalog/scan.h"
+
+namespace views {
+
+OrbitFile readOrbitFile(std::FILE* f) {
+    OrbitFile result;
+    auto fail = [&](const std::string& why) {
+        result.names.clear();
+        result.orbits.clear();
+        result.error = why;
+        return result;
+    };
+    if (!f) return fail("trajec.nal cannot be opened");
+    char word[64] = {};
+    if (scanFile(f, "%s", {word}) != 1) return fail("trajec.nal is empty");
+    while (std::string(word) != "fin") {
+        const std::string name = word;
+        if (static_cast<int>(result.orbits.size()) >= kMaxOrbits)
+            return fail("trajec.nal has too many orbits");
+        int n = 0;
+        if (scanFile(f, " %d\n", {&n}) != 1) return fail("trajec.nal: orbit " + name + " has no point count");
+        if (n < 0 || n > kMaxOrbitPoints)
+            return fail("trajec.nal: orbit " + name + " has a point count out of range");
+        std::vector<Vec3> points(static_cast<size_t>(n));
+        for (Vec3& p : points)
+            if (scanFile(f, "%lf %lf %lf\n", {&p.x, &p.y, &p.z}) != 3)
+                return fail("trajec.nal: orbit " + name + " ends before its points");
+        result.names.push_back(name);
+        result.orbits.push_back(std::move(points));
+        if (scanFile(f, "\n%s", {word}) != 1) return fail("trajec.nal ends before \"fin\"");
+    }
+    return result;
+}
+
+OrbitFile readOrbitFile(const std::string& path) {
+    FilePtr f = openForReading(path);
+    return readOrbitFile(f.get());
+}
+
+} // namespace views
