@@ -6,6 +6,7 @@
 #include "app/dialogs/report_commands.h"
 #include "app/dialogs/skymap_dialog.h"
 #include "app/dialogs/settings_commands.h"
+#include "app/helio_view.h"
 #include "app/picture_saving.h"
 #include "app/sky_interaction.h"
 #include "app/span_views.h"
@@ -200,7 +201,7 @@ std::vector<Command> buildTable() {
         {123, "Star catalog", settingscommands::openCatalogue, always},
         // &View
         {105, "Sky map", skyui::runSkyMapCommand, always},
-        {102, "Heliocentric view", nullptr, always},
+        {102, "Heliocentric view", helioui::heliocentricCommand, always},
         {106, "Conjunctions", spanui::conjunctionCommand, always},
         {11855, "Jupiter's satellites", nullptr, always},
         {139, "Saturn 3d", nullptr, always},
@@ -241,8 +242,8 @@ std::vector<Command> buildTable() {
         {132, "Display asteroids", asteroidcommands::chooseAsteroids, [](const W& w) { return skyOption(w, &P::showAsteroids); }, true},
         // &Heliocentric view
         {11847, "&Asteroids", asteroidcommands::chooseAsteroids, helioEnabled},
-        {111, "Zoom in", nullptr, helioEnabled},
-        {112, "Zoom out", nullptr, [](const W& w) { return enabledIf(helioFamily(w.view) && w.helioZoom >= 2); }},
+        {111, "Zoom in", helioui::zoomIn, helioEnabled},
+        {112, "Zoom out", helioui::zoomOut, [](const W& w) { return enabledIf(helioFamily(w.view) && w.helioZoom >= 2); }},
         {115, "Animation", toggleHelioAnimation,
          [](const W& w) { return textIf(helioFamily(w.view), w.helioRunning ? "Stop animation" : "Run animation"); }},
         {118, "Faster", [](W& w) { w.animationSpeed = anim::helioFaster(w.animationSpeed); },

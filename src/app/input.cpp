@@ -1,6 +1,7 @@
 #include "app/input.h"
 
 #include "app/commands.h"
+#include "app/helio_view.h"
 #include "app/menus.h"
 #include "app/sky_interaction.h"
 #include "app/span_views.h"
@@ -168,6 +169,8 @@ bool keyDown(W& w, int vk) {
         case kKeyZ: w.camera.helioElevation += kCameraStep_rad; break;
         default: turned = false; break;
         }
+        // A turned camera needs the orbit layer drawn again.
+        if (turned) w.orbitsDirty = true;
         if (viewHandlers().updateCamera) viewHandlers().updateCamera(w);
         if (turned && !w.helioRunning) w.redraw();
         used = turned;
@@ -197,6 +200,8 @@ void updateTooltip(W& w, int x, int y) {
     // shows over the back buffer while the tooltip is up.
     gfx::Canvas& layer = *w.memDC[1];
     layer.copyFrom(*w.memDC[0], 0, kTooltipStripTop, w.clientWidth(), kTooltipStripHeight, 0, kTooltipStripTop);
+    // The strip overlaps the top rows of the heliocentric orbit layer, which shares this canvas.
+    w.orbitsDirty = true;
     tb.drawTooltip(layer, index);
     tb.tooltipShown = true;
     tb.tooltipButton = index;
@@ -283,6 +288,7 @@ void installHooks(WindowHooks& hooks) {
     toolbar::registerIcons();
     skyui::installViewHandlers(); // sky map: rectangle zoom, hover, identify
     spanui::installViewHandlers(); // time-span graphs: drag selection, pointed date
+    helioui::installViewHandlers(); // heliocentric view: click zoom, hover text, camera
     hooks.installMenus = [](W& w, QMainWindow& frame) {
         commands::markAvailableButtons(w);
         menus::install(w, frame);

@@ -1,4 +1,5 @@
 // The one place where a view number selects its drawing. Each family's module adds its call here.
+#include "app/helio_view.h"
 #include "app/pictures.h"
 #include "app/sky_view.h"
 #include "app/span_views.h"
@@ -41,6 +42,7 @@ void drawViewContent(TPlanetariumWindow& w) {
     case 13:
     case 14: skyui::drawSkyView(w); break;
     // View 20, the heliocentric view with its orbit layer and legend.
+    case 20: helioui::drawHelioView(w); break;
     // Views 30-33: conjunctions, Jupiter's and Saturn's satellites, Saturn 3D.
     case 30: spanui::drawConjunctionView(w); break;
     // View 40: the dance.

@@ -26,14 +26,18 @@
 #include "skymap/projection.h"
 #include "skymap/sky_icons.h"
 #include "skymap/sky_render.h"
+#include "views/camera.h"
+#include "views/heliocentric.h"
 
 const char kRenderHelp[] =
     "usage: nalvo-cli render --view N [--date YYYY-MM-DDTHH:MM] [--size WxH] [--lat DEG --lon DEG]\n"
-    "                        [--magnitude M] [--scheme screen|white|bw] [--legend on|off] --out FILE\n"
+    "                        [--magnitude M] [--scheme screen|white|bw] [--legend on|off]\n"
+    "                        [--zoom N] [--elevation DEG] [--azimuth DEG] --out FILE\n"
     "Draws sky view N (10 equidistant, 11 quadratic, 12 quadratic with trajectories, 13 circular,\n"
-    "14 azimutal) with the default windows, 30 the conjunction graph or 40 the dance, as the program's\n"
-    "window does, and writes it as a 24-bit bitmap (a PNG when FILE ends in .png).\n"
-    "  --view N        the view to draw (10-14, 30, 40)\n"
+    "14 azimutal) with the default windows, 20 the heliocentric view, 30 the conjunction graph or 40\n"
+    "the dance, as the program's window does, and writes it as a 24-bit bitmap (a PNG when FILE ends\n"
+    "in .png).\n"
+    "  --view N        the view to draw (10-14, 20, 30, 40)\n"
     "  --date D        the instant, UT (default: now); in views 30 and 40 the start of the span\n"
     "  --end D         views 30 and 40: the end of the span, UT (default: 490 days for view 30, the\n"
     "                  planet's number plus one years for view 40, as the commands set it)\n"
@@ -46,6 +50,9 @@ const char kRenderHelp[] =
     "  --magnitude M   limiting star magnitude, -2 to 20 (switches the automatic magnitude off)\n"
     "  --scheme S      screen (colour on black, default), white (colour on white) or bw\n"
     "  --legend on|off the legend panel (default on)\n"
+    "  --zoom N        view 20: zoom level, -1000 to 1000 (default 4)\n"
+    "  --elevation DEG view 20: the eye's angle above the ecliptic, -360 to 360 (default 30)\n"
+    "  --azimuth DEG   view 20: the eye's angle around the ecliptic pole, -360 to 360 (default 0)\n"
     "  --out FILE      the picture to write\n"
     "Exit status: 0 written, 1 the data could not be loaded or the file written, 2 bad arguments.\n";
 
@@ -116,6 +123,8 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
     std::string outPath, scheme = "screen";
     bool legend = true, haveDate = false, haveLat = false, haveLon = false, haveMagnitude = false;
     double lat = 0, lonEast = 0, magnitude = 6;
+    int helioZoom = 4;
+    double elevation_deg = 30, azimuth_deg = 0;
     date2 date;
     SpanRenderOptions span;
     auto bad = [&](const std::string& what) {
@@ -132,14 +141,25 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
         const std::string& v = args[++k];
         if (a == "--view") {
             double n;
-            if (!parseNumber(v, 10, 40, n) || n != std::floor(n) || (n > 14 && !isSpanView(int(n))))
-                return bad("--view takes 10 to 14, 30 or 40, not '" + v + "'");
+            if (!parseNumber(v, 10, 40, n) || n != std::floor(n) || (n > 14 && n != 20 && !isSpanView(int(n))))
+                return bad("--view takes 10 to 14, 20, 30 or 40, not '" + v + "'");
             view = static_cast<int>(n);
         } else if (a == "--end") {
             if (!parseDate(v, span.end)) return bad("--end takes YYYY-MM-DDTHH:MM, not '" + v + "'");
             span.haveEnd = true;
         } else if (a == "--planet") {
             span.planet = v;
+        } else if (a == "--zoom") {
+            double n;
+            if (!parseNumber(v, -1000, 1000, n) || n != std::floor(n))
+                return bad("--zoom takes -1000 to 1000, not '" + v + "'");
+            helioZoom = static_cast<int>(n);
+        } else if (a == "--elevation") {
+            if (!parseNumber(v, -360, 360, elevation_deg))
+                return bad("--elevation takes -360 to 360, not '" + v + "'");
+        } else if (a == "--azimuth") {
+            if (!parseNumber(v, -360, 360, azimuth_deg))
+                return bad("--azimuth takes -360 to 360, not '" + v + "'");
         } else if (a == "--date") {
             if (!parseDate(v, date)) return bad("--date takes YYYY-MM-DDTHH:MM, not '" + v + "'");
             haveDate = true;
@@ -256,6 +276,40 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
         return 0;
     }
 
+    if (view == 20) {
+        // The window's second canvas holds the orbit layer.
+        gfx::Canvas orbitLayer(1500, 1400);
+        views::ViewCamera camera;
+        camera.helioElevation = elevation_deg * 3.14159265358979323846 / 180;
+        camera.helioAzimuth = azimuth_deg * 3.14159265358979323846 / 180;
+        views::updateCamera(camera, 20);
+        views::HelioScene helio;
+        helio.sys = &sys;
+        helio.date = &date;
+        helio.options = &options;
+        helio.camera = &camera;
+        helio.zoom = helioZoom;
+        helio.layout = views::helioLayoutOf(sys);
+        helio.clientWidth = width;
+        const views::OrbitLayerStats orbits = views::drawOrbits(orbitLayer, helio);
+        const views::HelioStats drawn = views::drawHeliocentricView(canvas, orbitLayer, helio);
+        if (legend) views::drawHeliocentricLegend(canvas, helio);
+        std::string error;
+        if (!writePicture(canvas, outPath, width, height, error)) {
+            std::fprintf(err, "nalvo-cli render: %s\n", error.c_str());
+            return 1;
+        }
+        if (!orbits.fileRead)
+            std::fprintf(err, "nalvo-cli render: trajec.nal could not be read: no orbits drawn\n");
+        std::fprintf(
+            out,
+            "view 20 %dx%d at %s UT, zoom %d, elevation %.2f, azimuth %.2f deg: %d orbits, %d planets, "
+            "%d asteroids, written to %s\n",
+            width, height, date.texteHeureDate().c_str(), helioZoom, elevation_deg, azimuth_deg,
+            orbits.orbits, drawn.planetsDrawn, drawn.asteroidsDrawn, outPath.c_str());
+        return 0;
+    }
+
     skymap::SkyNavigation nav;
     skymap::SkyScene scene;
     scene.sys = &sys;
@@ -287,4 +341,3 @@ bool writePicture(const gfx::Canvas& canvas, const std::string& outPath, int wid
 }
 
 } // namespace
-

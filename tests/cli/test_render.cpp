@@ -146,7 +146,7 @@ TEST(RenderCommand, WhiteSchemeAndPng) {
 TEST(RenderCommand, BadArgumentsAreRefused) {
     scratchDir();
     std::string err;
-    EXPECT_EQ(run({"--view", "20", "--out", "/tmp/x.bmp"}, &err), 2);
+    EXPECT_EQ(run({"--view", "15", "--out", "/tmp/x.bmp"}, &err), 2);
     EXPECT_NE(err.find("--view"), std::string::npos);
     EXPECT_EQ(run({"--view", "13"}, &err), 2);
     EXPECT_NE(err.find("--out"), std::string::npos);
