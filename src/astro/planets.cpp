@@ -93,6 +93,38 @@ void planetPosition(objetceleste& p, const date2& date, const SunGeometry& sun) 
     p.dec = q.dec_deg;
 }
 
+namespace {
+
+// Turns an equatorial vector from the mean equator and equinox of `from_T` to that of `to_T`
+// (T in Julian centuries since JD 2415020.0) with the IAU 1976 precession angles (Lieske 1977, as
+// in J. Meeus, Astronomical Algorithms, ch. 21).
+void precessEquatorial(double& x, double& y, double& z, double from_T, double to_T) {
+    const double T0 = from_T - 1.0, t = to_T - from_T; // T0 from J2000.0 (T = 1), centuries
+    if (t == 0) return;
+    const double arcsec = 1.0 / 3600.0;
+    const double zeta = ((2306.2181 + 1.39656 * T0 - 0.000139 * T0 * T0) * t +
+                         (0.30188 - 0.000344 * T0) * t * t + 0.017998 * t * t * t) *
+                        arcsec;
+    const double zz = ((2306.2181 + 1.39656 * T0 - 0.000139 * T0 * T0) * t +
+                       (1.09468 + 0.000066 * T0) * t * t + 0.018203 * t * t * t) *
+                      arcsec;
+    const double theta = ((2004.3109 - 0.85330 * T0 - 0.000217 * T0 * T0) * t -
+                          (0.42665 + 0.000217 * T0) * t * t - 0.041833 * t * t * t) *
+                         arcsec;
+    const double r = std::sqrt(x * x + y * y + z * z);
+    if (!(r > 0)) return;
+    const double ra0 = directionDeg(y, x), dec0 = radToDeg(std::asin(clampUnit(z / r)));
+    const double A = cosDeg(dec0) * sinDeg(ra0 + zeta);
+    const double B = cosDeg(theta) * cosDeg(dec0) * cosDeg(ra0 + zeta) - sinDeg(theta) * sinDeg(dec0);
+    const double C = sinDeg(theta) * cosDeg(dec0) * cosDeg(ra0 + zeta) + cosDeg(theta) * sinDeg(dec0);
+    const double ra = directionDeg(A, B) + zz, dec = radToDeg(std::asin(clampUnit(C)));
+    x = r * cosDeg(dec) * cosDeg(ra);
+    y = r * cosDeg(dec) * sinDeg(ra);
+    z = r * sinDeg(dec);
+}
+
+} // namespace
+
 void cometPosition(comet& c, const date2& date, const soleil& sun) {
     const double t = static_cast<double>(date.t);
     const double a = c.a[0], e = c.e[0], inc = c.i[0], omega = c.o[0], node = c.O[0];
@@ -113,9 +145,13 @@ void cometPosition(comet& c, const date2& date, const soleil& sun) {
     const double nu = trueAnomaly(E, e);
     const double r = a * (1 - e * std::cos(E));
 
-    const double x = r * aP * sinDeg(A + omega + nu);
-    const double y = r * bP * sinDeg(B + omega + nu);
-    const double z = r * cP * sinDeg(C + omega + nu);
+    double x = r * aP * sinDeg(A + omega + nu);
+    double y = r * bP * sinDeg(B + omega + nu);
+    double z = r * cP * sinDeg(C + omega + nu);
+    // The orbit is in the equator of its elements' equinox, the Sun in the mean equator of date:
+    // bring the body to the date's equator (a J2000 orbit would be off by 20' in 2025). An equinox
+    // of 0 means none was given; the elements are then taken as of date.
+    if (c.tequi != 0) precessEquatorial(x, y, z, c.tequi, t);
 
     const SunGeometry g = sunGeometry(sun, t);
     const double sunLon = g.longitude_deg, R = g.distance_au, eps = g.obliquity_deg;

@@ -15,8 +15,9 @@ void planetPosition(objetceleste& planet, const date2& date, const soleil& sun);
 // The same with the Sun's geometry at date.t already computed (sunGeometry), so that a whole
 // model solves the Sun's Kepler equation once per instant.
 void planetPosition(objetceleste& planet, const date2& date, const SunGeometry& sun);
-// Elliptic orbits (e < 1) from a0, e0, i0, o0 (argument of perihelion), O0, tperi and tequi.
-// Writes ra in [0, 360), dec, delta, r, beta = 0 and lambda (heliocentric, equatorial frame).
+// Elliptic orbits (e < 1) from a0, e0, i0, o0 (argument of perihelion), O0, tperi and tequi
+// (the elements' equinox, precessed to the date). Writes ra in [0, 360), dec, delta, r, beta = 0
+// and lambda (heliocentric right ascension, mean equator of date).
 void cometPosition(comet& body, const date2& date, const soleil& sun);
 // Sun-body-Earth angle (deg) from r and delta with the Sun-Earth distance taken as 1.
 double phaseAngle(const objetceleste& body);

@@ -54,9 +54,10 @@ const rows = [
   '# two-body orbit (Gauss constant, Newton on Kepler\'s equation) with the Earth from Astronomy',
   '# Engine 2.1.19 (npm astronomy-engine, MIT): geometric, mean equator and equinox of date',
   '# (Rotation_EQJ_EQD; Astronomy Engine\'s nutation removed), UT instants; then the heliocentric',
-  '# right ascension (J2000 equator, the frame of the elements) and distance of the same orbit.',
+  '# right ascension (J2000 equator, the frame of the elements; then the mean equator of date) and',
+  '# the distance of the same orbit.',
   '# Regenerate: tools/asteroids/run',
-  'date_utc,body,ra_deg,dec_deg,distance_au,helio_ra_j2000_deg,r_au',
+  'date_utc,body,ra_deg,dec_deg,distance_au,helio_ra_j2000_deg,helio_ra_date_deg,r_au',
 ];
 for (const name of names) {
   const el = elements(name);
@@ -71,8 +72,12 @@ for (const name of names) {
     let hra = Math.atan2(h[1], h[0]) * 180 / Math.PI;
     if (hra < 0) hra += 360;
     const r = Math.hypot(h[0], h[1], h[2]);
-    rows.push(`${when},${name},${ra.toFixed(6)},${dec.toFixed(6)},${dist.toFixed(9)},${hra.toFixed(6)},${r.toFixed(9)}`);
+    const hd = solar.toMeanOfDate(new A.Vector(h[0], h[1], h[2], time), time);
+    let hraDate = Math.atan2(hd.y, hd.x) * 180 / Math.PI;
+    if (hraDate < 0) hraDate += 360;
+    rows.push(`${when},${name},${ra.toFixed(6)},${dec.toFixed(6)},${dist.toFixed(9)},${hra.toFixed(6)},` +
+              `${hraDate.toFixed(6)},${r.toFixed(9)}`);
   }
 }
 fs.writeFileSync(path.join(root, 'tests/data/asteroid_reference.csv'), rows.join('\n') + '\n');
-console.log(`wrote ${rows.length - 7} rows to tests/data/asteroid_reference.csv`);
+console.log(`wrote ${rows.length - 8} rows to tests/data/asteroid_reference.csv`);
