@@ -1,6 +1,7 @@
 // One paint of the conjunction graph (view 30: 490 rows, all planets, the model computed once per
 // row) and of the dance (view 40: 491 computations of the model) with the shipped data, in a
-// 780 x 526 window. A repaint under 20 ms keeps a drag or a zoom of the span immediate.
+// 780 x 526 window, each after a painter call as the window's toolbar makes before the view. A repaint under
+// 20 ms keeps a drag or a zoom of the span immediate.
 #include "astro/date2.h"
 #include "catalog/prompter.h"
 #include "catalog/systeme.h"

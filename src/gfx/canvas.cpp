@@ -16,6 +16,23 @@ namespace gfx {
 
 namespace {
 
+// Qt's raster engine runs AVX code and may return with the upper halves of the vector registers
+// in use. The program's own SSE code and the maths library then pay a state transition on every
+// call until they are cleared: measured, the 490 position computations of the conjunction graph
+// take 19 ms after one ellipse instead of 2.3 ms. Each painter call clears that state on the way
+// out (one instruction, on processors that have AVX).
+struct AfterPainter {
+    AfterPainter() = default;
+    AfterPainter(const AfterPainter&) = delete;
+    AfterPainter& operator=(const AfterPainter&) = delete;
+    ~AfterPainter() {
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+        static const bool avx = __builtin_cpu_supports("avx");
+        if (avx) asm volatile("vzeroupper" ::: "memory");
+#endif
+    }
+};
+
 // Dotted pens draw 3 pixels, skip 3.
 constexpr int kDotOn = 3, kDotPeriod = 6;
 
@@ -188,6 +205,7 @@ void Canvas::rectangle(int left, int top, int right, int bottom) {
 }
 
 void Canvas::ellipse(int left, int top, int right, int bottom) {
+    const AfterPainter afterPainter;
     if (left > right) std::swap(left, right);
     if (top > bottom) std::swap(top, bottom);
     if (right - left < 1 || bottom - top < 1) return;
@@ -199,6 +217,7 @@ void Canvas::ellipse(int left, int top, int right, int bottom) {
 }
 
 void Canvas::polygon(std::span<const Point> points) {
+    const AfterPainter afterPainter;
     if (points.size() < 2) return;
     std::vector<QPoint> q;
     q.reserve(points.size());
@@ -232,6 +251,7 @@ void Canvas::moveTo(int x, int y) {
 void Canvas::lineTo(int x, int y) {
     if (pen_.style != PenStyle::None) {
         if (pen_.width > 1) {
+            const AfterPainter afterPainter;
             painter_.drawLine(position_.x, position_.y, x, y);
         } else {
             plotLine(position_.x, position_.y, x, y);
@@ -310,6 +330,7 @@ void Canvas::plotLine(int x0, int y0, int x1, int y1) {
 }
 
 void Canvas::drawArcShape(int kind, int left, int top, int right, int bottom, int xs, int ys, int xe, int ye) {
+    const AfterPainter afterPainter;
     if (left > right) std::swap(left, right);
     if (top > bottom) std::swap(top, bottom);
     if (right - left < 2 || bottom - top < 2) return;
@@ -348,6 +369,7 @@ void Canvas::chord(int left, int top, int right, int bottom, int xs, int ys, int
 void Canvas::textOut(int x, int y, std::string_view text) { textOut(x, y, fromWindows1252(text)); }
 
 void Canvas::textOut(int x, int y, const QString& text) {
+    const AfterPainter afterPainter;
     if (text.isEmpty()) return;
     const QFontMetrics fm(qfont(font_));
     if (backgroundMode_ == BackgroundMode::Opaque) {
@@ -367,6 +389,7 @@ Size Canvas::textExtent(const QString& text) const {
 }
 
 bool Canvas::drawIcon(int x, int y, int id) {
+    const AfterPainter afterPainter;
     const QImage* img = gfx::icon(id);
     if (!img) return false;
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -376,6 +399,7 @@ bool Canvas::drawIcon(int x, int y, int id) {
 
 void Canvas::drawImagePart(const QImage& img, int dx, int dy, int dw, int dh, int sx, int sy, int sw, int sh,
                            RasterOp op) {
+    const AfterPainter afterPainter;
     if (img.isNull() || dw == 0 || dh == 0 || sw <= 0 || sh <= 0) return;
     painter_.setCompositionMode(compositionOf(op));
     painter_.drawImage(QRect(dx, dy, dw, dh), img, QRect(sx, sy, sw, sh));
