@@ -164,3 +164,33 @@ TEST(RenderCommand, BadArgumentsAreRefused) {
     EXPECT_EQ(run({"--view", "13", "--date", "2026-12-09T20:00", "--out", target}, &err), 1);
     EXPECT_NE(err.find(target), std::string::npos);
 }
+
+TEST(RenderCommand, ConjunctionGraphAndDance) {
+    const std::string dir = scratchDir();
+    const std::string path = dir + "/span.png";
+    std::string err;
+    ASSERT_EQ(run({"--view", "30", "--date", "2026-01-01T00:00", "--end", "2027-12-31T00:00", "--out", path}, &err),
+              0)
+        << err;
+    QImage graph(QString::fromStdString(path));
+    ASSERT_EQ(graph.width(), 780);
+    // The red frame of the graph, and Mercury's legend sample (pen 13) at H/4 beside it.
+    EXPECT_EQ(graph.pixel(4, 300) & 0xffffff, 0xff0000u);
+    EXPECT_EQ(graph.pixel(548 + 30, 125) & 0xffffff, 0x7878c8u);
+    // The dance of Jupiter by its English and its model name: red frame, dark blue inside.
+    for (const char* planet : {"Jupiter", "jupiter"}) {
+        ASSERT_EQ(run({"--view", "40", "--planet", planet, "--date", "2026-01-01T00:00", "--out", path}, &err), 0)
+            << err;
+        QImage dance(QString::fromStdString(path));
+        EXPECT_EQ(dance.pixel(5, 300) & 0xffffff, 0xff0000u);
+        EXPECT_EQ(dance.pixel(30, 480) & 0xffffff, 0x000046u);
+    }
+    // The Earth has no dance, an unknown planet none either, and a span must not run backwards.
+    EXPECT_EQ(run({"--view", "40", "--planet", "Terre", "--out", path}, &err), 2);
+    EXPECT_NE(err.find("--planet"), std::string::npos);
+    EXPECT_EQ(run({"--view", "40", "--planet", "Vulcan", "--out", path}, &err), 2);
+    EXPECT_EQ(run({"--view", "30", "--date", "2026-01-01T00:00", "--end", "2025-01-01T00:00", "--out", path}, &err),
+              2);
+    EXPECT_EQ(run({"--view", "30", "--end", "2026-13-01T00:00", "--out", path}, &err), 2);
+    EXPECT_EQ(run({"--view", "35", "--out", path}, &err), 2);
+}
