@@ -92,6 +92,14 @@ void clearPanelRow(gfx::Canvas& c, const skymap::MapGeometry& g, int y, int heig
     if (right > left) c.fillRect(left, y - 4, right, y + std::max(1, height), gfx::rgb(200, 200, 200));
 }
 
+// The zoom of the disc view shown (1 in the other views).
+int discZoomOf(const TPlanetariumWindow& w) {
+    if (!w.options) return 1;
+    if (w.view == 10) return w.options->equidistantZoom;
+    if (w.view == 13) return w.options->circularZoom;
+    return 1;
+}
+
 bool animationRunning(const TPlanetariumWindow& w) { return w.skyRunning || w.helioRunning; }
 
 // The overlay for the pointer, with the rectangle of `band` when one is in progress.
@@ -174,9 +182,9 @@ bool identifyAt(TPlanetariumWindow& w, int x, int y) {
     if (!w.sys || !w.date || w.view < 10 || w.view > 30 || w.skyRunning) return false;
     skymap::HitFilter filter = hitFilterOf(w);
     if (!skymap::identifiableInView(w.view, filter)) return false;
-    // In the sky views only a click on the map (or within a hit box of it) can name an object:
+    // Where the map is cut only a click on it (or within a hit box of it) can name an object:
     // the legend panel hides what a zoomed disc stored beyond the map.
-    if (skymap::isSkyView(w.view)) {
+    if (skymap::mapIsCut(w.view, discZoomOf(w))) {
         const skymap::MapGeometry g = commands::geometryOf(w);
         if (!skymap::onDrawnMap(g, x - skymap::kHitHalfBox + 1, y - skymap::kHitHalfBox + 1) &&
             !skymap::onDrawnMap(g, x + skymap::kHitHalfBox - 1, y + skymap::kHitHalfBox - 1))
@@ -184,8 +192,10 @@ bool identifyAt(TPlanetariumWindow& w, int x, int y) {
     }
     const skymap::SkyObjectRef found = skymap::identifyObject(*w.sys, x, y, filter);
     if (!found.found()) return false;
-    const skymap::ObjectFacts facts = skymap::objectFacts(*w.sys, found, *w.date);
+    skymap::ObjectFacts facts = skymap::objectFacts(*w.sys, found, *w.date);
     if (facts.kind == skymap::kKindNone) return false;
+    // "Planet picture" and "Messier picture" of the Catalogs dialog decide whether those show.
+    if (!skymap::pictureAllowed(facts, w.sys->catalogueSettings.get())) facts.pictureName.clear();
     TDialogInfo dialog(facts, &w);
     infoDialogRunner()(dialog);
     return true;
@@ -197,7 +207,8 @@ void searchObject(TPlanetariumWindow& w) {
     if (searchDialogRunner()(dialog) != QDialog::Accepted) return;
     const skymap::SkyObjectRef chosen = dialog.chosen();
     if (!chosen.found()) return;
-    const skymap::SearchOutcome out = skymap::searchOutcome(*w.sys, chosen, w.view, commands::geometryOf(w));
+    const skymap::SearchOutcome out =
+        skymap::searchOutcome(*w.sys, chosen, w.view, commands::geometryOf(w), discZoomOf(w));
     if (!out.visible) {
         w.prompter().message(out.message, out.caption);
         return;

@@ -116,6 +116,8 @@ MoonEcliptic moonEcliptic(double t) {
     double D = normalize360(350.737486 + 445267.1142 * t - 0.001436 * t2 + 0.0000019 * t3);
     double F = normalize360(11.250889 + 483202.0251 * t - 0.003211 * t2 - 0.0000003 * t3);
     const double node = normalize360(259.183275 - 1934.142 * t + 0.002078 * t2 + 0.0000022 * t3);
+    // The eccentricity of the Earth's orbit, 0.01675104 - 0.0000418 t - 0.000000126 t^2, divided
+    // by its value at 1900: both terms shrink it, so both signs are negative.
     const double e = 1 - 0.002495 * t - 0.00000752 * t2;
 
     const double s1 = sinDeg(51.2 + 20.2 * t);

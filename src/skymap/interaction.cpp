@@ -50,6 +50,11 @@ bool onDrawnMap(const MapGeometry& g, int x, int y) {
     return x >= 3 && x <= g.width() - 15 && y >= 25 && y <= g.height() - 15;
 }
 
+bool mapIsCut(int view, int discZoom) {
+    if (view == kViewEquidistant || view == kViewCircular) return discZoom > 1;
+    return isSkyView(view);
+}
+
 bool isRectangleView(int view) {
     return view == kViewQuadratic || view == kViewTrajectories || view == kViewAzimutal;
 }
@@ -282,6 +287,13 @@ ObjectFacts satellFacts(const systeme& sys, int slot) {
     return f;
 }
 
+bool pictureAllowed(const ObjectFacts& f, const CatalogueSettings* settings) {
+    if (f.kind == kKindMoon || f.kind == kKindPlanet) return settings && settings->usePlanetPictures != 0;
+    if (isDeepSkyKind(f.kind) && !f.number.empty() && f.number[0] == 'M')
+        return settings && settings->useMessierPictures != 0;
+    return true;
+}
+
 bool alwaysLargeInfo(int kind) { return kind == kKindMoon || kind == kKindPlanet; }
 
 bool showsPhase(const ObjectFacts& f) {
@@ -420,7 +432,8 @@ SearchList searchList(const systeme& sys, SearchCatalogue catalogue) {
     return list;
 }
 
-SearchOutcome searchOutcome(const systeme& sys, const SkyObjectRef& object, int view, const MapGeometry& g) {
+SearchOutcome searchOutcome(const systeme& sys, const SkyObjectRef& object, int view, const MapGeometry& g,
+                            int discZoom) {
     SearchOutcome out;
     out.point = screenPointOf(sys, object);
     bool storedByView = isSkyView(view);
@@ -428,8 +441,8 @@ SearchOutcome searchOutcome(const systeme& sys, const SkyObjectRef& object, int 
     out.visible = object.found() && storedByView && out.point.x > 0 && out.point.x < g.clientWidth &&
                   out.point.y > 0 && out.point.y < g.clientHeight;
     // A zoomed disc stores points beyond the map, where its copy to the window clips them away:
-    // in the sky views only points within the drawn map count.
-    if (out.visible && isSkyView(view)) out.visible = onDrawnMap(g, out.point.x, out.point.y);
+    // where the map is cut only points within the drawn map count.
+    if (out.visible && mapIsCut(view, discZoom)) out.visible = onDrawnMap(g, out.point.x, out.point.y);
     if (!out.visible) {
         out.message = "Object not visible";
         out.caption = "It is may be too soon";

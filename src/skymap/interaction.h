@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "skymap/hit_test.h"
+
+struct CatalogueSettings;
 #include "skymap/projection.h"
 
 struct date2;
@@ -25,6 +27,10 @@ PixelPoint clampToMapArea(const MapGeometry& g, int x, int y);
 // (the quadratic views show points up to trunc(mapWidth) - 15, a zoomed disc is clipped to
 // x >= 3, y >= 26).
 bool onDrawnMap(const MapGeometry& g, int x, int y);
+// Whether a paint of the sky view cuts its points to that rectangle: the rectangle views always,
+// the disc views only when zoomed (`discZoom` > 1); an unzoomed disc is drawn whole, up to nearly
+// the window's edge.
+bool mapIsCut(int view, int discZoom);
 // Views with a rubber-band zoom and a coordinate line: quadratic (11, 12) and azimutal (14).
 bool isRectangleView(int view);
 
@@ -123,6 +129,10 @@ std::vector<std::string> infoLines(const ObjectFacts& facts);
 bool alwaysLargeInfo(int kind);
 // True when the dialog shades the unlit part of the picture from the visible fraction.
 bool showsPhase(const ObjectFacts& facts);
+// Whether the catalogue settings let the dialog show the object's picture: "Planet picture" for
+// the Moon and the planets, "Messier picture" for the Messier objects (both off without settings);
+// other objects show theirs whenever the file exists.
+bool pictureAllowed(const ObjectFacts& facts, const CatalogueSettings* settings);
 
 // Text of the Messier credit line for the objects whose pictures carry one.
 bool messierPictureHasCredit(const std::string& designation);
@@ -148,9 +158,10 @@ struct SearchOutcome {
 };
 // An object is visible when the current view drew it in the last paint: its stored point is a
 // drawn point inside the client area, in a sky view (any object) or a heliocentric view (planets
-// and asteroids, whose points that view stores).
-SearchOutcome searchOutcome(const systeme& sys, const SkyObjectRef& object, int view,
-                            const MapGeometry& g);
+// and asteroids, whose points that view stores); where the map is cut (mapIsCut with the view's
+// `discZoom`), only on the drawn map.
+SearchOutcome searchOutcome(const systeme& sys, const SkyObjectRef& object, int view, const MapGeometry& g,
+                            int discZoom = 1);
 // Radius of the circle drawn around a found object, pixels, and its palette pen.
 constexpr int kSearchCircleRadius = 8;
 constexpr int kSearchCirclePen = 2;

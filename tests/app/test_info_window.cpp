@@ -30,6 +30,7 @@ struct SkyWindow {
     bool ok = false;
     QStringList dialogLines;
     bool dialogLarge = false;
+    bool dialogPicture = false;
     int dialogs = 0;
 
     SkyWindow() {
@@ -52,6 +53,7 @@ struct SkyWindow {
             ++dialogs;
             dialogLines = dlg.lineTexts();
             dialogLarge = dlg.isLarge();
+            dialogPicture = !dlg.picture().isNull();
         };
     }
     ~SkyWindow() {
@@ -133,10 +135,18 @@ TEST(InfoWindow, PlanetOpensTheLargeDialogWithItsPicture) {
         if (hit.kind == kKindPlanet && hit.planet == k) shown = p;
     }
     ASSERT_NE(shown, nullptr);
+    // "Planet picture" off (the default): the large dialog, its picture area empty.
+    ASSERT_NE(t.w().sys->catalogueSettings, nullptr);
+    ASSERT_EQ(t.w().sys->catalogueSettings->usePlanetPictures, 0);
     EXPECT_TRUE(skyui::identifyAt(t.w(), shown->screenX, shown->screenY));
     EXPECT_TRUE(t.dialogLarge);
+    EXPECT_FALSE(t.dialogPicture);
     EXPECT_EQ(t.dialogLines.value(0), QString("Type : Planet"));
     EXPECT_EQ(t.dialogLines.value(1), QString::fromStdString("Name : " + bodyEnglishName(shown->nom)));
+    // Switched on: the shipped picture of the planet.
+    t.w().sys->catalogueSettings->usePlanetPictures = 1;
+    EXPECT_TRUE(skyui::identifyAt(t.w(), shown->screenX, shown->screenY));
+    EXPECT_TRUE(t.dialogPicture);
 }
 
 TEST(InfoWindow, NoIdentificationWhileTheSkyAnimationRunsOrOutsideTheViews) {
@@ -154,10 +164,18 @@ TEST(InfoWindow, NoIdentificationWhileTheSkyAnimationRunsOrOutsideTheViews) {
     EXPECT_FALSE(skyui::identifyAt(t.w(), sirius->screenX, sirius->screenY));
     // A point that a zoomed disc stored beyond the map, under the legend panel, is not named.
     t.w().view = kViewCircular;
+    t.w().options->circularZoom = 2;
     etoile* moved = const_cast<etoile*>(sirius);
     moved->screenX = static_cast<int>(t.w().sys->mapWidth) + 60;
     EXPECT_FALSE(skyui::identifyAt(t.w(), moved->screenX, moved->screenY));
+    // A point near the rim of the zoomed disc's map, beyond what the map shows, is not named either.
+    moved->screenX = static_cast<int>(t.w().sys->mapWidth) - 8;
+    EXPECT_FALSE(skyui::identifyAt(t.w(), moved->screenX, moved->screenY));
     EXPECT_EQ(t.dialogs, 0);
+    // The unzoomed disc is drawn whole: there the same point is on its rim and is named.
+    t.w().options->circularZoom = 1;
+    EXPECT_TRUE(skyui::identifyAt(t.w(), moved->screenX, moved->screenY));
+    EXPECT_EQ(t.dialogs, 1);
 }
 
 TEST(InfoWindow, SearchSiriusDrawsTheRedCircle) {

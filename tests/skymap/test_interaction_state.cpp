@@ -480,12 +480,42 @@ TEST(Search, PointsBeyondTheDrawnMapAreNotVisible) {
     mars.planet = 3;
     m.mars->screenX = 600; // stored by a zoomed disc, over the legend panel
     m.mars->screenY = 200;
-    EXPECT_FALSE(searchOutcome(m.sys, mars, 13, g).visible);
+    EXPECT_FALSE(searchOutcome(m.sys, mars, 13, g, 2).visible);
     m.mars->screenX = 533; // the quadratic views' last shown column
     EXPECT_TRUE(searchOutcome(m.sys, mars, 11, g).visible);
     m.mars->screenY = 10; // the toolbar row
-    EXPECT_FALSE(searchOutcome(m.sys, mars, 10, g).visible);
+    EXPECT_FALSE(searchOutcome(m.sys, mars, 10, g, 4).visible);
+    // An unzoomed disc is drawn whole, up to nearly the window's edge: its rim counts.
+    m.mars->screenX = 540;
+    m.mars->screenY = 250;
+    EXPECT_TRUE(searchOutcome(m.sys, mars, 13, g).visible);
+    EXPECT_TRUE(searchOutcome(m.sys, mars, 10, g, 1).visible);
+    EXPECT_FALSE(searchOutcome(m.sys, mars, 13, g, 2).visible);
+    EXPECT_FALSE(searchOutcome(m.sys, mars, 11, g).visible);
+    EXPECT_TRUE(mapIsCut(11, 1) && mapIsCut(12, 1) && mapIsCut(14, 1) && mapIsCut(10, 2));
+    EXPECT_FALSE(mapIsCut(10, 1) || mapIsCut(13, 1) || mapIsCut(20, 1));
     EXPECT_TRUE(onDrawnMap(g, 3, 25));
     EXPECT_FALSE(onDrawnMap(g, 2, 100));
     EXPECT_FALSE(onDrawnMap(g, 100, 486));
+}
+
+TEST(Search, PictureSettingsDecideThePlanetAndMessierPictures) {
+    ObjectFacts planet, moon, messier, ngc, star;
+    planet.kind = kKindPlanet;
+    moon.kind = kKindMoon;
+    messier.kind = ngc.kind = 3;
+    messier.number = "M42";
+    ngc.number = "NGC 1976";
+    star.kind = kKindStar;
+    CatalogueSettings c;
+    for (const ObjectFacts* f : {&planet, &moon, &messier}) {
+        EXPECT_FALSE(pictureAllowed(*f, nullptr));
+        EXPECT_FALSE(pictureAllowed(*f, &c));
+    }
+    EXPECT_TRUE(pictureAllowed(ngc, &c) && pictureAllowed(star, nullptr));
+    c.usePlanetPictures = 1;
+    EXPECT_TRUE(pictureAllowed(planet, &c) && pictureAllowed(moon, &c));
+    EXPECT_FALSE(pictureAllowed(messier, &c));
+    c.useMessierPictures = 1;
+    EXPECT_TRUE(pictureAllowed(messier, &c));
 }
