@@ -177,7 +177,7 @@ int accuracyCommand(const std::vector<std::string>& args, std::FILE* out, std::F
     std::string why;
     if (!readReference(referencePath, rows, why)) {
         std::fprintf(err, "nalvo-cli accuracy: %s\n", why.c_str());
-        return 2;
+        return 1; // a file that cannot be read is a failure, not a bad argument
     }
     systeme model;
     std::string sysPath = dataDir.empty() ? findDataFile("Sys.syt") : joinPath(dataDir, "Sys.syt");
