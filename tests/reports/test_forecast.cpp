@@ -85,12 +85,13 @@ TEST_F(Forecast, HeaderAndNightAtAnnecyOnTheEquinox) {
     EXPECT_EQ(dayDiff(date.heure * 60 + date.minute, rise - 60), 0);
 }
 
-// Risings, settings and heights of Mercury to Neptune for three nights, from the reference's
+// Risings, settings and heights of Mercury to Neptune for four nights (one at 69.65 N where
+// Jupiter stays up all night and so gets no rising or setting sentence), from the reference's
 // events: which sentence is written, at what time, with what magnitude and visible part.
 TEST_F(Forecast, PlanetSentencesAgainstTheReferenceNights) {
     const auto planets = testutil::referenceRows("planet");
     const auto suns = testutil::referenceRows("sun");
-    ASSERT_EQ(planets.size(), 21u);
+    ASSERT_EQ(planets.size(), 28u);
     std::string lastStart;
     std::string text;
     long long sunset = 0, sunrise = 0;
@@ -172,7 +173,8 @@ TEST_F(Forecast, PlanetSentencesAgainstTheReferenceNights) {
             const std::regex never(name + " n'est pas visible cette nuit\\.\n ");
             const bool belowAtSunset = altAtSunset < 0;
             const bool expectRises = belowAtSunset && up >= 0 && down < 0;
-            const bool expectSets = !belowAtSunset && down >= 0 && up < 0;
+            // Up at sunset, the search records its setting; a rising later in the night is not recorded.
+            const bool expectSets = !belowAtSunset && down >= 0;
             const bool expectBoth = belowAtSunset && up >= 0 && down >= 0;
             const bool expectNever = belowAtSunset && up < 0 && maxAlt < -0.5;
             std::smatch sentence;
@@ -217,7 +219,7 @@ TEST_F(Forecast, PlanetSentencesAgainstTheReferenceNights) {
         }
         ++checked;
     }
-    EXPECT_GE(checked, 15);
+    EXPECT_GE(checked, 20);
     (void)suns;
 }
 

@@ -129,6 +129,8 @@ const nights = [
   { name: 'Annecy', lat: 45.9, lon: 6.12, start: '2026-03-20T12:00:00Z' },
   { name: 'Annecy', lat: 45.9, lon: 6.12, start: '2026-10-05T12:00:00Z' },
   { name: 'Quito', lat: -0.22, lon: -78.51, start: '2026-07-15T17:00:00Z' },
+  // Jupiter (declination +23) stays above the horizon all night at 69.65 N.
+  { name: 'Tromso', lat: 69.65, lon: 18.96, start: '2026-02-01T11:00:00Z' },
 ];
 const planets = ['Mercury', 'Venus', 'Mars', 'Jupiter', 'Saturn', 'Uranus', 'Neptune'];
 for (const n of nights) {
