@@ -76,6 +76,12 @@ TEST_F(DayInfo, DamagedFilesGiveWhatTheyHold) {
     EXPECT_TRUE(readDayInfo(day(7, 7, 2026), text, {dir}));
     EXPECT_EQ(text, "\nJuly\n");
     EXPECT_FALSE(readDayInfo(day(1, 8, 2026), text, {dir})); // empty heading, no record
+    // A record far longer than a line reaches the report whole.
+    const std::string longRecord(3000, 'x');
+    write("NalvoInfo92026.dat", "September*\n2 " + longRecord + "*\n");
+    std::string report;
+    appendDayInfo(day(2, 9, 2026), report, {dir});
+    EXPECT_EQ(report, "\n\nSeptember\n\n" + longRecord + "\n");
 }
 
 // Every shipped month from 2026 to 2035 is there and follows the layout: a heading, then records
