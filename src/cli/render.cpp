@@ -22,6 +22,7 @@
 #include "cli/render_span.h"
 #include "gfx/bitmap_file.h"
 #include "gfx/canvas.h"
+#include "gfx/vector_canvas.h"
 #include "gfx/parametre_affichage.h"
 #include "skymap/projection.h"
 #include "skymap/sky_icons.h"
@@ -36,7 +37,7 @@ const char kRenderHelp[] =
     "Draws sky view N (10 equidistant, 11 quadratic, 12 quadratic with trajectories, 13 circular,\n"
     "14 azimutal) with the default windows, 20 the heliocentric view, 30 the conjunction graph or 40\n"
     "the dance, as the program's window does, and writes it as a 24-bit bitmap (a PNG when FILE ends\n"
-    "in .png).\n"
+    "in .png, a PDF page or an SVG picture when it ends in .pdf or .svg).\n"
     "  --view N        the view to draw (10-14, 20, 30, 40)\n"
     "  --date D        the instant, UT (default: now); in views 30 and 40 the start of the span\n"
     "  --end D         views 30 and 40: the end of the span, UT (default: 490 days for view 30, the\n"
@@ -104,7 +105,9 @@ bool parseNumber(const std::string& s, double lo, double hi, double& v) {
 }
 
 // Writes the top-left width x height of the canvas as a PNG or a 24-bit bitmap, by a temporary file.
-bool writePicture(const gfx::Canvas& canvas, const std::string& outPath, int width, int height, std::string& error);
+// A vector `page` is committed instead.
+bool writePicture(const gfx::Canvas& canvas, gfx::VectorFile* page, const std::string& outPath, int width, int height,
+                  std::string& error);
 
 } // namespace
 
@@ -258,7 +261,11 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
     sys.setMapWidthForLegend(legend);
     skymap::registerSkyIcons();
 
-    gfx::Canvas canvas(1500, 1400);
+    // A .pdf or .svg name draws through a vector canvas onto the page as well.
+    std::unique_ptr<gfx::VectorFile> page;
+    if (gfx::isVectorFileName(outPath)) page = std::make_unique<gfx::VectorFile>(outPath, width, height);
+    gfx::Canvas bitmap(page ? 1 : 1500, page ? 1 : 1400);
+    gfx::Canvas& canvas = page ? page->canvas() : bitmap;
     options.attach(canvas);
     canvas.fill(options.whiteScheme ? options.palette.brush(1).colour : options.palette.brush(33).colour);
 
@@ -267,7 +274,7 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
         if (span.haveEnd && span.end.t < date.t) return bad("--end is before --date");
         sys.setMapWidthForLegend(true); // from view 30 on the legend panel is always there
         if (!renderSpanView(canvas, view, sys, date, span, options, width, height, summary, error)) return bad(error);
-        if (!writePicture(canvas, outPath, width, height, error)) {
+        if (!writePicture(canvas, page.get(), outPath, width, height, error)) {
             std::fprintf(err, "nalvo-cli render: %s\n", error.c_str());
             return 1;
         }
@@ -295,7 +302,7 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
         const views::HelioStats drawn = views::drawHeliocentricView(canvas, orbitLayer, helio);
         if (legend) views::drawHeliocentricLegend(canvas, helio);
         std::string error;
-        if (!writePicture(canvas, outPath, width, height, error)) {
+        if (!writePicture(canvas, page.get(), outPath, width, height, error)) {
             std::fprintf(err, "nalvo-cli render: %s\n", error.c_str());
             return 1;
         }
@@ -321,7 +328,7 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
     if (legend) skymap::paintLegend(canvas, view, scene);
 
     std::string error;
-    if (!writePicture(canvas, outPath, width, height, error)) {
+    if (!writePicture(canvas, page.get(), outPath, width, height, error)) {
         std::fprintf(err, "nalvo-cli render: %s\n", error.c_str());
         return 1;
     }
@@ -334,7 +341,9 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
 
 namespace {
 
-bool writePicture(const gfx::Canvas& canvas, const std::string& outPath, int width, int height, std::string& error) {
+bool writePicture(const gfx::Canvas& canvas, gfx::VectorFile* page, const std::string& outPath, int width, int height,
+                  std::string& error) {
+    if (page) return page->commit(error);
     const std::string bytes =
         gfx::pictureBytes(canvas.image(), gfx::Rect{0, 0, width, height}, gfx::pictureFormatOf(outPath));
     return writeFileAtomically(outPath, bytes, &error);

@@ -55,6 +55,9 @@ public:
 
     int width() const { return width_; }
     int height() const { return height_; }
+    // True for a canvas that also draws onto a vector page (gfx/vector_canvas.h): pixel writes
+    // through setPixel and row() do not reach that page, so painters draw shapes instead.
+    virtual bool isVector() const { return false; }
     // The pixels as an image (shares the canvas memory; copy it to keep a snapshot).
     const QImage& image() const { return image_; }
     QImage snapshot() const { return image_.copy(); }

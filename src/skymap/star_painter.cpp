@@ -30,13 +30,20 @@ int spectralColourIndex(const char* type) {
     if (!type) return 1;
     switch (type[0]) {
     case 'O':
-    case 'A': return 10;
-    case 'B': return 4;
-    case 'F': return 1;
-    case 'G': return 14;
-    case 'K': return 7;
-    case 'M': return 5;
-    default: return 1;
+    case 'A':
+        return 10;
+    case 'B':
+        return 4;
+    case 'F':
+        return 1;
+    case 'G':
+        return 14;
+    case 'K':
+        return 7;
+    case 'M':
+        return 5;
+    default:
+        return 1;
     }
 }
 
@@ -102,19 +109,35 @@ void drawStar(gfx::Canvas& canvas, PixelPoint p, double magnitude, int colourInd
         if (k > 2) {
             const int n = static_cast<int>(k);
             const RingAngles& a = ringAngles();
-            for (int r = n; r >= 1; --r) {
-                const double F = std::cos((r - 1) * (std::numbers::pi / 2) / k);
-                const gfx::Rgb ringColour = blend(background, c, F);
-                for (int j = 0; j < 30; ++j)
-                    canvas.setPixel(p.x + static_cast<int>(r * a.c[j]), p.y + static_cast<int>(r * a.s[j]),
-                                    ringColour);
-                canvas.setPixel(p.x, p.y, c);
+            if (canvas.isVector()) {
+                // A page gets the rings as nested filled discs of the same colours.
+                for (int r = n; r >= 1; --r) {
+                    const gfx::Rgb ringColour =
+                        blend(background, c, std::cos((r - 1) * (std::numbers::pi / 2) / k));
+                    canvas.setPen(gfx::Pen{ringColour, gfx::PenStyle::None, 1});
+                    canvas.setBrush(gfx::Brush{ringColour, false});
+                    disc(canvas, p.x, p.y, r);
+                }
+                canvas.fillRect(p.x, p.y, p.x + 1, p.y + 1, c);
+            } else {
+                for (int r = n; r >= 1; --r) {
+                    const double F = std::cos((r - 1) * (std::numbers::pi / 2) / k);
+                    const gfx::Rgb ringColour = blend(background, c, F);
+                    for (int j = 0; j < 30; ++j)
+                        canvas.setPixel(p.x + static_cast<int>(r * a.c[j]),
+                                        p.y + static_cast<int>(r * a.s[j]), ringColour);
+                    canvas.setPixel(p.x, p.y, c);
+                }
             }
         } else {
             const double A = style.useGsc ? 16.0 : style.limitMagnitude + 1;
             const double f = (3 * s == A) ? 1.0 : 0.8 / (3 * s - A);
             const double t = 0.2 + (v - A) * f;
-            canvas.setPixel(p.x, p.y, blend(background, c, std::clamp(t, 0.0, 1.0)));
+            const gfx::Rgb dot = blend(background, c, std::clamp(t, 0.0, 1.0));
+            if (canvas.isVector())
+                canvas.fillRect(p.x, p.y, p.x + 1, p.y + 1, dot);
+            else
+                canvas.setPixel(p.x, p.y, dot);
         }
     } else {
         const int index = (!style.spectralColours || style.blackWhite) ? 0 : colourIndex;
@@ -131,7 +154,11 @@ void drawStar(gfx::Canvas& canvas, PixelPoint p, double magnitude, int colourInd
             disc(canvas, p.x, p.y, radius);
         } else if (m < 90) {
             const bool coloured = style.spectralColours && !style.blackWhite;
-            canvas.setPixel(p.x, p.y, coloured ? pal.brush(colourIndex).colour : gfx::rgb(0, 0, 0));
+            const gfx::Rgb dot = coloured ? pal.brush(colourIndex).colour : gfx::rgb(0, 0, 0);
+            if (canvas.isVector())
+                canvas.fillRect(p.x, p.y, p.x + 1, p.y + 1, dot);
+            else
+                canvas.setPixel(p.x, p.y, dot);
         }
     }
     if (style.showNames && m > 0 && m <= 2.5 * s && name && std::strlen(name) > 2) {
