@@ -7,6 +7,7 @@
 #include "app/dialogs/skymap_dialog.h"
 #include "app/dialogs/settings_commands.h"
 #include "app/helio_view.h"
+#include "app/page_output.h"
 #include "app/picture_saving.h"
 #include "app/sky_interaction.h"
 #include "app/span_views.h"
@@ -194,8 +195,9 @@ std::vector<Command> buildTable() {
         {11851, "Color (black background)", [](W& w) { w.options->saveBlackBackground = true; },
          [](const W& w) { return markedIf(true, w.options->saveBlackBackground); }, true},
         {130, "Save...", picturesave::savePicture, [](const W& w) { return enabledIf(inRange(w.view, 10, 49)); }},
-        // No menu item: the printing command exists and does nothing.
-        {131, "", [](W&) {}, always},
+        {pageoutput::kPrintCommand, "Print...", pageoutput::runPrint,
+         [](const W& w) { return enabledIf(inRange(w.view, 10, 49)); }},
+        {131, "Page setup...", pageoutput::runPageSetup, always},
         // &Catalogs
         {11844, "Convert an asteroids file", asteroidcommands::convertAsteroids, always},
         {123, "Star catalog", settingscommands::openCatalogue, always},

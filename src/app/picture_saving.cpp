@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QFileDialog>
 
+#include "app/page_output.h"
 #include "app/window.h"
 #include "catalog/atomic_file.h"
 #include "catalog/prompter.h"
 #include "gfx/bitmap_file.h"
+#include "gfx/vector_canvas.h"
 
 namespace picturesave {
 
@@ -32,7 +34,8 @@ std::function<std::string(TPlanetariumWindow&, const std::string&)>& fileChooser
         [](TPlanetariumWindow& w, const std::string& previous) {
             const QString name = QFileDialog::getSaveFileName(
                 &w, QStringLiteral("File saved"), QString::fromStdString(previous),
-                QStringLiteral("Image Bitmap (bmp) (*.bmp);;PNG picture (*.png);;All files (*)"));
+                QStringLiteral("Image Bitmap (bmp) (*.bmp);;PNG picture (*.png);;PDF document (*.pdf);;"
+                               "SVG picture (*.svg);;All files (*)"));
             return name.toStdString();
         };
     return chooser;
@@ -99,7 +102,9 @@ void savePicture(TPlanetariumWindow& w) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         if (w.isVisible()) w.repaint();
         std::string error;
-        const bool ok = writePicture(w, name, error);
+        // A .pdf or .svg name: the view is drawn once more onto the page.
+        const bool ok = gfx::isVectorFileName(name) ? pageoutput::saveVectorView(w, name, error)
+                                                    : writePicture(w, name, error);
         QApplication::restoreOverrideCursor();
         if (ok)
             w.prompter().message("Picture Saved", kInformation);

@@ -1,5 +1,6 @@
 // "Save..." (command 130, toolbar button 0, key C): the current view written as a 24-bit bitmap
-// (or a PNG when the chosen name ends in ".png") in one of the three schemes of the "Save" menu.
+// (or a PNG, PDF or SVG file by the chosen name's extension) in one of the three schemes of the
+// "Save" menu.
 // Every view is saved through the same steps: for the white schemes the window's view dispatch
 // draws it again into the back buffer with the white palette, without toolbar or frame; the file
 // is then written from the back buffer.
