@@ -17,7 +17,8 @@ struct SatelliteTable {
     double satLongitude[kSlots] = {};
     // Jupiter: offsets in Jupiter radii, satX along the equator (-r sin u), satZ along the line of
     // sight (-r cos u, positive away from the Earth), satY across the equator (-r cos u sin De).
-    // Saturn: satX = a sin lambda and satY = a cos lambda in the ring plane, Saturn diameters.
+    // Saturn: satX = a sin lambda (positive towards the west) and satY = a cos lambda (positive
+    // towards the Earth) in the ring plane, Saturn diameters.
     double satX[kSlots] = {};
     double satY[kSlots] = {};
     double satZ[kSlots] = {};

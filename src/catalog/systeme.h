@@ -11,6 +11,7 @@
 
 #include "astro/bodies.h"
 #include "astro/date2.h"
+#include "astro/satellites.h"
 #include "catalog/records.h"
 
 class Prompter;
@@ -93,6 +94,8 @@ class systeme {
     // Owner of the planets' satellites (the planets point into it).
     std::vector<std::unique_ptr<::satellite>> satelliteStore;
     std::array<::satell, kSatellCount> satells{};
+    // Storage shared by the Jupiter and Saturn satellite theories (the satellite views).
+    SatelliteTable satelliteTable;
 
     // Catalogues.
     int32_t nbConstellations = 0;

@@ -104,12 +104,12 @@ void writeInstant(std::FILE* out, systeme& model, const planete& saturn, const d
     model.computePositions(date, false);
     computeSaturnSatellites(date, saturn.delta, table, true);
     const double tilt = saturnRingTilt_rad(saturn.ra, saturn.dec);
-    // The 3D view puts a satellite at 0.8 (satX, satY, 0) model units, 0.4 units to a Saturn
+    // The 3D view puts a satellite at 0.8 (-satX, satY, 0) model units, 0.4 units to a Saturn
     // radius, and looks from the Earth's latitude over the ring plane along +satY, north up and
-    // east on the left: east is +satX, and satY < 0 is behind the planet.
+    // east on the left: the theory's satX is positive west, satY > 0 in front of the planet.
     for (int i = 0; i < kSaturnPositioned; ++i)
         std::fprintf(out, "%s,Saturn,%s,%.4f,%.4f,%d\n", when.c_str(), kSaturnSatelliteNames[i],
-                     2 * table.satX[i], -2 * table.satY[i] * std::sin(tilt), table.satY[i] < 0 ? 1 : 0);
+                     -2 * table.satX[i], -2 * table.satY[i] * std::sin(tilt), table.satY[i] < 0 ? 1 : 0);
 }
 } // namespace
 

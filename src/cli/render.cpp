@@ -20,6 +20,7 @@
 #include "catalog/settings.h"
 #include "catalog/systeme.h"
 #include "cli/render_span.h"
+#include "views/satellite_views.h"
 #include "gfx/bitmap_file.h"
 #include "gfx/canvas.h"
 #include "gfx/vector_canvas.h"
@@ -35,13 +36,15 @@ const char kRenderHelp[] =
     "                        [--magnitude M] [--scheme screen|white|bw] [--legend on|off]\n"
     "                        [--zoom N] [--elevation DEG] [--azimuth DEG] --out FILE\n"
     "Draws sky view N (10 equidistant, 11 quadratic, 12 quadratic with trajectories, 13 circular,\n"
-    "14 azimutal) with the default windows, 20 the heliocentric view, 30 the conjunction graph or 40\n"
-    "the dance, as the program's window does, and writes it as a 24-bit bitmap (a PNG when FILE ends\n"
-    "in .png, a PDF page or an SVG picture when it ends in .pdf or .svg).\n"
-    "  --view N        the view to draw (10-14, 20, 30, 40)\n"
-    "  --date D        the instant, UT (default: now); in views 30 and 40 the start of the span\n"
-    "  --end D         views 30 and 40: the end of the span, UT (default: 490 days for view 30, the\n"
-    "                  planet's number plus one years for view 40, as the commands set it)\n"
+    "14 azimutal) with the default windows, 20 the heliocentric view, 30 the conjunction graph, 31\n"
+    "Jupiter's satellites, 32 Saturn's satellites, 33 Saturn 3D or 40 the dance, as the program's\n"
+    "window does, and writes it as a 24-bit bitmap (a PNG when FILE ends in .png, a PDF page or an\n"
+    "SVG picture when it ends in .pdf or .svg).\n"
+    "  --view N        the view to draw (10-14, 20, 30-33, 40)\n"
+    "  --date D        the instant, UT (default: now); in views 30-32 and 40 the start of the span\n"
+    "  --end D         views 30-32 and 40: the end of the span, UT (default: 490 days for view 30,\n"
+    "                  3.82 days for view 31, 26.13 days for view 32, the planet's number plus one\n"
+    "                  years for view 40, as the commands set it)\n"
     "  --planet NAME   view 40: the planet, English or model name (default Mars)\n"
     "  --size WxH      client area in pixels, 100x100 to 1500x1400 (default 780x500)\n"
     "  --lat DEG       observer's latitude, degrees, north positive\n"
@@ -121,6 +124,41 @@ bool writeFileAtomically(const std::string& path, const std::vector<uint8_t>& by
                                &error);
 }
 
+// Views 31-33 on the back buffer as the window draws them.
+int renderSatelliteView(gfx::Canvas& canvas, int view, systeme& sys, const ParametreAffichage& options,
+                        const date2& date, const SpanRenderOptions& span, int width, int height,
+                        gfx::VectorFile* page, const std::string& outPath, std::FILE* out, std::FILE* err) {
+    date2 end = span.haveEnd ? span.end
+                             : views::dateAt(date, date.t + (view == 31 ? views::kJupiterCommandSpan
+                                                                         : views::kSatelliteSpan));
+    if (end.t < date.t) {
+        std::fprintf(err, "nalvo-cli render: --end is before --date (nalvo-cli render --help)\n");
+        return 2;
+    }
+    end.decalageOrdinateur = date.decalageOrdinateur;
+    end.decalageLieu = date.decalageLieu;
+    end.saison = date.saison;
+    sys.setMapWidthForLegend(true); // from view 30 on the legend panel is always there
+    views::SatelliteScene scene;
+    scene.clientWidth = width;
+    scene.clientHeight = height;
+    scene.mapWidth = static_cast<int>(sys.mapWidth);
+    scene.start = date;
+    scene.end = end;
+    scene.saving = options.whiteScheme;
+    scene.blackWhite = options.whiteScheme && options.saveBlackWhite;
+    views::ViewCamera camera;
+    views::paintSatelliteView(canvas, view, scene, sys, camera, 4.0, true);
+    std::string error;
+    if (!writePicture(canvas, page, outPath, width, height, error)) {
+        std::fprintf(err, "nalvo-cli render: %s\n", error.c_str());
+        return 1;
+    }
+    std::fprintf(out, "view %d %dx%d from %s to %s UT, written to %s\n", view, width, height,
+                 date.texteHeureDate().c_str(), end.texteHeureDate().c_str(), outPath.c_str());
+    return 0;
+}
+
 int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
     int view = 0, width = 780, height = 500;
     std::string outPath, scheme = "screen";
@@ -144,8 +182,8 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
         const std::string& v = args[++k];
         if (a == "--view") {
             double n;
-            if (!parseNumber(v, 10, 40, n) || n != std::floor(n) || (n > 14 && n != 20 && !isSpanView(int(n))))
-                return bad("--view takes 10 to 14, 20, 30 or 40, not '" + v + "'");
+            if (!parseNumber(v, 10, 40, n) || n != std::floor(n) || (n > 14 && n != 20 && !isSpanView(int(n)) && (n < 31 || n > 33)))
+                return bad("--view takes 10 to 14, 20, 30 to 33 or 40, not '" + v + "'");
             view = static_cast<int>(n);
         } else if (a == "--end") {
             if (!parseDate(v, span.end)) return bad("--end takes YYYY-MM-DDTHH:MM, not '" + v + "'");
@@ -268,6 +306,10 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
     gfx::Canvas& canvas = page ? page->canvas() : bitmap;
     options.attach(canvas);
     canvas.fill(options.whiteScheme ? options.palette.brush(1).colour : options.palette.brush(33).colour);
+
+    if (view >= 31 && view <= 33)
+        return renderSatelliteView(canvas, view, sys, options, date, span, width, height, page.get(), outPath, out,
+                                   err);
 
     if (isSpanView(view)) {
         std::string summary, error;

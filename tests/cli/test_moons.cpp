@@ -105,3 +105,18 @@ TEST(MoonsCommand, RangesAndBadArguments) {
         EXPECT_TRUE(b.rows.empty());
     }
 }
+
+TEST(MoonsCommand, SaturnMoonsCrossTheDiscTogetherAsObservedIn2009) {
+    // On 2009 February 24 the Hubble Space Telescope watched Mimas, Dione and Enceladus (with
+    // Titan) pass in front of Saturn: the theory puts Mimas and Dione in front of the disc at the
+    // same hour, and moving west as satellites in front of their planet do.
+    const MoonsRun r = moons({"--from", "2009-02-24T09:00", "--to", "2009-02-24T11:00", "--step", "2h"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(r.rows.size(), 21u);
+    for (size_t k : {5u, 8u}) { // Mimas, Dione at 09:00; the same rows 10 later at 11:00
+        const double before = std::stod(r.rows[k][3]), after = std::stod(r.rows[k + 10][3]);
+        EXPECT_LT(std::abs((before + after) / 2), 1.0) << r.rows[k][2];
+        EXPECT_EQ(r.rows[k][5], "0") << r.rows[k][2];
+        EXPECT_LT(after, before) << r.rows[k][2] << " moves west in front";
+    }
+}

@@ -4,8 +4,9 @@
     python3 tools/pictures/make_view_pictures.py [OUTPUT_DIR]      (default: src/views/pictures)
 
 - 2.png, 212 x 198: Jupiter for the Jupiter's satellites view, the oblate globe filling the frame,
-  with its belts and zones (north up). The Great Red Spot is left out: the view draws it where the
-  central meridian puts it.
+  with its belts and zones, south up and east to the right as the view shows Jupiter (through an
+  astronomical telescope). The Great Red Spot is left out: the view draws it where the central
+  meridian puts it.
 - 8.png, 99 x 86: Saturn for the Saturn's satellites view, the banded globe filling the frame and
   the rings nearly edge-on across it (the view draws the rings' line beyond the globe).
 - 10.png, 197 x 200: Saturn's globe for the 3D view, banded, on black: the view combines it with
@@ -88,7 +89,7 @@ def main():
     out = sys.argv[1] if len(sys.argv) > 1 else "src/views/pictures"
     os.makedirs(out, exist_ok=True)
     pictures = {
-        "2.png": globe(212, 198, jupiter_without_spot, 0.5),
+        "2.png": [row[::-1] for row in globe(212, 198, jupiter_without_spot, 0.5)[::-1]],  # turned 180 degrees
         "8.png": saturn_small(99, 86),
         "10.png": globe(197, 200, mp.saturn_globe, 0.45, tilt_deg=12.0),
     }

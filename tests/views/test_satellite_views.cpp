@@ -1,0 +1,158 @@
+// The satellite views drawn on a canvas: the Red Spot's visible half, the disc edge, the Saturn
+// zoom factors, the rings at the ring-plane crossing and tilted, the shared table.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "astro/satellites.h"
+#include "catalog/paths.h"
+#include "catalog/prompter.h"
+#include "catalog/ring_model.h"
+#include "catalog/systeme.h"
+#include "views/camera.h"
+#include "views/jupiter.h"
+#include "views/saturn3d.h"
+#include "views/saturn_moons.h"
+
+namespace {
+std::unique_ptr<systeme> loadModel() {
+    auto sys = std::make_unique<systeme>();
+    RecordingPrompter prompter;
+    EXPECT_GE(sys->load(findDataFile("Sys.syt"), prompter, "/nonexistent/Nalvo.ini"), 0) << sys->lastError;
+    sys->setScreen(780, 500);
+    return sys;
+}
+views::SatelliteScene sceneAt(int y, int mo, int d, double days) {
+    views::SatelliteScene s;
+    s.start.annee = y;
+    s.start.mois = mo;
+    s.start.jour = d;
+    s.start.calculeT();
+    s.end = views::dateAt(s.start, s.start.t + days / 36525.0);
+    return s;
+}
+bool isRingColour(gfx::Rgb p, const gfx::Palette& pal) {
+    for (int k : {30, 31, 32})
+        if ((p & 0xffffff) == (pal.brush(k).colour & 0xffffff)) return true;
+    return false;
+}
+} // namespace
+
+TEST(JupiterView, RedSpotOnlyOnTheNearHalfAndTheDiscEdgeDoesNotHide) {
+    for (double a : {0.0, 90.0, 270.0, 360.0, 90.5, 180.0, 269.9})
+        EXPECT_FALSE(views::redSpotShown(a)) << a;
+    for (double a : {0.01, 45.0, 89.99, 270.01, 300.0, 359.99})
+        EXPECT_TRUE(views::redSpotShown(a)) << a;
+    // rho = 90: a satellite behind the planet exactly on the edge (54^2 + 72^2 = 90^2) is drawn.
+    EXPECT_FALSE(views::hiddenByJupiter(100 + 54, 200 + 72, 5, 100, 200, 90.0));
+    EXPECT_TRUE(views::hiddenByJupiter(100 + 54, 200 + 71, 1, 100, 200, 90.0));
+    EXPECT_FALSE(views::hiddenByJupiter(100 + 54, 200 + 71, 0, 100, 200, 90.0)) << "in front";
+}
+
+TEST(JupiterView, JupiterLineAndPanelsFollowTheTheory) {
+    auto sys = loadModel();
+    views::SatelliteScene s = sceneAt(2026, 12, 9, 3.82);
+    s.mapWidth = static_cast<int>(sys->mapWidth);
+    gfx::Canvas c(1500, 1400);
+    views::drawJupiterView(c, s, *sys);
+    const int E = 780 / 4;
+    // Jupiter is the double yellow line down the centre column, under the curves that cross it.
+    int yellow = 0;
+    for (int y = 131; y < 500 - 29; ++y)
+        yellow += (c.pixel(E + 1, y) & 0xffffff) == 0xffff00u;
+    EXPECT_GT(yellow, (500 - 29 - 131) * 3 / 4);
+    // The strip keeps each satellite where the theory puts it at the start date.
+    SatelliteTable t;
+    computeJovianSatellites(s.start, t);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(sys->satell(i)->pos[6], static_cast<int>(156 * t.satX[i] / 27 + E)) << i;
+        EXPECT_EQ(sys->satell(i)->pos[2], i < 2 ? s.mapWidth + 10 : s.mapWidth + 100) << i;
+    }
+}
+
+TEST(Saturn3D, ZoomFactors) {
+    EXPECT_DOUBLE_EQ(views::saturnPixelFactor(4.0), 400);
+    EXPECT_DOUBLE_EQ(views::saturnPixelFactor(2.0), 200);
+    EXPECT_DOUBLE_EQ(views::saturnPixelFactor(1.0), 100);
+    for (double z : {0.5, 0.25, 0.125})
+        EXPECT_NEAR(views::saturnPixelFactor(z), 70.71, 0.01) << z;
+}
+
+TEST(Saturn3D, RingsAreALineInTheRingPlaneAndTheNearHalfCrossesTheGlobe) {
+    auto sys = loadModel();
+    const RingModel rings = loadRingModel();
+    ASSERT_TRUE(rings.error.empty()) << rings.error;
+    views::SatelliteScene s = sceneAt(2025, 3, 23, 0);
+    s.mapWidth = static_cast<int>(sys->mapWidth);
+    const int cx = 390, cy = (500 - 50) / 2 + 45;
+    for (double tilt_deg : {0.0, -6.0}) {
+        views::ViewCamera camera;
+        sys->computePositions(s.start, true);
+        camera.saturnTilt = tilt_deg * M_PI / 180;
+        views::updateCamera(camera, 33);
+        gfx::Canvas c(1500, 1400);
+        views::drawSaturn3D(c, s, *sys, camera, 4.0, false, rings);
+        int ringRows = 0;
+        for (int y = 45; y < 495; ++y)
+            if (isRingColour(c.pixel(cx + 150, y), c.palette())) ++ringRows;
+        if (tilt_deg == 0) {
+            // Edge-on: one thin line through the centre row, out to the A ring's edge and no further.
+            EXPECT_GE(ringRows, 1);
+            EXPECT_LE(ringRows, 2);
+            EXPECT_TRUE(isRingColour(c.pixel(cx + 150, cy), c.palette()));
+            EXPECT_FALSE(isRingColour(c.pixel(cx + 150, cy - 3), c.palette()));
+            EXPECT_FALSE(isRingColour(c.pixel(cx + 200, cy), c.palette()));
+        } else {
+            // The Earth 6 degrees south of the ring plane: the near half of the B ring crosses the
+            // globe above its centre, the far half is hidden below it.
+            const double bRing = 0.7; // model units, the middle of the B ring (0.61-0.78)
+            const int dy = static_cast<int>(bRing * std::sin(6 * M_PI / 180) * 30 / 59 * 400);
+            EXPECT_GT(ringRows, 5);
+            EXPECT_TRUE(isRingColour(c.pixel(cx, cy - dy), c.palette())) << dy;
+            EXPECT_FALSE(isRingColour(c.pixel(cx, cy + dy), c.palette())) << dy;
+        }
+    }
+}
+
+TEST(Saturn3D, MissingRingsLeaveTheGlobeAndTheThumbnailIsFramed) {
+    auto sys = loadModel();
+    views::SatelliteScene s = sceneAt(2026, 12, 9, 0);
+    views::ViewCamera camera;
+    views::computeSaturnTilt(*sys, s.start, camera);
+    views::updateCamera(camera, 33);
+    gfx::Canvas c(1500, 1400);
+    views::drawSaturn3D(c, s, *sys, camera, 4.0, false, RingModel{});
+    for (int y = 45; y < 495; ++y)
+        EXPECT_FALSE(isRingColour(c.pixel(390 + 150, y), c.palette())) << y;
+    EXPECT_NE(c.pixel(390, 270) & 0xffffff, 0u) << "the globe";
+    const QImage thumb = views::saturnThumbnail(*sys, s.start);
+    EXPECT_EQ(thumb.size(), QSize(300, 300));
+    EXPECT_NE(thumb.pixel(150, 150) & 0xffffff, 0u);
+    EXPECT_EQ(thumb.pixel(2, 2) & 0xffffff, 0u);
+}
+
+TEST(SaturnMoonsView, FirstPaintAfterTheJupiterViewReinitialisesTheTables) {
+    auto sys = loadModel();
+    views::SatelliteScene s = sceneAt(2026, 12, 9, 26.13);
+    s.mapWidth = static_cast<int>(sys->mapWidth);
+    gfx::Canvas c(1500, 1400);
+    views::drawSaturnMoonsView(c, s, *sys, true);
+    int fresh[6];
+    for (int i = 0; i < 6; ++i)
+        fresh[i] = sys->satell(4 + i)->pos[6]; // strip x
+    views::drawJupiterView(c, s, *sys);
+    views::drawSaturnMoonsView(c, s, *sys, false);
+    int stale = 0;
+    for (int i = 0; i < 6; ++i)
+        stale += sys->satell(4 + i)->pos[6] != fresh[i];
+    EXPECT_GT(stale, 0) << "the Jupiter theory overwrote the orbit radii";
+    views::drawJupiterView(c, s, *sys);
+    views::drawSaturnMoonsView(c, s, *sys, true);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(sys->satell(4 + i)->pos[6], fresh[i]) << i;
+    // The ring line is redrawn only strictly between the globe's edge and the rings' end.
+    EXPECT_FALSE(views::redrawnUnderRingLine(100 + 40, 100, 1, 40.0));
+    EXPECT_TRUE(views::redrawnUnderRingLine(100 + 41, 100, 1, 40.0));
+    EXPECT_FALSE(views::redrawnUnderRingLine(100 + 41, 100, 0, 40.0));
+    EXPECT_FALSE(views::redrawnUnderRingLine(100 + 92, 100, 1, 40.0));
+}
