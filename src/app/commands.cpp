@@ -9,6 +9,7 @@
 #include "app/helio_view.h"
 #include "app/page_output.h"
 #include "app/picture_saving.h"
+#include "app/satellite_ui.h"
 #include "app/sky_interaction.h"
 #include "app/span_views.h"
 #include "app/toolbar.h"
@@ -205,8 +206,8 @@ std::vector<Command> buildTable() {
         {105, "Sky map", skyui::runSkyMapCommand, always},
         {102, "Heliocentric view", helioui::heliocentricCommand, always},
         {106, "Conjunctions", spanui::conjunctionCommand, always},
-        {11855, "Jupiter's satellites", nullptr, always},
-        {139, "Saturn 3d", nullptr, always},
+        {11855, "Jupiter's satellites", satui::jupiterSatellitesCommand, always},
+        {139, "Saturn 3d", satui::saturn3dCommand, always},
         {124, "Dance", spanui::danceCommand, always},
         {107, "Position", reportcommands::openPosition, always},
         {135, "Ephemeris", reportcommands::openEphemeris, always},

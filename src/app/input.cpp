@@ -3,6 +3,7 @@
 #include "app/commands.h"
 #include "app/helio_view.h"
 #include "app/menus.h"
+#include "app/satellite_ui.h"
 #include "app/sky_interaction.h"
 #include "app/span_views.h"
 #include "app/toolbar.h"
@@ -289,6 +290,7 @@ void installHooks(WindowHooks& hooks) {
     skyui::installViewHandlers(); // sky map: rectangle zoom, hover, identify
     spanui::installViewHandlers(); // time-span graphs: drag selection, pointed date
     helioui::installViewHandlers(); // heliocentric view: click zoom, hover text, camera
+    satui::installViewHandlers(); // satellite graphs: range drag, pointed date
     hooks.installMenus = [](W& w, QMainWindow& frame) {
         commands::markAvailableButtons(w);
         menus::install(w, frame);

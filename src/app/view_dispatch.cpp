@@ -1,6 +1,7 @@
 // The one place where a view number selects its drawing. Each family's module adds its call here.
 #include "app/helio_view.h"
 #include "app/pictures.h"
+#include "app/satellite_ui.h"
 #include "app/sky_view.h"
 #include "app/span_views.h"
 #include "app/window.h"
@@ -45,6 +46,9 @@ void drawViewContent(TPlanetariumWindow& w) {
     case 20: helioui::drawHelioView(w); break;
     // Views 30-33: conjunctions, Jupiter's and Saturn's satellites, Saturn 3D.
     case 30: spanui::drawConjunctionView(w); break;
+    case 31:
+    case 32:
+    case 33: satui::drawSatelliteView(w); break;
     // View 40: the dance.
     case 40: spanui::drawDanceView(w); break;
     default: break;

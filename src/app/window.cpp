@@ -1,4 +1,5 @@
 #include "app/window.h"
+#include "views/saturn3d.h"
 
 #include "app/animation.h"
 #include "app/commands.h"
@@ -317,8 +318,9 @@ void TPlanetariumWindow::redraw() {
 
     // Positions of every body for the sky and heliocentric views.
     if (view >= 10 && view <= 29) {
-        sys->computePositions(*date, true);
+        views::computeSaturnTilt(*sys, *date, camera); // every position, then Saturn's ring tilt
         camera.saturnTurn = 3.14159265358979323846 / 2;
+        views::updateCamera(camera, view);
     }
 
     // The view itself.

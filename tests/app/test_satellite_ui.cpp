@@ -1,0 +1,127 @@
+// The satellite views in the window: the commands that open them, the first paint of view 32
+// after the Jupiter view, the Saturn zoom and the drag selection of a time range.
+#include "app/commands.h"
+#include "app/input.h"
+#include "app/toolbar_icons.h"
+#include "app/window.h"
+#include "catalog/paths.h"
+#include "catalog/prompter.h"
+#include "views/saturn_moons.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+
+namespace {
+QApplication& app() {
+    static int argc = 1;
+    static char name[] = "app_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* a = qobject_cast<QApplication*>(QCoreApplication::instance())
+                                 ? qobject_cast<QApplication*>(QCoreApplication::instance())
+                                 : new QApplication(argc, argv);
+    return *a;
+}
+
+class SatelliteViews : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        app();
+        ASSERT_EQ(toolbar::registerIcons(), 0);
+        ini = (std::filesystem::temp_directory_path() / "nalvo_test_satellite_ui.ini").string();
+        std::filesystem::remove(ini);
+        w = std::make_unique<TPlanetariumWindow>(prompter, ini);
+        ASSERT_TRUE(w->onSetup(nullptr));
+        commands::markAvailableButtons(*w);
+        input::installHooks(w->hooks);
+        w->firstTickDone = true;
+        w->date->annee = 2026;
+        w->date->mois = 12;
+        w->date->jour = 9;
+        w->date->heure = 20;
+        w->date->minute = 0;
+        w->date->calculeT();
+        w->onSize(780, 500);
+    }
+    void TearDown() override {
+        w.reset();
+        std::filesystem::remove(ini);
+    }
+    RecordingPrompter prompter;
+    std::string ini;
+    std::unique_ptr<TPlanetariumWindow> w;
+};
+} // namespace
+
+TEST_F(SatelliteViews, JupiterCommandShowsThreeAndAHalfDays) {
+    ASSERT_TRUE(commands::run(*w, 11855));
+    EXPECT_EQ(w->view, 31);
+    EXPECT_EQ(w->satView, 1);
+    EXPECT_NEAR(static_cast<double>(w->endDate->t - w->date->t), 0.00010469, 1e-12);
+    int yellow = 0;
+    for (int y = 131; y < 500 - 29; ++y)
+        yellow += (w->memDC[0]->pixel(780 / 4 + 1, y) & 0xffffff) == 0xffff00u;
+    EXPECT_GT(yellow, 250) << "Jupiter's line down the graph";
+}
+
+TEST_F(SatelliteViews, FirstPaintOfSaturnsSatellitesAfterJupiterReinitialises) {
+    ASSERT_TRUE(commands::run(*w, 11855));
+    ASSERT_TRUE(commands::run(*w, 140));
+    ASSERT_EQ(w->view, 32);
+    EXPECT_FALSE(w->saturnTablesDirty);
+    int strip[6];
+    for (int i = 0; i < 6; ++i)
+        strip[i] = w->sys->satell(4 + i)->pos[6];
+    // The same drawing on a model that never saw the Jupiter theory.
+    systeme fresh;
+    RecordingPrompter p;
+    ASSERT_GE(fresh.load(findDataFile("Sys.syt"), p, ini), 0);
+    fresh.setScreen(780, 500);
+    views::SatelliteScene s;
+    s.mapWidth = static_cast<int>(w->sys->mapWidth);
+    s.start = *w->date;
+    s.end = *w->endDate;
+    gfx::Canvas c(1500, 1400);
+    views::drawSaturnMoonsView(c, s, fresh, true);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(strip[i], fresh.satell(4 + i)->pos[6]) << i;
+    w->redraw(); // a later paint reuses the tables
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(strip[i], w->sys->satell(4 + i)->pos[6]) << i;
+}
+
+TEST_F(SatelliteViews, SaturnZoomHalvesAndDoubles) {
+    ASSERT_TRUE(commands::run(*w, 139));
+    EXPECT_EQ(w->view, 33);
+    EXPECT_EQ(w->satView, 3);
+    ASSERT_TRUE(commands::run(*w, 122));
+    EXPECT_DOUBLE_EQ(w->saturnZoom, 2.0);
+    w->hooks.mouseDoubleClick(*w, 300, 300, Qt::LeftButton);
+    EXPECT_DOUBLE_EQ(w->saturnZoom, 4.0);
+    w->hooks.mouseDoubleClick(*w, 300, 300, Qt::RightButton);
+    EXPECT_DOUBLE_EQ(w->saturnZoom, 2.0);
+    // The rings' colours are on the screen around Saturn.
+    int ring = 0;
+    for (int x = 390; x < 700; ++x)
+        ring += (w->memDC[0]->pixel(x, 270) & 0xffffff) == 0x8c735au; // palette 30 (140, 115, 90)
+    EXPECT_GT(ring, 5);
+}
+
+TEST_F(SatelliteViews, DragInTheGraphSelectsTheRows) {
+    ASSERT_TRUE(commands::run(*w, 11855));
+    const long double t0 = w->date->t, span = w->endDate->t - t0;
+    ASSERT_TRUE(w->hooks.mouseDown(*w, 100, 300, Qt::LeftButton));
+    w->hooks.mouseMove(*w, 100, 250);
+    ASSERT_TRUE(w->hooks.mouseUp(*w, 100, 200, Qt::LeftButton));
+    // Rows 200 and 300 of a graph of H - 158 = 342 rows from row 130.
+    EXPECT_NEAR(static_cast<double>(w->date->t - t0), static_cast<double>(span * 70 / 342), 1e-9);
+    EXPECT_NEAR(static_cast<double>(w->endDate->t - t0), static_cast<double>(span * 170 / 342), 1e-9);
+    // A release on the starting row changes nothing.
+    const long double start = w->date->t;
+    w->hooks.mouseDown(*w, 100, 220, Qt::LeftButton);
+    w->hooks.mouseUp(*w, 100, 220, Qt::LeftButton);
+    EXPECT_EQ(w->date->t, start);
+}
