@@ -9,6 +9,7 @@
 #include "views/saturn_moons.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -45,12 +46,17 @@ class SatelliteViews : public ::testing::Test {
         w->date->minute = 0;
         w->date->calculeT();
         w->onSize(780, 500);
+        saved = commands::dialogRunner();
+        commands::dialogRunner() = [this](QDialog&) { return answer; }; // the conjunction dialog
     }
     void TearDown() override {
+        commands::dialogRunner() = saved;
         w.reset();
         std::filesystem::remove(ini);
     }
     RecordingPrompter prompter;
+    std::function<int(QDialog&)> saved;
+    int answer = QDialog::Accepted;
     std::string ini;
     std::unique_ptr<TPlanetariumWindow> w;
 };
@@ -65,6 +71,11 @@ TEST_F(SatelliteViews, JupiterCommandShowsThreeAndAHalfDays) {
     for (int y = 131; y < 500 - 29; ++y)
         yellow += (w->memDC[0]->pixel(780 / 4 + 1, y) & 0xffffff) == 0xffff00u;
     EXPECT_GT(yellow, 250) << "Jupiter's line down the graph";
+    // Cancelled from the title view, the dialog leaves the view as it was.
+    answer = QDialog::Rejected;
+    w->view = 1;
+    ASSERT_TRUE(commands::run(*w, 11855));
+    EXPECT_EQ(w->view, 1);
 }
 
 TEST_F(SatelliteViews, FirstPaintOfSaturnsSatellitesAfterJupiterReinitialises) {
