@@ -12,6 +12,7 @@
 #include "app/window.h"
 #include "catalog/prompter.h"
 #include "gfx/canvas.h"
+#include "views/saturn3d.h"
 
 namespace skyui {
 
@@ -196,7 +197,11 @@ bool identifyAt(TPlanetariumWindow& w, int x, int y) {
     if (facts.kind == skymap::kKindNone) return false;
     // "Planet picture" and "Messier picture" of the Catalogs dialog decide whether those show.
     if (!skymap::pictureAllowed(facts, w.sys->catalogueSettings.get())) facts.pictureName.clear();
-    TDialogInfo dialog(facts, &w);
+    // Saturn is shown as drawn for the date, its rings tilted as they are then.
+    QImage drawn;
+    if (facts.kind == skymap::kKindPlanet && facts.name == "Saturn" && !facts.pictureName.empty())
+        drawn = views::saturnThumbnail(*w.sys, *w.date);
+    TDialogInfo dialog(facts, &w, {}, drawn);
     infoDialogRunner()(dialog);
     return true;
 }

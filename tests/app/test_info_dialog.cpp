@@ -104,6 +104,21 @@ TEST(InfoDialog, EveryShippedBodyPictureIsA200PixelBitmap) {
     }
 }
 
+TEST(InfoDialog, DrawnSaturnReplacesThePictureFileUnshaded) {
+    // Saturn's thumbnail is drawn for the date: it wins over the shipped Saturn.bmp and, being a
+    // drawing of the lit globe, gets no phase shading.
+    ASSERT_FALSE(TDialogInfo::picturePath("Saturn").empty());
+    QImage drawn(300, 300, QImage::Format_RGB32);
+    drawn.fill(qRgb(0x12, 0x34, 0x56));
+    ObjectFacts f = planetFacts("Saturn");
+    f.visibleFraction = 0.5;
+    TDialogInfo d(f, nullptr, {}, drawn);
+    EXPECT_TRUE(d.isLarge());
+    ASSERT_EQ(d.picture().size(), QSize(TDialogInfo::kPictureSize, TDialogInfo::kPictureSize));
+    for (const QPoint p : {QPoint(100, 100), QPoint(20, 100), QPoint(180, 100)})
+        EXPECT_EQ(d.picture().pixel(p) & 0xffffff, 0x123456u) << p.x();
+}
+
 TEST(InfoDialog, PlanetWithoutPictureKeepsTheLargeFormWithAnEmptyArea) {
     PictureDir dir;
     ObjectFacts f = planetFacts("Vulcan");

@@ -56,13 +56,13 @@ QImage shadePhase(const QImage& picture, double fraction, double brightLimb_deg)
 }
 
 TDialogInfo::TDialogInfo(const skymap::ObjectFacts& facts, QWidget* parent,
-                         const std::vector<std::string>& pictureDirs)
+                         const std::vector<std::string>& pictureDirs, const QImage& drawnPicture)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Informations"));
     setObjectName(QStringLiteral("TDialogInfo"));
 
-    const std::string path = picturePath(facts.pictureName, pictureDirs);
-    QImage loaded;
+    const std::string path = drawnPicture.isNull() ? picturePath(facts.pictureName, pictureDirs) : "";
+    QImage loaded = drawnPicture;
     if (!path.empty()) {
         // A file that is not a readable bitmap shows no picture (QImage stays null).
         loaded.load(QString::fromStdString(path), "BMP");
@@ -70,7 +70,7 @@ TDialogInfo::TDialogInfo(const skymap::ObjectFacts& facts, QWidget* parent,
     large_ = skymap::alwaysLargeInfo(facts.kind) || !loaded.isNull();
     if (!loaded.isNull()) {
         picture_ = loaded.scaled(kPictureSize, kPictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        if (skymap::showsPhase(facts))
+        if (drawnPicture.isNull() && skymap::showsPhase(facts))
             picture_ = shadePhase(picture_, facts.visibleFraction, facts.brightLimb_deg);
     }
 

@@ -19,8 +19,11 @@ public:
     static constexpr int kPictureSize = 200;
 
     // `pictureDirs` are searched for "pictures/<name>.bmp" before the data folders (tests).
+    // `drawnPicture`, when given, is shown instead of a picture file (Saturn's thumbnail, drawn
+    // for the date with its rings as they are tilted then).
     explicit TDialogInfo(const skymap::ObjectFacts& facts, QWidget* parent = nullptr,
-                         const std::vector<std::string>& pictureDirs = {});
+                         const std::vector<std::string>& pictureDirs = {},
+                         const QImage& drawnPicture = QImage());
 
     bool isLarge() const { return large_; }
     // The picture as shown (scaled to the area, the unlit part shaded); null without a picture.
