@@ -1,5 +1,6 @@
 // nalvo-cli moons.
 #include "cli/moons.h"
+#include "cli/model_loading.h"
 
 #include <cmath>
 #include <cstring>
@@ -127,19 +128,10 @@ int moonsCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE
     }
     systeme model;
     std::string sysPath;
-    if (!o.dataDir.empty()) {
-        model.lookupDirs = {o.dataDir};
-        sysPath = joinPath(o.dataDir, "Sys.syt");
-    } else {
-        sysPath = findDataFile("Sys.syt");
-        if (sysPath.empty()) sysPath = "Sys.syt";
-    }
-    RecordingPrompter prompter;
-    const planete* saturn = nullptr;
-    if (model.load(sysPath, prompter) < 0 || !model.sun() || !(saturn = planetNamed(model, "Saturne"))) {
-        std::string reason = model.lastError;
-        if (reason.empty() && !prompter.entries.empty()) reason = prompter.entries.front().text;
-        if (reason.empty()) reason = saturn ? "cannot load " + sysPath : "no planet Saturne in " + sysPath;
+    std::string reason = loadCommandModel(model, o.dataDir, sysPath);
+    const planete* saturn = reason.empty() ? planetNamed(model, "Saturne") : nullptr;
+    if (reason.empty() && !saturn) reason = "no planet Saturne in " + sysPath;
+    if (!reason.empty()) {
         std::fprintf(err, "nalvo-cli moons: %s\n", reason.c_str());
         return 1;
     }

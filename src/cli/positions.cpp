@@ -1,5 +1,6 @@
 // nalvo-cli positions.
 #include "cli/positions.h"
+#include "cli/model_loading.h"
 
 #include <algorithm>
 #include <charconv>
@@ -277,18 +278,7 @@ int positionsCommand(const std::vector<std::string>& args, std::FILE* out, std::
 
     systeme model;
     std::string sysPath;
-    if (!o.dataDir.empty()) {
-        model.lookupDirs = {o.dataDir};
-        sysPath = joinPath(o.dataDir, "Sys.syt");
-    } else {
-        sysPath = findDataFile("Sys.syt");
-        if (sysPath.empty()) sysPath = "Sys.syt";
-    }
-    RecordingPrompter prompter;
-    if (model.load(sysPath, prompter) < 0 || !model.sun()) {
-        std::string reason = model.lastError;
-        if (reason.empty() && !prompter.entries.empty()) reason = prompter.entries.front().text;
-        if (reason.empty()) reason = "cannot load " + sysPath;
+    if (const std::string reason = loadCommandModel(model, o.dataDir, sysPath); !reason.empty()) {
         std::fprintf(err, "nalvo-cli positions: %s\n", reason.c_str());
         return 1;
     }

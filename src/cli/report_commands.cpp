@@ -1,4 +1,5 @@
 #include "cli/report_commands.h"
+#include "cli/model_loading.h"
 
 #include <cmath>
 #include <cstring>
@@ -128,18 +129,8 @@ int prepare(const char* command, const char* help, const std::vector<std::string
     if (c.date.annee < -100 || c.date.annee > 2999)
         return fail("--date: the year must be within -100 to 2999");
     std::string sysPath;
-    if (v.count("--data")) {
-        c.model.lookupDirs = {v.at("--data")};
-        sysPath = joinPath(v.at("--data"), "Sys.syt");
-    } else {
-        sysPath = findDataFile("Sys.syt");
-        if (sysPath.empty()) sysPath = "Sys.syt";
-    }
-    RecordingPrompter prompter;
-    if (c.model.load(sysPath, prompter) < 0 || !c.model.sun()) {
-        std::string reason = c.model.lastError;
-        if (reason.empty() && !prompter.entries.empty()) reason = prompter.entries.front().text;
-        if (reason.empty()) reason = "cannot load " + sysPath;
+    const std::string reason = loadCommandModel(c.model, v.count("--data") ? v.at("--data") : "", sysPath);
+    if (!reason.empty()) {
         std::fprintf(err, "nalvo-cli %s: %s\n", command, reason.c_str());
         done = true;
         return 1;
