@@ -5,6 +5,7 @@
 
 #include "app/commands.h"
 #include "app/dialogs/asteroid_dialog.h"
+#include "app/dialogs/settings_commands.h"
 #include "app/window.h"
 #include "catalog/asteroid_conversion.h"
 #include "catalog/comet_selection.h"
@@ -59,6 +60,7 @@ void chooseAsteroids(TPlanetariumWindow& w) {
     if (!w.sys) return;
     TDialogAsteroides dialog(asteroidesXfer{w.sys.get(), w.iniPath()}, &w);
     commands::dialogRunner()(dialog);
+    settingscommands::tellUnsavedSettings(w, dialog.saveError());
     if (w.options) w.options->showAsteroids = !selectedCometIndices(*w.sys).empty();
     w.orbitsDirty = true;
     w.redraw();

@@ -2,6 +2,7 @@
 
 #include "app/picture_saving.h"
 #include "app/window.h"
+#include "catalog/atomic_file.h"
 #include "gfx/vector_canvas.h"
 
 #include <QApplication>
@@ -82,8 +83,8 @@ bool saveVectorView(TPlanetariumWindow& w, const std::string& path, std::string&
     if (w.options->saveBlackBackground) {
         // The picture exactly as on screen, the toolbar strip left out.
         constexpr int kStrip = 28;
-        gfx::VectorFile file(path, W, H - kStrip, TPlanetariumWindow::kBufferWidth,
-                             TPlanetariumWindow::kBufferHeight, kStrip);
+        gfx::VectorPicture file(path, W, H - kStrip, TPlanetariumWindow::kBufferWidth,
+                                TPlanetariumWindow::kBufferHeight, kStrip);
         {
             BackBufferSwap swap(w, file.canvas());
             w.options->attach(file.canvas());
@@ -93,11 +94,13 @@ bool saveVectorView(TPlanetariumWindow& w, const std::string& path, std::string&
         w.options->attach(*w.memDC[0]);
         w.orbitsDirty = true;
         w.redraw();
-        return file.commit(error);
+        std::string bytes;
+        return file.finish(bytes, error) && writeFileAtomically(path, bytes, &error);
     }
-    gfx::VectorFile file(path, W, H, TPlanetariumWindow::kBufferWidth, TPlanetariumWindow::kBufferHeight);
+    gfx::VectorPicture file(path, W, H, TPlanetariumWindow::kBufferWidth, TPlanetariumWindow::kBufferHeight);
     drawOnWhite(w, file.canvas(), w.options->saveBlackWhite);
-    return file.commit(error);
+    std::string bytes;
+    return file.finish(bytes, error) && writeFileAtomically(path, bytes, &error);
 }
 
 QPrinter& printer() {

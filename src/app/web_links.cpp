@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QUrl>
 
+#include "app/dialogs/settings_commands.h"
 #include "app/window.h"
 #include "catalog/paths.h"
 #include "catalog/profile.h"
@@ -70,7 +71,8 @@ int openLink(TPlanetariumWindow& w, int kind) {
         // No default browser: the user chooses one, kept for the next time.
         browser = browserChooser()(w);
         if (browser.empty()) return 0;
-        writeBrowser(w.iniPath(), browser);
+        std::string error;
+        if (!writeBrowser(w.iniPath(), browser, &error)) settingscommands::tellUnsavedSettings(w, error);
     }
     if (programStarter()(browser, address)) return 1;
     w.prompter().message("Can't open navigator", kErrorCaption);

@@ -67,13 +67,13 @@ std::vector<int> cometsBelowMagnitude(const systeme& sys, double limit) {
     return out;
 }
 
-void writeCometSelection(const std::string& iniPath, const systeme& sys) {
+bool writeCometSelection(const std::string& iniPath, const systeme& sys, std::string* error) {
     std::string value;
     for (int index : selectedCometIndices(sys)) {
         if (!value.empty()) value += ' ';
         value += sys.comets[index]->nom;
     }
-    profileWriteString(iniPath, kSection, kKey, value);
+    return profileWriteString(iniPath, kSection, kKey, value, error);
 }
 
 void readCometSelection(const std::string& iniPath, systeme& sys) {

@@ -26,5 +26,5 @@ std::vector<int> cometsBelowMagnitude(const systeme& sys, double limit);
 // "Nalvo.ini", section "Asteroides", key "Selection": the chosen bodies' names separated by
 // blanks (names never hold white space, the comet reader reads them as words). Reading keeps the
 // names of bodies that are loaded, each name matched once, in the stored order.
-void writeCometSelection(const std::string& iniPath, const systeme& sys);
+bool writeCometSelection(const std::string& iniPath, const systeme& sys, std::string* error = nullptr);
 void readCometSelection(const std::string& iniPath, systeme& sys);

@@ -146,11 +146,15 @@ std::string profileReadString(const std::string& iniPath, const std::string& sec
 }
 
 bool profileWriteString(const std::string& iniPath, const std::string& section, const std::string& key,
-                        const std::string& value) {
+                        const std::string& value, std::string* error) {
     // Names and values are single-line: a line break would create another key or section.
+    bool fits = key.find('=') == std::string::npos && section.find(']') == std::string::npos;
     for (const std::string* s : {&section, &key, &value})
-        if (s->find_first_of("\r\n") != std::string::npos) return false;
-    if (key.find('=') != std::string::npos || section.find(']') != std::string::npos) return false;
+        if (s->find_first_of("\r\n") != std::string::npos) fits = false;
+    if (!fits) {
+        if (error) *error = "cannot write the key " + key + " of [" + section + "] in " + iniPath;
+        return false;
+    }
 
     bool exists = false;
     std::vector<Line> lines = readLines(iniPath, exists);
@@ -177,10 +181,10 @@ bool profileWriteString(const std::string& iniPath, const std::string& section, 
     for (const Line& l : lines)
         data += l.text + l.end;
     makeDirectories(directoryOf(iniPath));
-    return writeFileAtomically(iniPath, data);
+    return writeFileAtomically(iniPath, data, error);
 }
 
 bool profileWriteInt(const std::string& iniPath, const std::string& section, const std::string& key,
-                     int value) {
-    return profileWriteString(iniPath, section, key, std::to_string(value));
+                     int value, std::string* error) {
+    return profileWriteString(iniPath, section, key, std::to_string(value), error);
 }

@@ -16,9 +16,9 @@ std::string profileReadString(const std::string& iniPath, const std::string& sec
                               const std::string& defaultValue, std::size_t maxChars = 255);
 // Sets the key to `value`: replaces its line, or adds it at the end of its section, or adds the
 // section at the end of the file. Creates the file and its directory when missing. False when the
-// file cannot be written (the old file is then left untouched).
+// file cannot be written (the old file is then left untouched), with the reason in `error`.
 bool profileWriteString(const std::string& iniPath, const std::string& section, const std::string& key,
-                        const std::string& value);
+                        const std::string& value, std::string* error = nullptr);
 // Writes an integer as "%d".
 bool profileWriteInt(const std::string& iniPath, const std::string& section, const std::string& key,
-                     int value);
+                     int value, std::string* error = nullptr);

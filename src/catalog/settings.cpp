@@ -15,6 +15,27 @@ void copyName(char (&dst)[30], const std::string& src) {
     dst[sizeof dst - 1] = '\0';
 }
 
+// Writes keys one after the other; a key that cannot be written does not stop the others, and
+// the first reason is kept.
+class KeyWriter {
+  public:
+    KeyWriter(const std::string& iniPath, std::string* error) : ini_(resolveIniPath(iniPath)), error_(error) {}
+    void put(const char* section, const char* key, const std::string& value) {
+        std::string why;
+        if (!profileWriteString(ini_, section, key, value, &why) && ok_) {
+            ok_ = false;
+            if (error_) *error_ = why;
+        }
+    }
+    void put(const char* section, const char* key, int value) { put(section, key, std::to_string(value)); }
+    bool ok() const { return ok_; }
+
+  private:
+    std::string ini_;
+    std::string* error_;
+    bool ok_ = true;
+};
+
 } // namespace
 
 int toHundredths(double value) {
@@ -43,16 +64,17 @@ CatalogueSettings readCatalogueSettings(const std::string& iniPath) {
     return s;
 }
 
-void writeCatalogueSettings(const std::string& iniPath, const CatalogueSettings& s) {
-    const std::string ini = resolveIniPath(iniPath);
-    profileWriteInt(ini, kCatalogue, kCdromDrive, s.cdromDrive);
-    profileWriteInt(ini, kCatalogue, kGuideStarCatalog, s.useGsc);
-    profileWriteInt(ini, kCatalogue, kMagnitude6, s.useStar6);
-    profileWriteInt(ini, kCatalogue, kMagnitude7, s.useStar7);
-    profileWriteInt(ini, kCatalogue, kMagnitude8, s.useStar8);
-    profileWriteInt(ini, kCatalogue, kNgc, s.useNgc);
-    profileWriteInt(ini, kCatalogue, kPlanetPictures, s.usePlanetPictures);
-    profileWriteInt(ini, kCatalogue, kMessierPictures, s.useMessierPictures);
+bool writeCatalogueSettings(const std::string& iniPath, const CatalogueSettings& s, std::string* error) {
+    KeyWriter w(iniPath, error);
+    w.put(kCatalogue, kCdromDrive, s.cdromDrive);
+    w.put(kCatalogue, kGuideStarCatalog, s.useGsc);
+    w.put(kCatalogue, kMagnitude6, s.useStar6);
+    w.put(kCatalogue, kMagnitude7, s.useStar7);
+    w.put(kCatalogue, kMagnitude8, s.useStar8);
+    w.put(kCatalogue, kNgc, s.useNgc);
+    w.put(kCatalogue, kPlanetPictures, s.usePlanetPictures);
+    w.put(kCatalogue, kMessierPictures, s.useMessierPictures);
+    return w.ok();
 }
 
 void readPlaceSettings(const std::string& iniPath, systeme& sys) {
@@ -68,34 +90,38 @@ void readPlaceSettings(const std::string& iniPath, systeme& sys) {
     sys.season = profileReadInt(ini, kTime, kSeason, -1);
 }
 
-void writeObserverPlace(const std::string& iniPath, const systeme& sys) {
-    const std::string ini = resolveIniPath(iniPath);
-    profileWriteInt(ini, kPosition, kCityNumber, sys.cityNumber);
-    profileWriteInt(ini, kPosition, kLatitude, toHundredths(sys.latitude));
-    profileWriteInt(ini, kPosition, kLongitude, toHundredths(sys.longitude + 180.0));
-    profileWriteString(ini, kPosition, kCity, sys.cityName);
+bool writeObserverPlace(const std::string& iniPath, const systeme& sys, std::string* error) {
+    KeyWriter w(iniPath, error);
+    w.put(kPosition, kCityNumber, sys.cityNumber);
+    w.put(kPosition, kLatitude, toHundredths(sys.latitude));
+    w.put(kPosition, kLongitude, toHundredths(sys.longitude + 180.0));
+    w.put(kPosition, kCity, sys.cityName);
+    return w.ok();
 }
 
-void writeComputerPlace(const std::string& iniPath, const systeme& sys) {
-    const std::string ini = resolveIniPath(iniPath);
-    profileWriteInt(ini, kComputerPosition, kCityNumber, sys.computerCityNumber);
-    profileWriteString(ini, kComputerPosition, kCity, sys.computerCityName);
+bool writeComputerPlace(const std::string& iniPath, const systeme& sys, std::string* error) {
+    KeyWriter w(iniPath, error);
+    w.put(kComputerPosition, kCityNumber, sys.computerCityNumber);
+    w.put(kComputerPosition, kCity, sys.computerCityName);
+    return w.ok();
 }
 
-void writeTimeSettings(const std::string& iniPath, const systeme& sys) {
-    const std::string ini = resolveIniPath(iniPath);
-    profileWriteInt(ini, kTime, kSeason, sys.season);
-    profileWriteInt(ini, kTime, kObserverTimeZone, sys.observerTimeZone);
-    profileWriteInt(ini, kTime, kComputerTimeZone, sys.computerTimeZone);
+bool writeTimeSettings(const std::string& iniPath, const systeme& sys, std::string* error) {
+    KeyWriter w(iniPath, error);
+    w.put(kTime, kSeason, sys.season);
+    w.put(kTime, kObserverTimeZone, sys.observerTimeZone);
+    w.put(kTime, kComputerTimeZone, sys.computerTimeZone);
+    return w.ok();
 }
 
 double readCometMagLimit(const std::string& iniPath) {
     return profileReadInt(resolveIniPath(iniPath), kAsteroids, kMaxMagnitude, 700) * 0.01;
 }
 
-void writeCometMagLimit(const std::string& iniPath, double limit) {
-    profileWriteInt(resolveIniPath(iniPath), kAsteroids, kMaxMagnitude,
-                    static_cast<int>(std::floor(limit * 100.0 + 1e-6)));
+bool writeCometMagLimit(const std::string& iniPath, double limit, std::string* error) {
+    KeyWriter w(iniPath, error);
+    w.put(kAsteroids, kMaxMagnitude, static_cast<int>(std::floor(limit * 100.0 + 1e-6)));
+    return w.ok();
 }
 
 DisplaySettings readDisplaySettings(const std::string& iniPath) {
@@ -109,23 +135,29 @@ DisplaySettings readDisplaySettings(const std::string& iniPath) {
     return d;
 }
 
-void writeMagnitudeSettings(const std::string& iniPath, double starMagnitude, bool autoMagnitude) {
-    const std::string ini = resolveIniPath(iniPath);
-    profileWriteString(ini, kDisplay, kAutoMagnitude, autoMagnitude ? "1" : "0");
-    profileWriteInt(ini, kDisplay, kMagnitude, toHundredths(starMagnitude));
+bool writeMagnitudeSettings(const std::string& iniPath, double starMagnitude, bool autoMagnitude,
+                            std::string* error) {
+    KeyWriter w(iniPath, error);
+    w.put(kDisplay, kAutoMagnitude, autoMagnitude ? "1" : "0");
+    w.put(kDisplay, kMagnitude, toHundredths(starMagnitude));
+    return w.ok();
 }
 
-void writeCatalogueMagnitudeSettings(const std::string& iniPath, const DisplaySettings& d) {
-    const std::string ini = resolveIniPath(iniPath);
-    writeMagnitudeSettings(ini, d.starMagnitude, d.autoMagnitude);
-    profileWriteInt(ini, kDisplay, kGscMaxMagnitude, toHundredths(d.gscMaxMagnitude));
-    profileWriteInt(ini, kDisplay, kGscMinMagnitude, toHundredths(d.gscMinMagnitude));
+bool writeCatalogueMagnitudeSettings(const std::string& iniPath, const DisplaySettings& d, std::string* error) {
+    KeyWriter w(iniPath, error);
+    w.put(kDisplay, kAutoMagnitude, d.autoMagnitude ? "1" : "0");
+    w.put(kDisplay, kMagnitude, toHundredths(d.starMagnitude));
+    w.put(kDisplay, kGscMaxMagnitude, toHundredths(d.gscMaxMagnitude));
+    w.put(kDisplay, kGscMinMagnitude, toHundredths(d.gscMinMagnitude));
+    return w.ok();
 }
 
 std::string readBrowser(const std::string& iniPath) {
     return profileReadString(resolveIniPath(iniPath), kInternet, kBrowser, "Aucun", 299);
 }
 
-void writeBrowser(const std::string& iniPath, const std::string& browser) {
-    profileWriteString(resolveIniPath(iniPath), kInternet, kBrowser, browser);
+bool writeBrowser(const std::string& iniPath, const std::string& browser, std::string* error) {
+    KeyWriter w(iniPath, error);
+    w.put(kInternet, kBrowser, browser);
+    return w.ok();
 }

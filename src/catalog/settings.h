@@ -1,6 +1,7 @@
 // The keys of "Nalvo.ini", one read and one write function per group, with the encodings of the
 // file: real values are whole hundredths ("Latitude" 4590 is 45.90 deg, "Longitude" 17380 is
-// (longitude + 180) x 100, so -6.20 deg). Names are the exact Windows-1252 bytes.
+// (longitude + 180) x 100, so -6.20 deg). Names are the exact Windows-1252 bytes. A write function
+// is false, with the first reason in `error`, when a key could not be written.
 #pragma once
 
 #include <string>
@@ -49,21 +50,22 @@ std::string resolveIniPath(const std::string& iniPath);
 
 // Section "Catalogue".
 CatalogueSettings readCatalogueSettings(const std::string& iniPath);
-void writeCatalogueSettings(const std::string& iniPath, const CatalogueSettings& settings);
+bool writeCatalogueSettings(const std::string& iniPath, const CatalogueSettings& settings,
+                            std::string* error = nullptr);
 
 // Sections "Position", "Position ordinateur" and "Heure" into the place fields of `sys`.
 void readPlaceSettings(const std::string& iniPath, systeme& sys);
 // "Position": "N\xB0 ville", "Latitude", "Longitude", "Ville", in this order.
-void writeObserverPlace(const std::string& iniPath, const systeme& sys);
+bool writeObserverPlace(const std::string& iniPath, const systeme& sys, std::string* error = nullptr);
 // "Position ordinateur": "N\xB0 ville", "Ville".
-void writeComputerPlace(const std::string& iniPath, const systeme& sys);
+bool writeComputerPlace(const std::string& iniPath, const systeme& sys, std::string* error = nullptr);
 // "Heure": "Saison", "Lieu d'observation", "Lieu de l'ordinateur".
-void writeTimeSettings(const std::string& iniPath, const systeme& sys);
+bool writeTimeSettings(const std::string& iniPath, const systeme& sys, std::string* error = nullptr);
 
 // "Asteroides" / "Magnitude Maximale": hundredths, default 700 (7.00).
 double readCometMagLimit(const std::string& iniPath);
 // Written as floor(limit x 100).
-void writeCometMagLimit(const std::string& iniPath, double limit);
+bool writeCometMagLimit(const std::string& iniPath, double limit, std::string* error = nullptr);
 
 // Section "Affichage".
 struct DisplaySettings {
@@ -75,11 +77,13 @@ struct DisplaySettings {
 };
 DisplaySettings readDisplaySettings(const std::string& iniPath);
 // The magnitude dialog: "Magnitude automatique" ("1"/"0"), then "Magnitude".
-void writeMagnitudeSettings(const std::string& iniPath, double starMagnitude, bool autoMagnitude);
+bool writeMagnitudeSettings(const std::string& iniPath, double starMagnitude, bool autoMagnitude,
+                            std::string* error = nullptr);
 // The catalogue magnitudes dialog: "Magnitude automatique", "Magnitude", "Magnitude Maximale GSC",
 // "Magnitude Minimale GSC".
-void writeCatalogueMagnitudeSettings(const std::string& iniPath, const DisplaySettings& settings);
+bool writeCatalogueMagnitudeSettings(const std::string& iniPath, const DisplaySettings& settings,
+                                     std::string* error = nullptr);
 
 // "Internet" / "Navigateur": the browser program, "Aucun" when none (up to 299 characters).
 std::string readBrowser(const std::string& iniPath);
-void writeBrowser(const std::string& iniPath, const std::string& browser);
+bool writeBrowser(const std::string& iniPath, const std::string& browser, std::string* error = nullptr);

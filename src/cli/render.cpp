@@ -108,8 +108,8 @@ bool parseNumber(const std::string& s, double lo, double hi, double& v) {
 }
 
 // Writes the top-left width x height of the canvas as a PNG or a 24-bit bitmap, by a temporary file.
-// A vector `page` is committed instead.
-bool writePicture(const gfx::Canvas& canvas, gfx::VectorFile* page, const std::string& outPath, int width, int height,
+// A vector `page` gives its own bytes instead.
+bool writePicture(const gfx::Canvas& canvas, gfx::VectorPicture* page, const std::string& outPath, int width, int height,
                   std::string& error);
 
 } // namespace
@@ -119,15 +119,10 @@ std::vector<uint8_t> bitmapBytes(const QImage& image, int width, int height) {
     return std::vector<uint8_t>(b.begin(), b.end());
 }
 
-bool writeFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes, std::string& error) {
-    return writeFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-                               &error);
-}
-
 // Views 31-33 on the back buffer as the window draws them.
 int renderSatelliteView(gfx::Canvas& canvas, int view, systeme& sys, const ParametreAffichage& options,
                         const date2& date, const SpanRenderOptions& span, int width, int height,
-                        gfx::VectorFile* page, const std::string& outPath, std::FILE* out, std::FILE* err) {
+                        gfx::VectorPicture* page, const std::string& outPath, std::FILE* out, std::FILE* err) {
     date2 end = span.haveEnd ? span.end
                              : views::dateAt(date, date.t + (view == 31 ? views::kJupiterCommandSpan
                                                                          : views::kSatelliteSpan));
@@ -300,8 +295,8 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
     skymap::registerSkyIcons();
 
     // A .pdf or .svg name draws through a vector canvas onto the page as well.
-    std::unique_ptr<gfx::VectorFile> page;
-    if (gfx::isVectorFileName(outPath)) page = std::make_unique<gfx::VectorFile>(outPath, width, height);
+    std::unique_ptr<gfx::VectorPicture> page;
+    if (gfx::isVectorFileName(outPath)) page = std::make_unique<gfx::VectorPicture>(outPath, width, height);
     gfx::Canvas bitmap(page ? 1 : 1500, page ? 1 : 1400);
     gfx::Canvas& canvas = page ? page->canvas() : bitmap;
     options.attach(canvas);
@@ -383,11 +378,18 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
 
 namespace {
 
-bool writePicture(const gfx::Canvas& canvas, gfx::VectorFile* page, const std::string& outPath, int width, int height,
+bool writePicture(const gfx::Canvas& canvas, gfx::VectorPicture* page, const std::string& outPath, int width, int height,
                   std::string& error) {
-    if (page) return page->commit(error);
-    const std::string bytes =
-        gfx::pictureBytes(canvas.image(), gfx::Rect{0, 0, width, height}, gfx::pictureFormatOf(outPath));
+    std::string bytes;
+    if (page) {
+        if (!page->finish(bytes, error)) return false;
+    } else {
+        bytes = gfx::pictureBytes(canvas.image(), gfx::Rect{0, 0, width, height}, gfx::pictureFormatOf(outPath));
+        if (bytes.empty()) {
+            error = "the picture could not be encoded";
+            return false;
+        }
+    }
     return writeFileAtomically(outPath, bytes, &error);
 }
 

@@ -16,6 +16,3 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
 // The bytes of an uncompressed 24-bit bitmap of the top-left width x height pixels of `image`:
 // 54-byte header, rows from the bottom up, blue-green-red, each row padded with width mod 4 zeros.
 std::vector<uint8_t> bitmapBytes(const QImage& image, int width, int height);
-// Writes `bytes` to a temporary file beside `path` and renames it; false (and a message in
-// `error`) when it cannot.
-bool writeFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes, std::string& error);

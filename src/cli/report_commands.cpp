@@ -7,6 +7,7 @@
 #include <map>
 #include <strings.h>
 
+#include "catalog/atomic_file.h"
 #include "catalog/paths.h"
 #include "catalog/prompter.h"
 #include "catalog/systeme.h"
@@ -154,7 +155,7 @@ int deliver(const char* command, const Context& c, const std::string& bytes, std
     const auto it = c.args.values.find("--out");
     if (it != c.args.values.end()) {
         std::string error;
-        if (!reports::writeReportFile(it->second, bytes, error)) {
+        if (!writeFileAtomically(it->second, bytes, &error)) {
             std::fprintf(err, "nalvo-cli %s: %s\n", command, error.c_str());
             return 2;
         }

@@ -2,7 +2,7 @@
 
 #include "gfx/icons.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPageSize>
@@ -14,7 +14,6 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -400,17 +399,17 @@ bool isVectorFileName(const std::string& path) {
     return ext == ".pdf" || ext == ".svg";
 }
 
-VectorFile::VectorFile(const std::string& path, int width, int height, int canvasWidth, int canvasHeight,
-                       int top)
-    : path_(path), temp_(path + ".tmp") {
-    const QString tempName = QString::fromStdString(temp_);
+VectorPicture::VectorPicture(const std::string& fileName, int width, int height, int canvasWidth,
+                             int canvasHeight, int top)
+    : fileName_(fileName), buffer_(std::make_unique<QBuffer>()) {
+    buffer_->open(QIODevice::WriteOnly);
     width = std::max(width, 1);
     height = std::max(height, 1);
-    if (!isVectorFileName(path)) {
-        // No device: the canvas draws pixels only and commit() reports the name.
-    } else if (std::tolower(static_cast<unsigned char>(path[path.size() - 3])) == 'p') {
+    if (!isVectorFileName(fileName)) {
+        // No device: the canvas draws pixels only and finish() reports the name.
+    } else if (std::tolower(static_cast<unsigned char>(fileName[fileName.size() - 3])) == 'p') {
         // One logical pixel is one point: the page keeps the view's proportions and layout.
-        auto pdf = std::make_unique<QPdfWriter>(tempName);
+        auto pdf = std::make_unique<QPdfWriter>(buffer_.get());
         pdf->setResolution(72);
         pdf->setCreator(QStringLiteral("Nalvo"));
         pdf->setPageLayout(QPageLayout(QPageSize(QSizeF(width, height), QPageSize::Point),
@@ -418,7 +417,7 @@ VectorFile::VectorFile(const std::string& path, int width, int height, int canva
         device_ = std::move(pdf);
     } else {
         auto svg = std::make_unique<QSvgGenerator>();
-        svg->setFileName(tempName);
+        svg->setOutputDevice(buffer_.get());
         svg->setSize(QSize(width, height));
         svg->setViewBox(QRect(0, 0, width, height));
         svg->setResolution(96); // the CSS pixel, so that viewers show width x height pixels
@@ -430,40 +429,33 @@ VectorFile::VectorFile(const std::string& path, int width, int height, int canva
                                        QTransform::fromTranslate(0, -top));
 }
 
-VectorFile::~VectorFile() {
+VectorPicture::~VectorPicture() {
     canvas_.reset();
     device_.reset();
-    if (!committed_) std::remove(temp_.c_str());
 }
 
-bool VectorFile::commit(std::string& error) {
-    if (!isVectorFileName(path_)) {
-        error = path_ + ": the name does not end in .pdf or .svg";
+bool VectorPicture::finish(std::string& bytes, std::string& error) {
+    if (!isVectorFileName(fileName_)) {
+        error = fileName_ + ": the name does not end in .pdf or .svg";
         return false;
     }
     const bool painted = canvas_->pageActive() && canvas_->finish();
     canvas_.reset();
-    device_.reset(); // closes the file
-    std::error_code ec;
-    if (!painted || !std::filesystem::exists(temp_, ec)) {
-        error = "cannot write " + temp_;
+    device_.reset(); // the last of the document reaches the buffer
+    if (!painted || buffer_->data().isEmpty()) {
+        error = fileName_ + ": the page could not be drawn";
         return false;
     }
-    std::filesystem::rename(temp_, path_, ec);
-    if (ec) {
-        error = "cannot rename " + temp_ + " to " + path_ + ": " + ec.message();
-        return false;
-    }
-    committed_ = true;
+    bytes.assign(buffer_->data().constData(), static_cast<std::size_t>(buffer_->data().size()));
     return true;
 }
 
-bool writeVectorFile(const std::string& path, int width, int height,
-                     const std::function<void(Canvas&)>& paint, std::string& error, int canvasWidth,
-                     int canvasHeight) {
-    VectorFile file(path, width, height, canvasWidth, canvasHeight);
-    paint(file.canvas());
-    return file.commit(error);
+bool vectorPictureBytes(const std::string& fileName, int width, int height,
+                        const std::function<void(Canvas&)>& paint, std::string& bytes, std::string& error,
+                        int canvasWidth, int canvasHeight) {
+    VectorPicture picture(fileName, width, height, canvasWidth, canvasHeight);
+    paint(picture.canvas());
+    return picture.finish(bytes, error);
 }
 
 } // namespace gfx

@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+class QBuffer;
 class QPaintDevice;
 
 namespace gfx {
@@ -77,33 +78,32 @@ class VectorCanvas : public Canvas {
     int nested_ = 0; // shapes built from other calls reach the page once
 };
 
-// A PDF or SVG file being drawn, chosen by the file name's extension (".pdf" or ".svg", any case):
-// a VectorCanvas of the back buffer's size whose area of width x height logical pixels from row
-// `top` becomes a PDF page of width x height points or an SVG picture of width x height pixels. The file is
-// written under a temporary name beside `path` and renamed by commit(); without commit() nothing
-// is left behind.
-class VectorFile {
+// A PDF or SVG picture being drawn in memory, the format chosen by the file name's extension
+// (".pdf" or ".svg", any case): a VectorCanvas of the back buffer's size whose area of width x
+// height logical pixels from row `top` becomes a PDF page of width x height points or an SVG
+// picture of width x height pixels. finish() hands over the file's bytes; the caller writes them.
+class VectorPicture {
   public:
-    VectorFile(const std::string& path, int width, int height, int canvasWidth = 1500,
-               int canvasHeight = 1400, int top = 0);
-    ~VectorFile();
-    VectorFile(const VectorFile&) = delete;
-    VectorFile& operator=(const VectorFile&) = delete;
+    VectorPicture(const std::string& fileName, int width, int height, int canvasWidth = 1500,
+                  int canvasHeight = 1400, int top = 0);
+    ~VectorPicture();
+    VectorPicture(const VectorPicture&) = delete;
+    VectorPicture& operator=(const VectorPicture&) = delete;
     VectorCanvas& canvas() { return *canvas_; }
-    // Ends the page and renames the file into place; false, with `error`, when it cannot.
-    bool commit(std::string& error);
+    // Ends the page; the whole file in `bytes`, or false with `error`.
+    bool finish(std::string& bytes, std::string& error);
 
   private:
-    std::string path_, temp_;
+    std::string fileName_;
+    std::unique_ptr<QBuffer> buffer_;
     std::unique_ptr<QPaintDevice> device_;
     std::unique_ptr<VectorCanvas> canvas_;
-    bool committed_ = false;
 };
 
-// Draws `paint` into a VectorFile and commits it.
-bool writeVectorFile(const std::string& path, int width, int height,
-                     const std::function<void(Canvas&)>& paint, std::string& error, int canvasWidth = 1500,
-                     int canvasHeight = 1400);
+// Draws `paint` into a VectorPicture and hands over its bytes.
+bool vectorPictureBytes(const std::string& fileName, int width, int height,
+                        const std::function<void(Canvas&)>& paint, std::string& bytes, std::string& error,
+                        int canvasWidth = 1500, int canvasHeight = 1400);
 // True when the name ends in ".pdf" or ".svg" (any case).
 bool isVectorFileName(const std::string& path);
 

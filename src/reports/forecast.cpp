@@ -6,6 +6,7 @@
 
 #include "astro/angles.h"
 #include "astro/planets.h"
+#include "catalog/atomic_file.h"
 #include "catalog/systeme.h"
 #include "catalog/systeme_positions.h"
 #include "reports/day_info.h"
@@ -348,7 +349,7 @@ std::string forecastText(systeme& model, date2& date, const ForecastOptions& opt
 bool writeForecast(date2& date, systeme& model, const std::string& path, const ForecastOptions& options,
                    std::string& error) {
     const std::string text = forecastText(model, date, options);
-    return writeReportFile(path, text, error);
+    return writeFileAtomically(path, text, &error);
 }
 
 } // namespace reports

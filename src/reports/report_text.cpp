@@ -1,16 +1,8 @@
 #include "reports/report_text.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <system_error>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace reports {
 
@@ -56,53 +48,6 @@ RightAscensionParts splitRightAscension(double ra_deg) {
     p.seconds = static_cast<int>(std::trunc((x - p.minutes / 4.0) * 240));
     p.hours = h0 < 0 ? h0 + 24 : h0;
     return p;
-}
-
-bool writeReportFile(const std::string& path, std::string_view bytes, std::string& error) {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    fs::path dir = target.parent_path();
-    if (dir.empty()) dir = ".";
-    std::string temp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        error = "cannot write " + path + ": " + std::strerror(errno);
-        return false;
-    }
-    bool ok = true;
-    const char* p = bytes.data();
-    size_t left = bytes.size();
-    while (ok && left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            ok = false;
-            break;
-        }
-        p += n;
-        left -= static_cast<size_t>(n);
-    }
-    int savedErrno = ok ? 0 : errno;
-    // A report is an ordinary document: readable by its owner's other programs.
-    if (ok && ::fchmod(fd, 0644) != 0) {
-        ok = false;
-        savedErrno = errno;
-    }
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        savedErrno = errno;
-    }
-    if (ok && std::rename(temp.c_str(), path.c_str()) != 0) {
-        ok = false;
-        savedErrno = errno;
-    }
-    if (!ok) {
-        std::remove(temp.c_str());
-        error = "cannot write " + path + ": " + std::strerror(savedErrno ? savedErrno : EIO);
-        return false;
-    }
-    error.clear();
-    return true;
 }
 
 } // namespace reports

@@ -1,6 +1,6 @@
 // Text helpers shared by the report writers: printf-style appending to a byte string
 // (Windows-1252), the split of angles into the whole degrees, hours, minutes and seconds the
-// reports show, and writing a finished report to its file.
+// reports show.
 #pragma once
 
 #include <string>
@@ -29,10 +29,5 @@ struct RightAscensionParts {
     int seconds = 0;
 };
 RightAscensionParts splitRightAscension(double ra_deg);
-
-// Replaces (or creates) the file `path` with `bytes` through a temporary file in the same folder
-// and a rename, so that a failed write leaves any old file as it was. False with a one-line
-// reason in `error` when the file cannot be written.
-bool writeReportFile(const std::string& path, std::string_view bytes, std::string& error);
 
 } // namespace reports

@@ -2,10 +2,12 @@
 // zones, the clock kept when the computer's zone changes, refused coordinates), the two magnitude
 // dialogs and the catalogue dialog, the keys they write and a restart that keeps them.
 #include "app/application.h"
+#include "app/commands.h"
 #include "app/dialogs/catalogue_dialog.h"
 #include "app/dialogs/date_dialog.h"
 #include "app/dialogs/localisation_dialog.h"
 #include "app/dialogs/magnitude_dialogs.h"
+#include "app/dialogs/settings_commands.h"
 #include "app/window.h"
 #include "catalog/profile.h"
 #include "catalog/prompter.h"
@@ -469,4 +471,40 @@ TEST(Settings, ChangesSurviveARestart) {
     EXPECT_NEAR(sys.longitude, cities[40].longitude, 0.01);
     EXPECT_NEAR(again.window()->options->starMagnitude, 5.5, 1e-9);
     EXPECT_FALSE(again.window()->options->autoMagnitude);
+}
+
+TEST(Settings, AFailedWriteIsToldAndTheOldFileStays) {
+    // The settings file's folder is a regular file: nothing can be written there, root included.
+    const fs::path dir = fs::temp_directory_path() / "nalvo_dialogs_unwritable";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    std::ofstream(dir / "config") << "a file, not a folder";
+    const std::string ini = (dir / "config" / "Nalvo.ini").string();
+    RecordingPrompter prompter;
+    MainFrame main(&prompter);
+    ASSERT_TRUE(main.create(ini));
+    TPlanetariumWindow& w = *main.window();
+    prompter.clear();
+    const auto saved = commands::dialogRunner();
+    commands::dialogRunner() = [](QDialog& d) {
+        if (auto* mag = dynamic_cast<TDialogMagnitude*>(&d)) mag->scrollBar()->setValue(75);
+        d.accept();
+        return d.result();
+    };
+    settingscommands::openMagnitude(w);
+    settingscommands::openCatalogue(w);
+    commands::dialogRunner() = saved;
+    ASSERT_EQ(prompter.messageCount(), 2);
+    for (const auto& e : prompter.entries) {
+        EXPECT_EQ(e.caption, "Nalvo -- Error");
+        EXPECT_NE(e.text.find("The settings could not be saved"), std::string::npos) << e.text;
+        EXPECT_NE(e.text.find("cannot write " + ini + " (no temporary file in " + (dir / "config").string() +
+                              "): not a directory"),
+                  std::string::npos)
+            << e.text;
+    }
+    // The value is used all the same, and the blocking file is as it was.
+    EXPECT_NEAR(w.options->starMagnitude, 5.5, 1e-9);
+    std::ifstream in(dir / "config");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "a file, not a folder");
 }

@@ -260,20 +260,3 @@ TEST_F(ShippedModel, RequestsOutsideTheListWriteNothing) {
     EXPECT_EQ(ephemerisText(model, date, {10, 0, 0}), "");
     EXPECT_EQ(ephemerisText(model, date, {-1, 0, 0}), "");
 }
-
-TEST(ReportFile, WritesWholeAndReportsFailures) {
-    namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / "report-file";
-    fs::create_directories(dir);
-    const std::string path = (dir / "table.txt").string();
-    std::string error;
-    ASSERT_TRUE(writeReportFile(path, std::string("a\xB0\n", 3), error)) << error;
-    ASSERT_TRUE(writeReportFile(path, "second", error)) << error;
-    std::ifstream in(path, std::ios::binary);
-    std::string back((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_EQ(back, "second");
-    EXPECT_FALSE(writeReportFile((dir / "missing" / "x.txt").string(), "x", error));
-    EXPECT_NE(error.find("missing"), std::string::npos) << error;
-    // Only the report remains: no temporary file is left behind.
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-}

@@ -164,9 +164,10 @@ void TDialogAsteroides::removeAll() {
 }
 
 void TDialogAsteroides::accept() {
-    writeCometMagLimit(xfer_.iniPath, limit_);
+    saveError_.clear();
+    const bool limitSaved = writeCometMagLimit(xfer_.iniPath, limit_, &saveError_);
     xfer_.sys->cometMagLimit = limit_;
-    writeCometSelection(resolveIniPath(xfer_.iniPath), *xfer_.sys);
+    writeCometSelection(resolveIniPath(xfer_.iniPath), *xfer_.sys, limitSaved ? &saveError_ : nullptr);
     QDialog::accept();
 }
 

@@ -41,6 +41,8 @@ class TDialogAsteroides : public QDialog {
 
     void accept() override;
     void reject() override;
+    // Why the settings could not be written by OK ("" when they were).
+    const std::string& saveError() const { return saveError_; }
 
     // The dialog's actions, as its buttons run them.
     void addSelected();
@@ -56,6 +58,7 @@ class TDialogAsteroides : public QDialog {
     void leftSelectionChanged();
 
     asteroidesXfer xfer_;
+    std::string saveError_;
     std::vector<int> before_;
     double limit_ = 7.0;
     std::vector<int> rows_;

@@ -70,6 +70,7 @@ TCatalogueDialog::TCatalogueDialog(CatalogueSettings& settings, std::string iniP
 }
 
 void TCatalogueDialog::accept() {
-    writeCatalogueSettings(iniPath_, settings_);
+    saveError_.clear();
+    writeCatalogueSettings(iniPath_, settings_, &saveError_);
     QDialog::accept();
 }

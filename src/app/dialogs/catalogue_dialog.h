@@ -29,10 +29,13 @@ public:
 
     void accept() override;
     void reject() override { accept(); }
+    // Why the settings could not be written by OK ("" when they were).
+    const std::string& saveError() const { return saveError_; }
 
 private:
     CatalogueSettings& settings_;
     std::string iniPath_;
+    std::string saveError_;
     std::array<QCheckBox*, 7> boxes_{};
     QComboBox* drives_;
     std::vector<int> driveNumbers_;

@@ -200,9 +200,11 @@ void TDialogLocalisation::accept() {
     sys.season = std::max(season_->currentIndex(), 0);
     sys.computerTimeZone = std::max(computerZone_->currentIndex(), 0);
     sys.observerTimeZone = std::max(observerZone_->currentIndex(), 0);
-    writeObserverPlace(iniPath_, sys);
-    writeComputerPlace(iniPath_, sys);
-    writeTimeSettings(iniPath_, sys);
+    // Every group is tried; the first reason is kept.
+    saveError_.clear();
+    writeObserverPlace(iniPath_, sys, &saveError_);
+    writeComputerPlace(iniPath_, sys, saveError_.empty() ? &saveError_ : nullptr);
+    writeTimeSettings(iniPath_, sys, saveError_.empty() ? &saveError_ : nullptr);
     date2& d = *xfer_.date;
     d.decalageOrdinateur = timeZoneOffset(sys.computerTimeZone);
     d.decalageLieu = timeZoneOffset(sys.observerTimeZone);

@@ -47,6 +47,8 @@ public:
 
     void accept() override;
     void reject() override;
+    // Why the settings could not be written by OK ("" when they were).
+    const std::string& saveError() const { return saveError_; }
 
 private:
     void observerCityChanged(int index);
@@ -62,6 +64,7 @@ private:
     localisationXfer xfer_;
     std::vector<City> cities_;
     std::string iniPath_;
+    std::string saveError_;
     std::string paysPath_;
     Prompter* prompter_;
     date2 opened_;           // the date as it was when the dialog opened (restored by Cancel)

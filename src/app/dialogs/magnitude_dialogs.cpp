@@ -72,7 +72,8 @@ TDialogMagnitude::TDialogMagnitude(ParametreAffichage& options, std::string iniP
 }
 
 void TDialogMagnitude::accept() {
-    writeMagnitudeSettings(iniPath_, options_.starMagnitude, options_.autoMagnitude);
+    saveError_.clear();
+    writeMagnitudeSettings(iniPath_, options_.starMagnitude, options_.autoMagnitude, &saveError_);
     QDialog::accept();
 }
 
@@ -134,6 +135,7 @@ void TDialogCatalogueMagnitude::accept() {
     s.autoMagnitude = options_.autoMagnitude;
     s.gscMaxMagnitude = options_.gscMaxMagnitude;
     s.gscMinMagnitude = options_.gscMinMagnitude;
-    writeCatalogueMagnitudeSettings(iniPath_, s);
+    saveError_.clear();
+    writeCatalogueMagnitudeSettings(iniPath_, s, &saveError_);
     QDialog::accept();
 }

@@ -33,10 +33,13 @@ public:
     // OK, and closing the dialog any other way: the keys follow what is shown.
     void accept() override;
     void reject() override { accept(); }
+    // Why the settings could not be written by OK ("" when they were).
+    const std::string& saveError() const { return saveError_; }
 
 private:
     ParametreAffichage& options_;
     std::string iniPath_;
+    std::string saveError_;
     QScrollBar* bar_;
     QLineEdit* field_;
     QCheckBox* auto_;
@@ -57,11 +60,14 @@ public:
 
     void accept() override;
     void reject() override { accept(); }
+    // Why the settings could not be written by OK ("" when they were).
+    const std::string& saveError() const { return saveError_; }
 
 private:
     void show(QLineEdit* field, double magnitude);
     ParametreAffichage& options_;
     std::string iniPath_;
+    std::string saveError_;
     QScrollBar* star_;
     QScrollBar* gscMin_;
     QScrollBar* gscMax_;

@@ -16,6 +16,7 @@
 #include <iterator>
 
 #include "app/dialogs/date_lists.h"
+#include "catalog/atomic_file.h"
 #include "catalog/paths.h"
 #include "catalog/prompter.h"
 #include "catalog/systeme.h"
@@ -199,7 +200,7 @@ void ReportDialog::showReport() {
     }
     const std::string path = reportdialogs::workingFile("temp.syt");
     std::string error;
-    if (reports::writeReportFile(path, bytes, error)) {
+    if (writeFileAtomically(path, bytes, &error)) {
         std::ifstream in(path, std::ios::binary);
         bytes.assign(std::istreambuf_iterator<char>(in), {});
     } else {
@@ -216,7 +217,7 @@ void ReportDialog::saveReport(const QString& title, const char* savedText) {
     bool ok = false;
     {
         WaitCursor wait;
-        ok = reports::writeReportFile(path, writeReport(), error);
+        ok = writeFileAtomically(path, writeReport(), &error);
     }
     if (ok)
         prompter_.message(savedText, "NALVO information");

@@ -7,8 +7,16 @@
 #include "app/dialogs/magnitude_dialogs.h"
 #include "app/span_views.h"
 #include "app/window.h"
+#include "catalog/prompter.h"
+#include "catalog/systeme.h"
 
 namespace settingscommands {
+
+void tellUnsavedSettings(TPlanetariumWindow& w, const std::string& error) {
+    if (error.empty()) return;
+    w.prompter().message("The settings could not be saved; they are used until Nalvo is closed.\n" + error,
+                         kErrorCaption);
+}
 
 bool openDate(TPlanetariumWindow& w) {
     if (w.view >= 30) return spanui::openSpanDate(w);
@@ -22,6 +30,7 @@ bool openLocalisation(TPlanetariumWindow& w) {
     localisationXfer xfer{w.date.get(), w.sys.get()};
     TDialogLocalisation dialog(xfer, readCities("", &w.prompter()), w.iniPath(), "", &w.prompter(), &w);
     const bool ok = commands::dialogRunner()(dialog) == QDialog::Accepted;
+    tellUnsavedSettings(w, dialog.saveError());
     if (ok) {
         w.computeGeometry(w.clientWidth(), w.clientHeight());
         w.redraw();
@@ -35,9 +44,11 @@ void openMagnitude(TPlanetariumWindow& w) {
     if (w.sys->catalogueSettings && w.sys->catalogueSettings->useGsc) {
         TDialogCatalogueMagnitude dialog(*w.options, w.iniPath(), &w);
         commands::dialogRunner()(dialog);
+        tellUnsavedSettings(w, dialog.saveError());
     } else {
         TDialogMagnitude dialog(*w.options, w.iniPath(), &w);
         commands::dialogRunner()(dialog);
+        tellUnsavedSettings(w, dialog.saveError());
     }
     if (w.options->starMagnitude != before || (w.options->autoMagnitude && !autoBefore)) w.redraw();
 }
@@ -46,6 +57,7 @@ void openCatalogue(TPlanetariumWindow& w) {
     if (!w.sys->catalogueSettings) w.sys->catalogueSettings = std::make_unique<CatalogueSettings>();
     TCatalogueDialog dialog(*w.sys->catalogueSettings, w.iniPath(), {}, &w);
     commands::dialogRunner()(dialog);
+    tellUnsavedSettings(w, dialog.saveError());
     w.redraw();
 }
 

@@ -2,9 +2,16 @@
 // "Displayed star magnitude" (110) and "Star catalog" (123), with what the window does after them.
 #pragma once
 
+#include <string>
+
 class TPlanetariumWindow;
 
 namespace settingscommands {
+
+// Tells the user, through the window's prompter, that a dialog's settings could not be written
+// to "Nalvo.ini" (`error` says why); nothing is said when `error` is empty. The values stay in
+// use until the program ends.
+void tellUnsavedSettings(TPlanetariumWindow& w, const std::string& error);
 
 // Below view 30 the date dialog, redraw on OK. Views 30 and above have their own date dialogs
 // (conjunction and dance); false when the view has none in this build.

@@ -17,6 +17,7 @@
 #include <cstring>
 
 #include "app/commands.h"
+#include "app/dialogs/settings_commands.h"
 #include "app/window.h"
 #include "astro/date2.h"
 #include "catalog/settings.h"
@@ -271,7 +272,8 @@ void TSkyMapDialog::accept() {
             std::snprintf(sys.cityName, sizeof sys.cityName, "%s", kOtherCity);
         }
     }
-    writeObserverPlace(resolveIniPath(iniPath_), sys);
+    saveError_.clear();
+    writeObserverPlace(resolveIniPath(iniPath_), sys, &saveError_);
     QDialog::accept();
 }
 
@@ -297,7 +299,9 @@ void runSkyMapCommand(TPlanetariumWindow& w) {
     x.azimEl1 = &w.azimEl1;
     x.sys = w.sys.get();
     TSkyMapDialog dialog(x, readCities("", &w.prompter()), w.iniPath(), &w);
-    if (skyMapDialogRunner()(dialog) != QDialog::Accepted) return;
+    const int result = skyMapDialogRunner()(dialog);
+    settingscommands::tellUnsavedSettings(w, dialog.saveError());
+    if (result != QDialog::Accepted) return;
     w.view = w.projection + 9;
     commands::stopAnimations(w);
     commands::animationButtonsIdle(w);

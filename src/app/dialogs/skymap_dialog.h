@@ -59,6 +59,8 @@ public:
     QLineEdit* latitudeEdit() const { return latitude_; }
 
     void accept() override;
+    // Why the settings could not be written by OK ("" when they were).
+    const std::string& saveError() const { return saveError_; }
 
 private:
     void fillCorners(bool azimutal);
@@ -68,6 +70,7 @@ private:
     skyMapXfer xfer_;
     std::vector<City> cities_;
     std::string iniPath_;
+    std::string saveError_;
     bool azimutal_ = true;
     bool updatingFields_ = false;
     QComboBox* year_ = nullptr;
