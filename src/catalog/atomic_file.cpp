@@ -51,7 +51,8 @@ ssize_t writeSome(int fd, const char* data, std::size_t size) {
 bool fail(std::string* error, const std::string& what, int code) {
     if (error) {
         std::string reason = std::strerror(code);
-        if (!reason.empty()) reason[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(reason[0])));
+        if (!reason.empty())
+            reason[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(reason[0])));
         *error = what + ": " + reason;
     }
     return false;
@@ -85,8 +86,7 @@ bool writeFileAtomically(const std::string& path, std::string_view data, std::st
     }
     if (::fsync(fd) != 0) return abandon("cannot write " + path + " (flushing to the disk)", errno, true);
     if (::close(fd) != 0) return abandon("cannot write " + path, errno, false);
-    if (std::rename(temp.c_str(), path.c_str()) != 0)
-        return abandon("cannot replace " + path, errno, false);
+    if (std::rename(temp.c_str(), path.c_str()) != 0) return abandon("cannot replace " + path, errno, false);
     // The rename itself reaches the disk with the folder's entry.
     const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (dir >= 0) {
@@ -98,5 +98,7 @@ bool writeFileAtomically(const std::string& path, std::string_view data, std::st
 }
 
 namespace atomicfile {
-void failWritesAfterForTesting(long long bytes) { gFailAfter = bytes < 0 ? -1 : bytes; }
+void failWritesAfterForTesting(long long bytes) {
+    gFailAfter = bytes < 0 ? -1 : bytes;
+}
 } // namespace atomicfile

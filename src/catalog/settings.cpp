@@ -19,7 +19,8 @@ void copyName(char (&dst)[30], const std::string& src) {
 // the first reason is kept.
 class KeyWriter {
   public:
-    KeyWriter(const std::string& iniPath, std::string* error) : ini_(resolveIniPath(iniPath)), error_(error) {}
+    KeyWriter(const std::string& iniPath, std::string* error)
+        : ini_(resolveIniPath(iniPath)), error_(error) {}
     void put(const char* section, const char* key, const std::string& value) {
         std::string why;
         if (!profileWriteString(ini_, section, key, value, &why) && ok_) {
@@ -143,7 +144,8 @@ bool writeMagnitudeSettings(const std::string& iniPath, double starMagnitude, bo
     return w.ok();
 }
 
-bool writeCatalogueMagnitudeSettings(const std::string& iniPath, const DisplaySettings& d, std::string* error) {
+bool writeCatalogueMagnitudeSettings(const std::string& iniPath, const DisplaySettings& d,
+                                     std::string* error) {
     KeyWriter w(iniPath, error);
     w.put(kDisplay, kAutoMagnitude, d.autoMagnitude ? "1" : "0");
     w.put(kDisplay, kMagnitude, toHundredths(d.starMagnitude));

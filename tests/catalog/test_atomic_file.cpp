@@ -23,7 +23,8 @@ std::string patterned(std::size_t size) {
 }
 
 int entriesIn(const std::string& dir) {
-    return int(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()));
+    return int(
+        std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()));
 }
 
 // Restores the file size limit and SIGXFSZ at the end of a test.
