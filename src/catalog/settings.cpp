@@ -1,5 +1,6 @@
 #include "catalog/settings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -13,6 +14,47 @@ namespace {
 void copyName(char (&dst)[30], const std::string& src) {
     std::strncpy(dst, src.c_str(), sizeof dst - 1);
     dst[sizeof dst - 1] = '\0';
+}
+
+// A value read from a hand-editable file is only used when it makes sense: a key whose value is
+// not a whole number ("1e308", "NaN", random bytes) counts as missing.
+bool wholeNumber(const std::string& text, long long& value) {
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    if (i == text.size()) return false;
+    long long n = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return false;
+        if (n < 100000000000LL) n = n * 10 + (text[i] - '0'); // far beyond every range: saturate
+    }
+    value = negative ? -n : n;
+    return true;
+}
+
+// The key as a whole number within [lo, hi]; `fallback` when missing, not whole or outside.
+int wholeIn(const std::string& ini, const char* section, const char* key, int fallback, int lo, int hi) {
+    long long v = 0;
+    if (!wholeNumber(profileReadString(ini, section, key, "", 64), v) || v < lo || v > hi) return fallback;
+    return static_cast<int>(v);
+}
+
+// The key as a whole number brought into [lo, hi]; `fallback` when missing or not whole.
+int wholeClamped(const std::string& ini, const char* section, const char* key, int fallback, int lo, int hi) {
+    long long v = 0;
+    if (!wholeNumber(profileReadString(ini, section, key, "", 64), v)) return fallback;
+    return static_cast<int>(std::clamp<long long>(v, lo, hi));
+}
+
+// A city name without control bytes (a tab or a NUL would break the legend and the lists); the
+// default when nothing printable is left.
+std::string cityNameIn(const std::string& ini, const char* section) {
+    std::string name;
+    for (char c : profileReadString(ini, section, kCity, "France-Annecy", 29))
+        if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) name += c;
+    while (!name.empty() && name.back() == ' ')
+        name.pop_back();
+    return name.empty() ? "France-Annecy" : name;
 }
 
 // Writes keys one after the other; a key that cannot be written does not stop the others, and
@@ -54,14 +96,15 @@ std::string resolveIniPath(const std::string& iniPath) {
 CatalogueSettings readCatalogueSettings(const std::string& iniPath) {
     const std::string ini = resolveIniPath(iniPath);
     CatalogueSettings s;
-    s.useGsc = profileReadInt(ini, kCatalogue, kGuideStarCatalog, 0);
-    s.cdromDrive = profileReadInt(ini, kCatalogue, kCdromDrive, 3);
-    s.useStar6 = profileReadInt(ini, kCatalogue, kMagnitude6, 0);
-    s.useStar7 = profileReadInt(ini, kCatalogue, kMagnitude7, 0);
-    s.useStar8 = profileReadInt(ini, kCatalogue, kMagnitude8, 0);
-    s.useNgc = profileReadInt(ini, kCatalogue, kNgc, 0);
-    s.usePlanetPictures = profileReadInt(ini, kCatalogue, kPlanetPictures, 0);
-    s.useMessierPictures = profileReadInt(ini, kCatalogue, kMessierPictures, 0);
+    // Switches are 0 or 1; drives are A: to Z:.
+    s.useGsc = wholeIn(ini, kCatalogue, kGuideStarCatalog, 0, 0, 1);
+    s.cdromDrive = wholeIn(ini, kCatalogue, kCdromDrive, 3, 0, 25);
+    s.useStar6 = wholeIn(ini, kCatalogue, kMagnitude6, 0, 0, 1);
+    s.useStar7 = wholeIn(ini, kCatalogue, kMagnitude7, 0, 0, 1);
+    s.useStar8 = wholeIn(ini, kCatalogue, kMagnitude8, 0, 0, 1);
+    s.useNgc = wholeIn(ini, kCatalogue, kNgc, 0, 0, 1);
+    s.usePlanetPictures = wholeIn(ini, kCatalogue, kPlanetPictures, 0, 0, 1);
+    s.useMessierPictures = wholeIn(ini, kCatalogue, kMessierPictures, 0, 0, 1);
     return s;
 }
 
@@ -80,15 +123,17 @@ bool writeCatalogueSettings(const std::string& iniPath, const CatalogueSettings&
 
 void readPlaceSettings(const std::string& iniPath, systeme& sys) {
     const std::string ini = resolveIniPath(iniPath);
-    sys.cityNumber = profileReadInt(ini, kPosition, kCityNumber, 31);
-    sys.latitude = profileReadInt(ini, kPosition, kLatitude, 4590) / 100.0;
-    sys.longitude = profileReadInt(ini, kPosition, kLongitude, 17380) / 100.0 - 180.0;
-    copyName(sys.cityName, profileReadString(ini, kPosition, kCity, "France-Annecy", 29));
-    sys.computerCityNumber = profileReadInt(ini, kComputerPosition, kCityNumber, 31);
-    copyName(sys.computerCityName, profileReadString(ini, kComputerPosition, kCity, "France-Annecy", 29));
-    sys.computerTimeZone = profileReadInt(ini, kTime, kComputerTimeZone, 26);
-    sys.observerTimeZone = profileReadInt(ini, kTime, kObserverTimeZone, 26);
-    sys.season = profileReadInt(ini, kTime, kSeason, -1);
+    // A place outside the Earth's ranges, a zone outside the 48 entries or an unknown season is
+    // replaced by its default; a city number past the list is "Other" in the dialogs.
+    sys.cityNumber = wholeIn(ini, kPosition, kCityNumber, 31, 0, 2147483647);
+    sys.latitude = wholeIn(ini, kPosition, kLatitude, 4590, -9000, 9000) / 100.0;
+    sys.longitude = wholeIn(ini, kPosition, kLongitude, 17380, 0, 36000) / 100.0 - 180.0;
+    copyName(sys.cityName, cityNameIn(ini, kPosition));
+    sys.computerCityNumber = wholeIn(ini, kComputerPosition, kCityNumber, 31, 0, 2147483647);
+    copyName(sys.computerCityName, cityNameIn(ini, kComputerPosition));
+    sys.computerTimeZone = wholeIn(ini, kTime, kComputerTimeZone, 26, 0, 47);
+    sys.observerTimeZone = wholeIn(ini, kTime, kObserverTimeZone, 26, 0, 47);
+    sys.season = wholeIn(ini, kTime, kSeason, -1, -1, 1);
 }
 
 bool writeObserverPlace(const std::string& iniPath, const systeme& sys, std::string* error) {
@@ -116,7 +161,8 @@ bool writeTimeSettings(const std::string& iniPath, const systeme& sys, std::stri
 }
 
 double readCometMagLimit(const std::string& iniPath) {
-    return profileReadInt(resolveIniPath(iniPath), kAsteroids, kMaxMagnitude, 700) * 0.01;
+    // The asteroid dialog's range, 0 to 20.
+    return wholeClamped(resolveIniPath(iniPath), kAsteroids, kMaxMagnitude, 700, 0, 2000) * 0.01;
 }
 
 bool writeCometMagLimit(const std::string& iniPath, double limit, std::string* error) {
@@ -128,10 +174,11 @@ bool writeCometMagLimit(const std::string& iniPath, double limit, std::string* e
 DisplaySettings readDisplaySettings(const std::string& iniPath) {
     const std::string ini = resolveIniPath(iniPath);
     DisplaySettings d;
-    d.iconSize = profileReadInt(ini, kDisplay, kIconSize, 0);
-    d.gscMaxMagnitude = profileReadInt(ini, kDisplay, kGscMaxMagnitude, -200) / 100.0;
-    d.gscMinMagnitude = profileReadInt(ini, kDisplay, kGscMinMagnitude, 1600) / 100.0;
-    d.starMagnitude = profileReadInt(ini, kDisplay, kMagnitude, 600) / 100.0;
+    // Magnitudes are brought into the ranges of their dialogs' scroll bars.
+    d.iconSize = wholeIn(ini, kDisplay, kIconSize, 0, 0, 256);
+    d.gscMaxMagnitude = wholeClamped(ini, kDisplay, kGscMaxMagnitude, -200, -200, 1600) / 100.0;
+    d.gscMinMagnitude = wholeClamped(ini, kDisplay, kGscMinMagnitude, 1600, -200, 1600) / 100.0;
+    d.starMagnitude = wholeClamped(ini, kDisplay, kMagnitude, 600, -200, 900) / 100.0;
     d.autoMagnitude = profileReadInt(ini, kDisplay, kAutoMagnitude, 1) == 1;
     return d;
 }

@@ -22,6 +22,7 @@
 #include <cstring>
 #include <memory>
 #include <numbers>
+#include <string>
 #include <string_view>
 
 namespace skymap {
@@ -772,8 +773,15 @@ void paintLegend(gfx::Canvas& canvas, int view, SkyScene& scene) {
     line(buffer);
     std::snprintf(buffer, sizeof buffer, "%s : %s", "Local time", scene.date->texteHeureDateLieu().c_str());
     line(buffer);
-    std::snprintf(buffer, sizeof buffer, "%s : %.29s", "City", sys.cityName);
-    line(buffer);
+    // A long city name is cut to the panel, with "..." to say so.
+    std::string city = "City : " + std::string(sys.cityName, strnlen(sys.cityName, 29));
+    const int room = W - (mapW + 20) - 4;
+    if (canvas.textExtent(city).width > room) {
+        while (city.size() > 7 && canvas.textExtent(city + "...").width > room)
+            city.pop_back();
+        city += "...";
+    }
+    line(city);
     std::snprintf(buffer, sizeof buffer, "%s : %4.2lf\xB0", "Longitude", sys.longitude);
     line(buffer);
     std::snprintf(buffer, sizeof buffer, "%s : %4.2lf\xB0", "Latitude", sys.latitude);
