@@ -33,6 +33,25 @@ struct AfterPainter {
     }
 };
 
+// Above device scale 1, the painter's outlines are moved by half a logical pixel: a pen as wide
+// as the scale then covers the device pixels of the logical pixels the same outline covers at
+// scale 1 (Qt draws a one-pixel aliased pen right of and below its path, wider pens centred on it).
+class StrokeOffset {
+public:
+    StrokeOffset(QPainter& painter, int scale) : painter_(painter), on_(scale > 1) {
+        if (on_) painter_.translate(0.5, 0.5);
+    }
+    StrokeOffset(const StrokeOffset&) = delete;
+    StrokeOffset& operator=(const StrokeOffset&) = delete;
+    ~StrokeOffset() {
+        if (on_) painter_.translate(-0.5, -0.5);
+    }
+
+private:
+    QPainter& painter_;
+    bool on_;
+};
+
 // Dotted pens draw 3 pixels, skip 3.
 constexpr int kDotOn = 3, kDotPeriod = 6;
 
@@ -73,20 +92,55 @@ const QFont& Canvas::qfont(FontId font) {
     return fonts[size_t(font)];
 }
 
-Canvas::Canvas(int width, int height, Rgb fill)
-    : width_(std::max(width, 1)), height_(std::max(height, 1)),
-      pixels_(size_t(width_) * size_t(height_), fill | 0xff000000u),
-      image_(reinterpret_cast<uchar*>(pixels_.data()), width_, height_, width_ * 4, QImage::Format_RGB32),
-      palette_(nullptr), clip_{0, 0, width_, height_} {
+Canvas::Canvas(int width, int height, Rgb fill, int scale)
+    : width_(std::max(width, 1)), height_(std::max(height, 1)), scale_(std::clamp(scale, 1, 4)),
+      deviceWidth_(width_ * scale_),
+      pixels_(size_t(deviceWidth_) * size_t(height_ * scale_), fill | 0xff000000u), palette_(nullptr),
+      clip_{0, 0, width_, height_} {
     static const Palette screen = Palette::screenScheme();
     palette_ = &screen;
     brush_ = palette_->brush(brushIndex_);
     pen_ = palette_->pen(penIndex_);
+    bindPainter();
+}
+
+void Canvas::bindPainter() {
+    image_ = QImage(reinterpret_cast<uchar*>(pixels_.data()), deviceWidth_, height_ * scale_, deviceWidth_ * 4,
+                    QImage::Format_RGB32);
+    image_.setDevicePixelRatio(scale_);
     painter_.begin(&image_);
     painter_.setRenderHint(QPainter::Antialiasing, false);
     applyPen();
     applyBrush();
     if (QGuiApplication::instance()) painter_.setFont(qfont(font_));
+}
+
+void Canvas::setScale(int scale) {
+    scale = std::clamp(scale, 1, 4);
+    if (scale == scale_) return;
+    const bool clipped = painter_.hasClipping();
+    painter_.end();
+    image_ = QImage();
+    scale_ = scale;
+    deviceWidth_ = width_ * scale_;
+    pixels_.assign(size_t(deviceWidth_) * size_t(height_ * scale_), 0xff000000u);
+    bindPainter();
+    if (clipped) setPainterClip();
+}
+
+void Canvas::paintOn(QPainter& painter, QPoint at, const QRect& source) const {
+    const AfterPainter afterPainter;
+    const QRect device(source.x() * scale_, source.y() * scale_, source.width() * scale_, source.height() * scale_);
+    // A device whose pixel ratio is not the canvas scale gets the pixels resampled.
+    const bool resampled = std::abs(painter.device()->devicePixelRatioF() - scale_) > 1e-3;
+    if (resampled) painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(QRectF(at, source.size()), image_, device);
+}
+
+void Canvas::fillBlock(int x, int y, Rgb colour) {
+    const uint32_t c = colour | 0xff000000u;
+    uint32_t* p = pixels_.data() + size_t(y) * size_t(scale_) * size_t(deviceWidth_) + size_t(x) * size_t(scale_);
+    for (int j = 0; j < scale_; ++j, p += deviceWidth_) std::fill(p, p + scale_, c);
 }
 
 Canvas::~Canvas() { painter_.end(); }
@@ -126,7 +180,9 @@ void Canvas::applyPen() {
         return;
     }
     QPen p(qcolour(pen_.colour));
-    p.setWidth(std::max(pen_.width, 1));
+    // Cosmetic: the width is in device pixels, so it grows with the scale (the dash pattern, in
+    // pen widths, with it).
+    p.setWidth(std::max(pen_.width, 1) * scale_);
     p.setCosmetic(true);
     if (pen_.style == PenStyle::Dotted) p.setDashPattern({qreal(kDotOn), qreal(kDotPeriod - kDotOn)});
     painter_.setPen(p);
@@ -173,14 +229,14 @@ void Canvas::fillRect(int left, int top, int right, int bottom) {
 void Canvas::fillRect(int left, int top, int right, int bottom, Rgb colour) {
     if (left > right) std::swap(left, right);
     if (top > bottom) std::swap(top, bottom);
-    left = std::max(left, clip_.left);
-    right = std::min(right, clip_.right);
-    top = std::max(top, clip_.top);
-    bottom = std::min(bottom, clip_.bottom);
+    left = std::max(left, clip_.left) * scale_;
+    right = std::min(right, clip_.right) * scale_;
+    top = std::max(top, clip_.top) * scale_;
+    bottom = std::min(bottom, clip_.bottom) * scale_;
     if (left >= right || top >= bottom) return;
     const uint32_t c = colour | 0xff000000u;
     for (int y = top; y < bottom; ++y) {
-        uint32_t* r = pixels_.data() + size_t(y) * width_;
+        uint32_t* r = pixels_.data() + size_t(y) * deviceWidth_;
         std::fill(r + left, r + right, c);
     }
 }
@@ -212,6 +268,7 @@ void Canvas::ellipse(int left, int top, int right, int bottom) {
     if (pen_.style == PenStyle::None) {
         painter_.drawEllipse(QRect(left, top, right - left, bottom - top));
     } else {
+        const StrokeOffset offset(painter_, scale_);
         painter_.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
     }
 }
@@ -252,6 +309,7 @@ void Canvas::lineTo(int x, int y) {
     if (pen_.style != PenStyle::None) {
         if (pen_.width > 1) {
             const AfterPainter afterPainter;
+            const StrokeOffset offset(painter_, scale_);
             painter_.drawLine(position_.x, position_.y, x, y);
         } else {
             plotLine(position_.x, position_.y, x, y);
@@ -269,30 +327,38 @@ Wide ceilDiv(Wide a, Wide b) {
 }
 } // namespace
 
-// Bresenham from (x0, y0) to (x1, y1), leaving out (x1, y1). The walk starts at the first step
-// whose major coordinate lies in the clip rectangle and ends after the last one: the state at step
-// k has a closed form (the major coordinate moves every step, the minor one
-// ceil((2 * minor * k - major) / (2 * major)) times), so a line whose ends are far outside (a
-// projection may give coordinates in the millions) costs only its visible part and draws exactly
-// the pixels of the full walk.
-void Canvas::plotLine(int x0, int y0, int x1, int y1) {
-    const long long dxl = std::llabs((long long)x1 - x0), dyl = std::llabs((long long)y1 - y0);
+// Bresenham from (x0, y0) to (x1, y1), leaving out (x1, y1), on the device pixels: at scale s the
+// walk goes from (s x0, s y0) to (s x1, s y1) and every step is s pixels thick across the line, so
+// a horizontal or vertical line covers exactly the blocks of its logical pixels and a slanted one
+// is as fine as the device. The walk starts at the first step whose major coordinate lies in the
+// clip rectangle and ends after the last one: the state at step k has a closed form (the major
+// coordinate moves every step, the minor one ceil((2 * minor * k - major) / (2 * major)) times), so
+// a line whose ends are far outside (a projection may give coordinates in the millions) costs only
+// its visible part and draws exactly the pixels of the full walk.
+void Canvas::plotLine(int lx0, int ly0, int lx1, int ly1) {
+    const long long S = scale_;
+    const long long x0 = lx0 * S, y0 = ly0 * S, x1 = lx1 * S, y1 = ly1 * S;
+    const long long cl = clip_.left * S, ct = clip_.top * S, cr = clip_.right * S, cb = clip_.bottom * S;
+    const long long dxl = std::llabs(x1 - x0), dyl = std::llabs(y1 - y0);
     const long long steps = std::max(dxl, dyl);
     if (steps == 0) return;
     const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
     const uint32_t c = pen_.colour | 0xff000000u;
     const bool dotted = pen_.style == PenStyle::Dotted;
-    const auto skip = [&](long long n) { dotPhase_ = int((dotPhase_ + n) % kDotPeriod); };
+    const int period = kDotPeriod * scale_, on = kDotOn * scale_;
+    const auto skip = [&](long long n) { dotPhase_ = int((dotPhase_ + n) % period); };
+    const bool xMajor = dxl >= dyl;
+    // The thickness runs along the minor axis.
+    const long long tx = xMajor ? 0 : S - 1, ty = xMajor ? S - 1 : 0;
     // Lines entirely to one side of the clip rectangle draw nothing.
-    if ((std::max(x0, x1) < clip_.left) || (std::min(x0, x1) >= clip_.right) || (std::max(y0, y1) < clip_.top) ||
-        (std::min(y0, y1) >= clip_.bottom)) {
+    if (std::max(x0, x1) + tx < cl || std::min(x0, x1) >= cr || std::max(y0, y1) + ty < ct ||
+        std::min(y0, y1) >= cb) {
         skip(steps);
         return;
     }
     // Steps [first, last) are those whose major coordinate lies within the clip rectangle.
-    const bool xMajor = dxl >= dyl;
     const long long start = xMajor ? x0 : y0, dir = xMajor ? sx : sy;
-    const long long lo = xMajor ? clip_.left : clip_.top, hi = xMajor ? clip_.right : clip_.bottom;
+    const long long lo = xMajor ? cl : ct, hi = xMajor ? cr : cb;
     long long first = dir > 0 ? lo - start : start - (hi - 1), last = dir > 0 ? hi - start : start - lo + 1;
     first = std::clamp(first, 0LL, steps);
     last = std::clamp(last, first, steps);
@@ -305,11 +371,14 @@ void Canvas::plotLine(int x0, int y0, int x1, int y1) {
     long long y = xMajor ? y0 + sy * minorSteps : y0 + sy * first;
     skip(first);
     for (long long k = first; k < last; ++k) {
-        if (!dotted || (dotPhase_ % kDotPeriod) < kDotOn) {
-            if (x >= clip_.left && x < clip_.right && y >= clip_.top && y < clip_.bottom)
-                pixels_[size_t(y) * size_t(width_) + size_t(x)] = c;
+        if (!dotted || dotPhase_ < on) {
+            for (long long t = 0; t < S; ++t) {
+                const long long px = x + (xMajor ? 0 : t), py = y + (xMajor ? t : 0);
+                if (px >= cl && px < cr && py >= ct && py < cb)
+                    pixels_[size_t(py) * size_t(deviceWidth_) + size_t(px)] = c;
+            }
         }
-        dotPhase_ = (dotPhase_ + 1) % kDotPeriod;
+        dotPhase_ = (dotPhase_ + 1) % period;
         const long long e2 = 2 * err;
         if (e2 > -dyl) {
             err -= dyl;
@@ -320,8 +389,8 @@ void Canvas::plotLine(int x0, int y0, int x1, int y1) {
             y += sy;
         }
         // Once the walk has left the clip rectangle along its minor axis, nothing more is drawn.
-        if ((sy > 0 && y >= clip_.bottom && dyl) || (sy < 0 && y < clip_.top && dyl) ||
-            (sx > 0 && x >= clip_.right && dxl) || (sx < 0 && x < clip_.left && dxl)) {
+        if ((sy > 0 && y >= cb && dyl) || (sy < 0 && y + ty < ct && dyl) || (sx > 0 && x >= cr && dxl) ||
+            (sx < 0 && x + tx < cl && dxl)) {
             skip(steps - k - 1);
             return;
         }
@@ -345,6 +414,7 @@ void Canvas::drawArcShape(int kind, int left, int top, int right, int bottom, in
     if (span <= 0) span += 360.0;
     const QRect r(left, top, right - left - 1, bottom - top - 1);
     const int start16 = int(std::lround(a0 * 16)), span16 = int(std::lround(span * 16));
+    const StrokeOffset offset(painter_, pen_.style == PenStyle::None ? 1 : scale_);
     if (kind == 0)
         painter_.drawArc(r, start16, span16);
     else if (kind == 1)
@@ -390,7 +460,7 @@ Size Canvas::textExtent(const QString& text) const {
 
 bool Canvas::drawIcon(int x, int y, int id) {
     const AfterPainter afterPainter;
-    const QImage* img = gfx::icon(id);
+    const QImage* img = gfx::icon(id, scale_);
     if (!img) return false;
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter_.drawImage(x, y, *img);
@@ -422,16 +492,25 @@ void Canvas::copyFrom(const Canvas& source, int dx, int dy, int w, int h, int sx
     if (sy < 0) { dy -= sy; h += sy; sy = 0; }
     w = std::min(w, source.width_ - sx);
     h = std::min(h, source.height_ - sy);
+    if (source.scale_ != scale_) { // resampled by the painter, which clips
+        const int ss = source.scale_;
+        drawImagePart(source.image_, dx, dy, w, h, sx * ss, sy * ss, w * ss, h * ss, op);
+        return;
+    }
     // Then to the destination clip.
     const int l = std::max(dx, clip_.left), t = std::max(dy, clip_.top);
     const int r = std::min(dx + w, clip_.right), b = std::min(dy + h, clip_.bottom);
     if (l >= r || t >= b) return;
     sx += l - dx;
     sy += t - dy;
-    const int cw = r - l, ch = b - t;
+    // In device pixels from here on.
+    const int S = scale_;
+    const int cw = (r - l) * S, ch = (b - t) * S, L = l * S, T = t * S;
+    sx *= S;
+    sy *= S;
     std::vector<uint32_t> temp;
     const uint32_t* src = source.pixels_.data();
-    size_t srcStride = size_t(source.width_);
+    size_t srcStride = size_t(source.deviceWidth_);
     if (&source == this) { // overlapping copy within one canvas
         temp.resize(size_t(cw) * size_t(ch));
         for (int y = 0; y < ch; ++y)
@@ -442,7 +521,7 @@ void Canvas::copyFrom(const Canvas& source, int dx, int dy, int w, int h, int sx
     }
     for (int y = 0; y < ch; ++y) {
         const uint32_t* from = src + size_t(sy + y) * srcStride + sx;
-        uint32_t* to = pixels_.data() + size_t(t + y) * width_ + l;
+        uint32_t* to = pixels_.data() + size_t(T + y) * deviceWidth_ + L;
         switch (op) {
         case RasterOp::Copy: std::copy_n(from, cw, to); break;
         case RasterOp::Or:
@@ -457,12 +536,13 @@ void Canvas::copyFrom(const Canvas& source, int dx, int dy, int w, int h, int sx
 
 void Canvas::stretchFrom(const Canvas& source, int dx, int dy, int dw, int dh, int sx, int sy, int sw, int sh,
                          RasterOp op) {
+    const int ss = source.scale_;
     if (&source == this) {
-        const QImage copy = image_.copy(sx, sy, sw, sh);
-        drawImagePart(copy, dx, dy, dw, dh, 0, 0, sw, sh, op);
+        const QImage copy = image_.copy(sx * ss, sy * ss, sw * ss, sh * ss);
+        drawImagePart(copy, dx, dy, dw, dh, 0, 0, sw * ss, sh * ss, op);
         return;
     }
-    drawImagePart(source.image_, dx, dy, dw, dh, sx, sy, sw, sh, op);
+    drawImagePart(source.image_, dx, dy, dw, dh, sx * ss, sy * ss, sw * ss, sh * ss, op);
 }
 
 } // namespace gfx

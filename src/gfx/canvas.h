@@ -2,6 +2,9 @@
 // text colours, addressed the way the views are laid out: integer pixels, y down, rectangles given
 // as left, top, right, bottom with the right and bottom edges excluded, lines that leave out their
 // end point. Views draw through it only, so that every view can be drawn and checked off-screen.
+// A canvas may hold its pixels at a whole device scale (2 for a screen of device pixel ratio 2):
+// every coordinate stays in logical pixels, while lines, shapes, text and icons are drawn at the
+// device resolution and a logical pixel is a scale x scale block.
 #pragma once
 
 #include "gfx/palette.h"
@@ -48,18 +51,29 @@ enum class RasterOp { Copy, Or, And };
 class Canvas {
 public:
     // A canvas of width x height pixels filled with `fill`; a non-positive size gives a 1 x 1 canvas.
-    explicit Canvas(int width, int height, Rgb fill = rgb(0, 0, 0));
+    // `scale` (1 to 4) is the number of device pixels per logical pixel along each axis.
+    explicit Canvas(int width, int height, Rgb fill = rgb(0, 0, 0), int scale = 1);
     virtual ~Canvas();
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
     int width() const { return width_; }
     int height() const { return height_; }
+    int scale() const { return scale_; }
+    int deviceWidth() const { return deviceWidth_; }
+    int deviceHeight() const { return height_ * scale_; }
+    // Changes the device scale (1 to 4): the pixels are allocated anew, black; the drawing tools,
+    // font and clip are kept.
+    void setScale(int scale);
     // True for a canvas that also draws onto a vector page (gfx/vector_canvas.h): pixel writes
     // through setPixel and row() do not reach that page, so painters draw shapes instead.
     virtual bool isVector() const { return false; }
-    // The pixels as an image (shares the canvas memory; copy it to keep a snapshot).
+    // The pixels as an image of deviceWidth() x deviceHeight() with the scale as its device pixel
+    // ratio (shares the canvas memory; copy it to keep a snapshot).
     const QImage& image() const { return image_; }
+    // The logical rectangle `source` drawn on `painter` with its top-left corner at `at`, in the
+    // painter's logical coordinates.
+    void paintOn(QPainter& painter, QPoint at, const QRect& source) const;
     QImage snapshot() const { return image_.copy(); }
 
     // --- drawing tools -------------------------------------------------------------------------
@@ -122,20 +136,33 @@ public:
     virtual void chord(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd);
 
     // --- pixels (direct memory access, clipped; the star painter's fast path) -------------------
+    // Logical pixels: at a device scale above 1, setPixel fills the whole block and pixel reads its
+    // top-left device pixel.
     void setPixel(int x, int y, Rgb colour) {
-        if (x >= clip_.left && x < clip_.right && y >= clip_.top && y < clip_.bottom)
-            pixels_[size_t(y) * size_t(width_) + size_t(x)] = colour | 0xff000000u;
+        if (x >= clip_.left && x < clip_.right && y >= clip_.top && y < clip_.bottom) {
+            if (scale_ == 1)
+                pixels_[size_t(y) * size_t(width_) + size_t(x)] = colour | 0xff000000u;
+            else
+                fillBlock(x, y, colour);
+        }
     }
     // Colour at (x, y); black outside the canvas.
     Rgb pixel(int x, int y) const {
         if (x < 0 || y < 0 || x >= width_ || y >= height_) return rgb(0, 0, 0);
-        return pixels_[size_t(y) * size_t(width_) + size_t(x)] | 0xff000000u;
+        return pixels_[size_t(y) * size_t(scale_) * size_t(deviceWidth_) + size_t(x) * size_t(scale_)] | 0xff000000u;
     }
-    // Row y as width() pixels of 0xffRRGGBB, or nullptr outside the canvas. Writers must stay in
-    // [0, width()) and respect clip() themselves.
-    uint32_t* row(int y) { return (y < 0 || y >= height_) ? nullptr : pixels_.data() + size_t(y) * width_; }
+    // Colour of device pixel (x, y); black outside the canvas.
+    Rgb devicePixel(int x, int y) const {
+        if (x < 0 || y < 0 || x >= deviceWidth_ || y >= deviceHeight()) return rgb(0, 0, 0);
+        return pixels_[size_t(y) * size_t(deviceWidth_) + size_t(x)] | 0xff000000u;
+    }
+    // Row y as width() pixels of 0xffRRGGBB, or nullptr outside the canvas or at a device scale
+    // above 1. Writers must stay in [0, width()) and respect clip() themselves.
+    uint32_t* row(int y) {
+        return (y < 0 || y >= height_ || scale_ != 1) ? nullptr : pixels_.data() + size_t(y) * width_;
+    }
     const uint32_t* row(int y) const {
-        return (y < 0 || y >= height_) ? nullptr : pixels_.data() + size_t(y) * width_;
+        return (y < 0 || y >= height_ || scale_ != 1) ? nullptr : pixels_.data() + size_t(y) * width_;
     }
 
     // --- text ------------------------------------------------------------------------------------
@@ -171,6 +198,8 @@ public:
     static const QFont& qfont(FontId font);
 
 private:
+    void fillBlock(int x, int y, Rgb colour);
+    void bindPainter();
     void plotLine(int x0, int y0, int x1, int y1);
     void setPainterClip();
     void applyPen();
@@ -180,6 +209,7 @@ private:
                        RasterOp op);
 
     int width_, height_;
+    int scale_ = 1, deviceWidth_ = 1;
     std::vector<uint32_t> pixels_;
     QImage image_;
     QPainter painter_;

@@ -6,10 +6,13 @@
 
 namespace gfx {
 
-// Registers (or replaces) the icon of `id`.
+// Registers (or replaces) the icon of `id`. An image whose device pixel ratio is 2 or more is the
+// variant for canvases of that device scale; an image of ratio 1 replaces the icon and drops its
+// variants.
 void registerIcon(int id, const QImage& icon);
-// The icon of `id`, or nullptr when neither the registry nor the resources have one.
-const QImage* icon(int id);
+// The icon of `id`, or nullptr when neither the registry nor the resources have one. With a
+// scale above 1: its variant of that scale when one is registered, else the icon itself.
+const QImage* icon(int id, int scale = 1);
 
 // The same for the program's bitmaps (title picture 1, Jupiter 2, about box 4, galaxy 8, ...).
 void registerPicture(int id, const QImage& picture);

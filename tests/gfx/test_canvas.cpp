@@ -365,3 +365,127 @@ TEST(Canvas, TextIsWindows1252) {
     // "45°" with the degree sign byte 0xB0 is as wide as the same text in Unicode.
     EXPECT_EQ(c.textExtent(std::string_view("45\xb0")).width, c.textExtent(QString::fromUtf8("45°")).width);
 }
+
+// --- device scale 2: logical coordinates, device resolution ----------------------------------------
+
+namespace {
+// Ink box (left, top, right, bottom) of the non-black device pixels of a canvas.
+Rect inkBox(const Canvas& c) {
+    Rect box{c.deviceWidth(), c.deviceHeight(), 0, 0};
+    for (int y = 0; y < c.deviceHeight(); ++y)
+        for (int x = 0; x < c.deviceWidth(); ++x)
+            if (c.devicePixel(x, y) != kBlack)
+                box = Rect{std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                           std::max(box.bottom, y + 1)};
+    return box;
+}
+} // namespace
+
+TEST(CanvasScale2, LinesLandOnTheDoubledDevicePixels) {
+    Canvas c(40, 32, kBlack, 2);
+    EXPECT_EQ(c.width(), 40);
+    EXPECT_EQ(c.deviceWidth(), 80);
+    EXPECT_EQ(c.image().size(), QSize(80, 64));
+    EXPECT_EQ(c.image().devicePixelRatio(), 2.0);
+    c.selectPen(2); // red
+    // Logical pixels 3..12 of row 5: device columns 6..25 of rows 10 and 11.
+    c.line(3, 5, 13, 5);
+    EXPECT_EQ(inkBox(c), (Rect{6, 10, 26, 12}));
+    EXPECT_EQ(c.pixel(12, 5), kRed);
+    EXPECT_EQ(c.pixel(13, 5), kBlack);
+    // A 45-degree line walks the device pixels: (k, 40 + k) and the one below, finer than blocks.
+    c.line(0, 20, 10, 30);
+    for (int k = 0; k < 20; ++k) {
+        EXPECT_EQ(c.devicePixel(k, 40 + k), kRed) << k;
+        EXPECT_EQ(c.devicePixel(k, 41 + k), kRed) << k;
+        EXPECT_EQ(c.devicePixel(k + 1, 40 + k), kBlack) << k;
+    }
+    // Dots of 3 logical pixels, gaps of 3: 6 device pixels each.
+    c.selectPen(16);
+    c.line(0, 1, 12, 1);
+    for (int x = 0; x < 24; ++x) EXPECT_EQ(c.devicePixel(x, 3) == rgb(0, 0, 200), (x % 12) < 6) << x;
+}
+
+TEST(CanvasScale2, PixelsAndRectanglesAreLogical) {
+    Canvas c(20, 20, kBlack, 2);
+    c.setClip(Rect{0, 0, 10, 20});
+    c.setPixel(4, 7, kRed);
+    c.setPixel(10, 7, kRed); // outside the clip
+    EXPECT_EQ(c.pixel(4, 7), kRed);
+    EXPECT_EQ(c.pixel(10, 7), kBlack);
+    EXPECT_EQ(inkBox(c), (Rect{8, 14, 10, 16}));
+    c.selectBrush(6);
+    c.fillRect(8, 1, 14, 3); // cut at logical x = 10
+    EXPECT_EQ(c.devicePixel(19, 5), rgb(255, 255, 0));
+    EXPECT_EQ(c.devicePixel(20, 5), kBlack);
+    EXPECT_EQ(c.devicePixel(16, 1), kBlack);
+    EXPECT_EQ(c.devicePixel(16, 2), rgb(255, 255, 0));
+    EXPECT_EQ(c.row(0), nullptr); // no logical rows at this scale
+    // A copy between two canvases of scale 2 keeps the device pixels.
+    Canvas d(20, 20, kBlack, 2);
+    d.copyFrom(c, 0, 0, 20, 20, 0, 0);
+    EXPECT_EQ(d.snapshot(), c.snapshot());
+}
+
+TEST(CanvasScale2, EllipseCoversTheBlocksOfItsScale1Pixels) {
+    Canvas one(16, 16, kBlack), two(16, 16, kBlack, 1);
+    two.setScale(2); // the tools selected before and after a change of scale apply alike
+    for (Canvas* c : {&one, &two}) {
+        c->selectPen(2);
+        c->selectBrush(6);
+        c->ellipse(2, 2, 12, 10);
+    }
+    // Every logical pixel painted at scale 1 has its block touched at scale 2, and no other.
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            bool touched = false;
+            for (int k = 0; k < 4; ++k) touched |= two.devicePixel(2 * x + k % 2, 2 * y + k / 2) != kBlack;
+            EXPECT_EQ(touched, one.pixel(x, y) != kBlack) << x << "," << y;
+        }
+}
+
+TEST(CanvasScale2, TextIsDrawnAtTheDeviceResolution) {
+    Canvas one(60, 20, kBlack), two(60, 20, kBlack, 2);
+    for (Canvas* c : {&one, &two}) {
+        c->setBackgroundMode(BackgroundMode::Transparent);
+        c->setTextColour(kWhite);
+        c->textOut(5, 2, "Mars");
+    }
+    // The same place and size, twice the pixels...
+    const Rect a = inkBox(one), b = inkBox(two);
+    EXPECT_NEAR(b.left, 2 * a.left, 2);
+    EXPECT_NEAR(b.top, 2 * a.top, 2);
+    EXPECT_NEAR(b.right, 2 * a.right, 3);
+    EXPECT_NEAR(b.bottom, 2 * a.bottom, 3);
+    // ...and not the scale-1 text blown up: many 2 x 2 blocks are not of one colour.
+    int mixed = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 60; ++x) {
+            const Rgb p = two.devicePixel(2 * x, 2 * y);
+            mixed += p != two.devicePixel(2 * x + 1, 2 * y) || p != two.devicePixel(2 * x, 2 * y + 1);
+        }
+    EXPECT_GT(mixed, 20);
+}
+
+TEST(CanvasScale2, IconsUseTheirVariantOfTheScale) {
+    QImage plain(2, 2, QImage::Format_ARGB32);
+    plain.fill(Qt::red);
+    QImage fine(4, 4, QImage::Format_ARGB32);
+    fine.fill(Qt::green);
+    fine.setPixel(1, 0, qRgb(0, 0, 255));
+    fine.setDevicePixelRatio(2);
+    registerIcon(9001, plain);
+    registerIcon(9001, fine);
+    Canvas one(8, 8, kBlack), two(8, 8, kBlack, 2);
+    ASSERT_TRUE(one.drawIcon(1, 1, 9001));
+    ASSERT_TRUE(two.drawIcon(1, 1, 9001));
+    EXPECT_EQ(one.pixel(2, 2), kRed);
+    EXPECT_EQ(inkBox(two), (Rect{2, 2, 6, 6})); // 2 x 2 logical pixels
+    EXPECT_EQ(two.devicePixel(3, 2), rgb(0, 0, 255));
+    EXPECT_EQ(two.devicePixel(2, 2), rgb(0, 255, 0));
+    // Registering the plain icon again drops the variant.
+    registerIcon(9001, plain);
+    Canvas again(8, 8, kBlack, 2);
+    again.drawIcon(1, 1, 9001);
+    EXPECT_EQ(again.devicePixel(3, 2), kRed);
+}
