@@ -130,7 +130,7 @@ protected:
         const gfx::Canvas* source = current ? w_.memDC[1].get() : w_.memDC[0].get();
         if (!source) return;
         QPainter p(this);
-        p.drawImage(QPoint(0, 0), source->image(), QRect(0, kTooltipStripTop, width(), height()));
+        source->paintOn(p, QPoint(0, 0), QRect(0, kTooltipStripTop, width(), height()));
     }
 
 private:

@@ -2,6 +2,7 @@
 
 #include "app/commands.h"
 #include "app/page_output.h"
+#include "app/picture_saving.h"
 #include "app/window.h"
 
 #include <QAction>
@@ -15,7 +16,7 @@ namespace menus {
 const std::vector<MenuEntry>& menuBarEntries() {
     static const std::vector<MenuEntry> bar = {
         {"&Exit", {103}},
-        {"&Save", {133, 134, 11851, 0, 130, 0, pageoutput::kPrintCommand, 131}},
+        {"&Save", {133, 134, 11851, picturesave::kFullResolutionCommand, 0, 130, 0, pageoutput::kPrintCommand, 131}},
         {"&Catalogs", {11844, 0, 123}},
         {"&View", {105, 102, 106, 11855, 139, 124, 107, 135, 11846}},
         {"S&ky map", {108, 11849, 109, 114, 150, 127, 0, 117, 0, 113, 116, 120, 125, 0, 110, 136, 128, 11850, 138, 0,

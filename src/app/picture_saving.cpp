@@ -51,8 +51,10 @@ bool writePicture(const TPlanetariumWindow& w, const std::string& path, std::str
         error = "no picture";
         return false;
     }
-    const std::string bytes =
-        gfx::pictureBytes(w.memDC[0]->image(), savedArea(w), gfx::pictureFormatOf(path));
+    const gfx::Rect a = savedArea(w);
+    const int s = w.memDC[0]->scale();
+    const std::string bytes = gfx::pictureBytes(w.memDC[0]->image(), gfx::Rect{a.left * s, a.top * s, a.right * s, a.bottom * s},
+                                                gfx::pictureFormatOf(path));
     if (bytes.empty()) {
         error = "the picture could not be encoded";
         return false;
@@ -102,9 +104,23 @@ void savePicture(TPlanetariumWindow& w) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         if (w.isVisible()) w.repaint();
         std::string error;
-        // A .pdf or .svg name: the view is drawn once more onto the page.
-        const bool ok = gfx::isVectorFileName(name) ? pageoutput::saveVectorView(w, name, error)
-                                                    : writePicture(w, name, error);
+        // A .pdf or .svg name: the view is drawn once more onto the page. A bitmap of the window's
+        // size from a finer back buffer: the picture is drawn again at scale 1.
+        const bool vector = gfx::isVectorFileName(name);
+        const int scale = w.memDC[0]->scale();
+        const bool logical = !vector && scale > 1 && !w.options->saveFullResolution;
+        if (logical) {
+            w.setBackBufferScale(1);
+            if (white)
+                drawWhitePicture(w);
+            else
+                w.redraw();
+        }
+        const bool ok = vector ? pageoutput::saveVectorView(w, name, error) : writePicture(w, name, error);
+        if (logical) {
+            w.setBackBufferScale(scale);
+            if (!white) w.redraw();
+        }
         QApplication::restoreOverrideCursor();
         if (ok)
             w.prompter().message("Picture Saved", kInformation);

@@ -15,6 +15,10 @@ class TPlanetariumWindow;
 
 namespace picturesave {
 
+// "Full screen resolution" in the "Save" menu: on a screen of device pixel ratio 2 the bitmap is
+// written at the screen's resolution, twice the window's size; unchecked it has the window's size.
+constexpr int kFullResolutionCommand = 11861;
+
 // The save-file dialog: the chosen path, or "" when cancelled. `previous` is the last chosen name.
 // Tests replace it.
 std::function<std::string(TPlanetariumWindow&, const std::string& previous)>& fileChooser();
@@ -33,7 +37,8 @@ void restoreScreen(TPlanetariumWindow& w);
 // The part of the back buffer that is written: the client area, or the part below the 28-pixel
 // toolbar strip under "Color (black background)".
 gfx::Rect savedArea(const TPlanetariumWindow& w);
-// Writes the saved area to `path` (through a temporary file); false with the reason in `error`.
+// Writes the saved area to `path` (through a temporary file), in device pixels of the back buffer;
+// false with the reason in `error`.
 bool writePicture(const TPlanetariumWindow& w, const std::string& path, std::string& error);
 
 } // namespace picturesave

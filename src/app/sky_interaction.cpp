@@ -39,8 +39,9 @@ public:
     void showOverlay(const Overlay& o, const skymap::MapGeometry& g) {
         const gfx::Canvas* back = window_.memDC[0].get();
         const int width = std::max(1, window_.width()), height = std::max(1, window_.height());
-        if (!canvas_ || canvas_->width() != width || canvas_->height() != height) {
-            canvas_ = std::make_unique<gfx::Canvas>(width, height);
+        const int scale = back ? back->scale() : 1;
+        if (!canvas_ || canvas_->width() != width || canvas_->height() != height || canvas_->scale() != scale) {
+            canvas_ = std::make_unique<gfx::Canvas>(width, height, gfx::rgb(0, 0, 0), scale);
         }
         if (window_.options) window_.options->attach(*canvas_);
         canvas_->clearClip();
@@ -65,7 +66,7 @@ protected:
         // A redraw since the overlay was drawn makes it stale: the window's own picture shows.
         if (!canvas_ || shownAt_ != window_.redrawCount()) return;
         QPainter p(this);
-        p.drawImage(event->rect(), canvas_->image(), event->rect());
+        canvas_->paintOn(p, event->rect().topLeft(), event->rect());
     }
 
 private:

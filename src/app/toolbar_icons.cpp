@@ -34,12 +34,13 @@ QImage greyedTwin(const QImage& icon) {
     return out;
 }
 
-static QImage renderSvg(int id) {
+static QImage renderSvg(int id, int scale) {
     QSvgRenderer renderer(QStringLiteral(":/toolbar/icon%1.svg").arg(id));
     if (!renderer.isValid()) return {};
     const QSize size = renderer.defaultSize();
     if (size.isEmpty()) return {};
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -48,17 +49,23 @@ static QImage renderSvg(int id) {
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-int registerIcons() {
+int registerIcons(int scale) {
     initToolbarIconResources();
     int missing = 0;
     for (int id : iconIds()) {
-        const QImage image = renderSvg(id);
+        const QImage image = renderSvg(id, 1);
         if (image.isNull()) {
             ++missing;
             continue;
         }
         gfx::registerIcon(id, image);
         if (id < 300) gfx::registerIcon(id + 100, greyedTwin(image));
+        // The variant for back buffers of a higher device scale, rendered from the same drawing.
+        if (scale > 1) {
+            const QImage fine = renderSvg(id, scale);
+            gfx::registerIcon(id, fine);
+            if (id < 300) gfx::registerIcon(id + 100, greyedTwin(fine));
+        }
     }
     return missing;
 }

@@ -24,6 +24,8 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QTimerEvent>
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 std::string gProgramDirectory;
@@ -92,12 +94,13 @@ bool TPlanetariumWindow::onSetup(QMainWindow* frame) {
         return false;
     }
 
-    for (auto& c : memDC) c = std::make_unique<gfx::Canvas>(kBufferWidth, kBufferHeight);
+    const int scale = screenScale();
+    for (auto& c : memDC) c = std::make_unique<gfx::Canvas>(kBufferWidth, kBufferHeight, gfx::rgb(0, 0, 0), scale);
+    toolbar::registerIcons(scale);
     sys->clientDC = memDC[0].get();
     writeLog("Ecran OK\n");
 
     registerPictures();
-    toolbar::registerIcons();
     writeLog("Images OK\n");
 
     date = std::make_unique<date2>();
@@ -216,7 +219,27 @@ void TPlanetariumWindow::layoutScrollBars(int oldW, int oldH) {
     boutons->placeScrollButtons(H, mapW, tx, ty);
 }
 
+int TPlanetariumWindow::screenScale() const {
+    return std::clamp(int(std::lround(devicePixelRatioF())), 1, 4);
+}
+
+bool TPlanetariumWindow::setBackBufferScale(int scale) {
+    if (!memDC[0] || memDC[0]->scale() == std::clamp(scale, 1, 4)) return false;
+    for (auto& c : memDC) c->setScale(scale);
+    toolbar::registerIcons(scale);
+    orbitsDirty = true;
+    saturnTablesDirty = true;
+    return true;
+}
+
+bool TPlanetariumWindow::event(QEvent* event) {
+    // Moved to a screen of another pixel ratio: the back buffers follow it.
+    if (event->type() == QEvent::ScreenChangeInternal && setBackBufferScale(screenScale())) redraw();
+    return QWidget::event(event);
+}
+
 void TPlanetariumWindow::onSize(int width, int height) {
+    setBackBufferScale(screenScale());
     saturnTablesDirty = true;
     const int oldW = troughW == 0 ? 1 : troughW, oldH = troughH == 0 ? 1 : troughH;
     computeGeometry(width, height);
@@ -340,7 +363,7 @@ void TPlanetariumWindow::drawView() { drawViewContent(*this); }
 void TPlanetariumWindow::paintEvent(QPaintEvent*) {
     if (!memDC[0]) return;
     QPainter p(this);
-    p.drawImage(QPoint(0, 0), memDC[0]->image(), QRect(0, 0, clientWidth_, clientHeight_));
+    memDC[0]->paintOn(p, QPoint(0, 0), QRect(0, 0, clientWidth_, clientHeight_));
 }
 
 void TPlanetariumWindow::resizeEvent(QResizeEvent* event) {

@@ -159,7 +159,15 @@ public:
 
     QSize sizeHint() const override { return QSize(kInitialWidth, kInitialHeight); }
 
+    // The device scale of the back buffers: the screen's device pixel ratio rounded to a whole
+    // number (1 to 4), so that the window is drawn at the screen's resolution.
+    int screenScale() const;
+    // Puts every back buffer at `scale`; the layers that they keep are marked for drawing again.
+    // True when the scale changed (the caller redraws).
+    bool setBackBufferScale(int scale);
+
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void timerEvent(QTimerEvent* event) override;

@@ -40,7 +40,6 @@ void registerIcon(int id, const QImage& image) {
         return;
     }
     r.images[id] = image;
-    std::erase_if(r.variants, [id](const auto& v) { return v.first.first == id; });
 }
 
 const QImage* icon(int id, int scale) {

@@ -7,8 +7,7 @@
 namespace gfx {
 
 // Registers (or replaces) the icon of `id`. An image whose device pixel ratio is 2 or more is the
-// variant for canvases of that device scale; an image of ratio 1 replaces the icon and drops its
-// variants.
+// variant for canvases of that device scale, drawn from the same picture as the icon itself.
 void registerIcon(int id, const QImage& icon);
 // The icon of `id`, or nullptr when neither the registry nor the resources have one. With a
 // scale above 1: its variant of that scale when one is registered, else the icon itself.

@@ -35,6 +35,8 @@ public:
     bool whiteScheme = false;
     bool saveBlackWhite = false;
     bool saveBlackBackground = false;
+    // A saved bitmap at the back buffer's device resolution rather than the window's logical size.
+    bool saveFullResolution = false;
 
     // True only while a timer tick runs (the views draw less detail while animating).
     bool animating = false;

@@ -400,8 +400,9 @@ int deepSkyIconId(int type) {
     }
 }
 
-QImage makeSkyIcon(int id, bool blackWhite) {
-    QImage image(kIconSize, kIconSize, QImage::Format_ARGB32_Premultiplied);
+QImage makeSkyIcon(int id, bool blackWhite, int scale) {
+    QImage image(kIconSize * scale, kIconSize * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -411,10 +412,12 @@ QImage makeSkyIcon(int id, bool blackWhite) {
 }
 
 void registerSkyIcons() {
-    for (int id = kIconSun; id <= kIconLast; ++id) {
-        gfx::registerIcon(id, makeSkyIcon(id, false));
-        gfx::registerIcon(id + kBlackWhiteOffset, makeSkyIcon(id, true));
-    }
+    // Each icon and its variant for back buffers of device scale 2.
+    for (int id = kIconSun; id <= kIconLast; ++id)
+        for (int scale : {1, 2}) {
+            gfx::registerIcon(id, makeSkyIcon(id, false, scale));
+            gfx::registerIcon(id + kBlackWhiteOffset, makeSkyIcon(id, true, scale));
+        }
 }
 
 } // namespace skymap

@@ -44,7 +44,7 @@ int planetIconId(std::string_view name);
 int deepSkyIconId(int type);
 
 // Draws one icon (colour set, or the black-and-white set when blackWhite).
-QImage makeSkyIcon(int id, bool blackWhite);
+QImage makeSkyIcon(int id, bool blackWhite, int scale = 1);
 // Registers every icon of both sets; safe to call more than once.
 void registerSkyIcons();
 

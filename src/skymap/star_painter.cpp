@@ -109,8 +109,9 @@ void drawStar(gfx::Canvas& canvas, PixelPoint p, double magnitude, int colourInd
         if (k > 2) {
             const int n = static_cast<int>(k);
             const RingAngles& a = ringAngles();
-            if (canvas.isVector()) {
-                // A page gets the rings as nested filled discs of the same colours.
+            if (canvas.isVector() || canvas.scale() > 1) {
+                // A page, or a canvas finer than its logical pixels, gets the rings as nested
+                // filled discs of the same colours.
                 for (int r = n; r >= 1; --r) {
                     const gfx::Rgb ringColour =
                         blend(background, c, std::cos((r - 1) * (std::numbers::pi / 2) / k));

@@ -251,8 +251,9 @@ int helioIconOf(std::string_view name) {
     return kHelioOtherBody;
 }
 
-QImage makeHelioIcon(int id, bool blackWhite) {
-    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+QImage makeHelioIcon(int id, bool blackWhite, int scale) {
+    QImage image(32 * scale, 32 * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -262,11 +263,14 @@ QImage makeHelioIcon(int id, bool blackWhite) {
 }
 
 void registerHelioIcons() {
-    for (int id : kColourIds) {
-        gfx::registerIcon(id, makeHelioIcon(id, false));
-        gfx::registerIcon(id - kHelioBlackWhiteOffset, makeHelioIcon(id, true));
+    // Each icon and its variant for back buffers of device scale 2.
+    for (int scale : {1, 2}) {
+        for (int id : kColourIds) {
+            gfx::registerIcon(id, makeHelioIcon(id, false, scale));
+            gfx::registerIcon(id - kHelioBlackWhiteOffset, makeHelioIcon(id, true, scale));
+        }
+        gfx::registerIcon(kHelioOtherBody, makeHelioIcon(kHelioOtherBody, false, scale));
     }
-    gfx::registerIcon(kHelioOtherBody, makeHelioIcon(kHelioOtherBody, false));
 }
 
 } // namespace views

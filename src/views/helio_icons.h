@@ -33,7 +33,7 @@ inline int helioIconInSet(int id, bool blackWhite) {
     return blackWhite && id != kHelioOtherBody ? id - kHelioBlackWhiteOffset : id;
 }
 
-QImage makeHelioIcon(int id, bool blackWhite);
+QImage makeHelioIcon(int id, bool blackWhite, int scale = 1);
 // Registers both sets; safe to call more than once.
 void registerHelioIcons();
 

@@ -93,7 +93,7 @@ TEST_F(Commands, TableHasEveryMenuItemWithItsText) {
                 ++items;
                 EXPECT_NE(commands::find(id), nullptr) << id;
             }
-    EXPECT_EQ(items, 59); // the 57 of the menus, "Print..." and "Page setup..."
+    EXPECT_EQ(items, 60); // the 57 of the menus, "Print...", "Page setup..." and "Full screen resolution"
     EXPECT_STREQ(commands::find(127)->menuText, "Quadratic + trajectoiries");
     EXPECT_STREQ(commands::find(134)->menuText, "Color (white backgound)");
     EXPECT_STREQ(commands::find(11842)->menuText, "Le&gend");

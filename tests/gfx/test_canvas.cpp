@@ -483,9 +483,4 @@ TEST(CanvasScale2, IconsUseTheirVariantOfTheScale) {
     EXPECT_EQ(inkBox(two), (Rect{2, 2, 6, 6})); // 2 x 2 logical pixels
     EXPECT_EQ(two.devicePixel(3, 2), rgb(0, 0, 255));
     EXPECT_EQ(two.devicePixel(2, 2), rgb(0, 255, 0));
-    // Registering the plain icon again drops the variant.
-    registerIcon(9001, plain);
-    Canvas again(8, 8, kBlack, 2);
-    again.drawIcon(1, 1, 9001);
-    EXPECT_EQ(again.devicePixel(3, 2), kRed);
 }

@@ -1,0 +1,31 @@
+// One QApplication for the whole test program, on screens of device pixel ratio 2, and a private
+// user data and settings folder.
+#include <QApplication>
+#include <gtest/gtest.h>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+namespace {
+class HiDpiEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        char dirTemplate[] = "/tmp/nalvo_hidpi_tests_XXXXXX";
+        if (const char* dir = mkdtemp(dirTemplate)) {
+            const std::string base = dir;
+            setenv("XDG_DATA_HOME", (base + "/data").c_str(), 1);
+            setenv("XDG_CONFIG_HOME", (base + "/config").c_str(), 1);
+        }
+        setenv("QT_SCALE_FACTOR", "2", 1);
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[24] = "app_hidpi_tests";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new HiDpiEnvironment);
+} // namespace
