@@ -48,11 +48,18 @@ void planetPosition(objetceleste& p, const date2& date, const soleil& sun) {
     planetPosition(p, date, sunGeometry(sun, static_cast<double>(date.t)));
 }
 
+namespace {
+constexpr double kMaxEccentricity = 0.99;
+} // namespace
+
 void planetPosition(objetceleste& p, const date2& date, const SunGeometry& sun) {
     const double t = static_cast<double>(date.t);
     const double L = normalize360(polynomial(p.L, t));
     const double a = polynomial(p.a, t);
-    const double e = polynomial(p.e, t);
+    // The element polynomials hold for some thousand years; far beyond them (a span view's rows can
+    // reach year 9000) Saturn's eccentricity leaves [0, 1), where the true anomaly is not a number.
+    // Within the date range every planet's stays far inside these bounds.
+    const double e = std::clamp(polynomial(p.e, t), 0.0, kMaxEccentricity);
     const double inc = normalize360(polynomial(p.i, t));
     const double node = normalize360(polynomial(p.O, t));
     const double M = normalize360(polynomial(p.M, t));

@@ -33,6 +33,26 @@ TEST(Planet, CircularUninclinedOrbit) {
     }
 }
 
+// Far outside the date range an element polynomial can take the eccentricity out of [0, 1)
+// (Saturn's does by year 8500, which a long span view's rows reach): the place stays a number,
+// on the orbit of the nearest eccentricity that is an ellipse.
+TEST(Planet, EccentricityPolynomialBeyondAnEllipseStaysFinite) {
+    const soleil s = meeusSun();
+    for (double eT : {0.03, -0.03}) {
+        objetceleste p = circularPlanet(40, 2.5, 110, 9.5);
+        p.e[0] = 0.05;
+        p.e[1] = eT; // 1 at T = +-31.7, beyond the ellipse at T = 66
+        p.M[0] = 100;
+        date2 d;
+        d.t = 66;
+        planetPosition(p, d, s);
+        for (double v : {p.beta, p.lambda, p.r, p.ra, p.dec, p.delta})
+            EXPECT_TRUE(std::isfinite(v)) << eT;
+        EXPECT_GE(p.r, 9.5 * 0.01 - 1e-9);
+        EXPECT_LE(p.r, 9.5 * 1.99 + 1e-9);
+    }
+}
+
 TEST(Planet, PolarOrbit) {
     const soleil s = meeusSun();
     // i = 90: l is 0 or 180 by the quadrant of u, beta is u folded into [-90, 90].
