@@ -3,6 +3,7 @@
 
 #include "catalog/asteroid_conversion.h"
 #include "catalog/paths.h"
+#include "cli/output_file.h"
 
 const char kAsteroidsHelp[] =
     "usage: nalvo-cli asteroids convert FILE.edb [--out FILE]\n"
@@ -11,7 +12,8 @@ const char kAsteroidsHelp[] =
     "Lines that are not elliptic elements, too short or garbled are skipped and counted.\n"
     "  --out FILE   the file to write (default: comet.syt in the user data folder, the one the\n"
     "               program loads first)\n"
-    "Exit status: 0 converted, 1 the source could not be read or the file written, 2 bad arguments.\n";
+    "Exit status: 0 converted, 1 the source could not be read or the file written, 2 bad arguments\n"
+    "(an --out whose folder is missing or cannot be written included).\n";
 
 int asteroidsCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
     auto bad = [&](const std::string& what) {
@@ -40,6 +42,7 @@ int asteroidsCommand(const std::vector<std::string>& args, std::FILE* out, std::
     if (source.empty()) return bad("convert needs an .edb file");
     if (!isEdbFileName(source)) return bad("the source must be an XEphem file ending in .edb");
     if (target.empty()) target = userFilePath("comet.syt");
+    if (std::string why; !outputPathUsable(target, why)) return bad(why);
     EdbConversion result;
     std::string error;
     if (convertEdb(source, target, &result, &error) != 0) {

@@ -24,8 +24,10 @@ const char kMoonsHelp[] =
     "  --date D     one instant, UT (default: now)\n"
     "  --from D     first instant of a range, UT\n"
     "  --to D       last instant of the range (included when a whole number of steps away)\n"
-    "  --step N{m,h,d}  step of the range in minutes, hours or days (N a whole number > 0)\n"
+    "  --step N{m,h,d}  step of the range in minutes, hours or days (N a whole number > 0); a range\n"
+    "               gives at most 2000000 instants\n"
     "  --data DIR   read Sys.syt and the files it names from DIR only\n"
+    "Dates are within the years -100 to 3000.\n"
     "Exit status: 0 done, 1 the data could not be loaded or written, 2 bad arguments.\n";
 
 namespace {
@@ -69,6 +71,10 @@ bool parseMoonOptions(const std::vector<std::string>& args, MoonOptions& o, std:
         if (pos == 0 || n <= 0 || (unit != "m" && unit != "h" && unit != "d"))
             return why = "--step must be a whole number > 0 followed by m, h or d, not '" + step + "'", false;
         o.step_min = unit == "m" ? n : unit == "h" ? n * 60 : n * 1440;
+        if (rangeRows(o.first, o.last, o.step_min) > kMaxRangeRows)
+            return why = "--from, --to and --step give more than " + std::to_string(kMaxRangeRows) +
+                         " instants; take a longer step or a shorter range",
+                   false;
     } else if (!date.empty()) {
         if (!parseUtcDate(date, o.first, why)) return why = "--date: " + why, false;
     } else {
@@ -140,8 +146,7 @@ int moonsCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE
         writeInstant(out, model, *saturn, o.first);
     } else {
         const long double step_c = static_cast<long double>(o.step_min) / (876600.0L * 60.0L);
-        const long long count =
-            static_cast<long long>(std::floor((o.last.t - o.first.t) / step_c + 1e-9L)) + 1;
+        const long long count = rangeRows(o.first, o.last, o.step_min);
         date2 d = o.first;
         for (long long k = 0; k < count && !std::ferror(out); ++k) {
             d.t = o.first.t + k * step_c;

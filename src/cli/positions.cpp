@@ -25,11 +25,13 @@ const char kPositionsHelp[] =
     "  --date D     one instant, UT (default: now)\n"
     "  --from D     first instant of a range, UT\n"
     "  --to D       last instant of the range (included when a whole number of steps away)\n"
-    "  --step N{m,h,d}  step of the range in minutes, hours or days (N a whole number > 0)\n"
+    "  --step N{m,h,d}  step of the range in minutes, hours or days (N a whole number > 0); a range\n"
+    "               gives at most 2000000 rows\n"
     "  --data DIR   read Sys.syt and the files it names from DIR only (default: the program's\n"
     "               data lookup: the user directory, $NALVO_DATA, data/ beside the executable, ...)\n"
     "  --asteroid NAME  also a row for this body of the loaded comet file (\"comet.syt\"), after the\n"
     "               planets; repeatable, in the order given (magnitude from H and G)\n"
+    "Dates are within the years -100 to 3000.\n"
     "Exit status: 0 done, 1 the data could not be loaded or written, 2 bad arguments.\n";
 
 namespace {
@@ -212,6 +214,11 @@ bool parseOptions(const std::vector<std::string>& args, Options& o, std::string&
             return false;
         }
         o.step_min = unit == "m" ? n : unit == "h" ? n * 60 : n * 1440;
+        if (rangeRows(o.first, o.last, o.step_min) > kMaxRangeRows) {
+            why = "--from, --to and --step give more than " + std::to_string(kMaxRangeRows) +
+                  " rows; take a longer step or a shorter range";
+            return false;
+        }
     } else if (!date.empty()) {
         if (!parseUtcDate(date, o.first, why)) return why = "--date: " + why, false;
     } else {
@@ -241,6 +248,11 @@ bool parseUtcDate(const std::string& text, date2& date, std::string& why) {
         why = "no such date or time '" + text + "'";
         return false;
     }
+    if (y < kFirstYear || y > kLastYear) {
+        why = "the year must be within " + std::to_string(kFirstYear) + " to " + std::to_string(kLastYear) +
+              ", not '" + text + "'";
+        return false;
+    }
     date = date2{};
     date.annee = y;
     date.mois = mo;
@@ -250,6 +262,12 @@ bool parseUtcDate(const std::string& text, date2& date, std::string& why) {
     date.calculeT();
     why.clear();
     return true;
+}
+
+long long rangeRows(const date2& first, const date2& last, long long step_min) {
+    const long double step_c = static_cast<long double>(step_min) / (876600.0L * 60.0L);
+    const long double steps = std::floor((last.t - first.t) / step_c + 1e-9L);
+    return steps >= kMaxRangeRows ? kMaxRangeRows + 1 : static_cast<long long>(steps) + 1;
 }
 
 std::string formatUtcDate(const date2& d) {
@@ -302,8 +320,7 @@ int positionsCommand(const std::vector<std::string>& args, std::FILE* out, std::
     } else {
         // Each instant is first + k steps, so no rounding accumulates over a long range.
         const long double step_c = static_cast<long double>(o.step_min) / (876600.0L * 60.0L);
-        const long double span = o.last.t - o.first.t;
-        const long long count = static_cast<long long>(std::floor(span / step_c + 1e-9L)) + 1;
+        const long long count = rangeRows(o.first, o.last, o.step_min);
         date2 d = o.first;
         for (long long k = 0; k < count; ++k) {
             d.t = o.first.t + k * step_c;

@@ -19,6 +19,8 @@
 #include "catalog/prompter.h"
 #include "catalog/settings.h"
 #include "catalog/systeme.h"
+#include "cli/output_file.h"
+#include "cli/positions.h"
 #include "cli/render_span.h"
 #include "views/satellite_views.h"
 #include "gfx/bitmap_file.h"
@@ -57,47 +59,12 @@ const char kRenderHelp[] =
     "  --zoom N        view 20: zoom level, -1000 to 1000 (default 4)\n"
     "  --elevation DEG view 20: the eye's angle above the ecliptic, -360 to 360 (default 30)\n"
     "  --azimuth DEG   view 20: the eye's angle around the ecliptic pole, -360 to 360 (default 0)\n"
-    "  --out FILE      the picture to write\n"
-    "Exit status: 0 written, 1 the data could not be loaded or the file written, 2 bad arguments.\n";
+    "  --out FILE      the picture to write; its folder must exist\n"
+    "Dates are within the years -100 to 3000.\n"
+    "Exit status: 0 written, 1 the data could not be loaded or the file written, 2 bad arguments\n"
+    "(an --out whose folder is missing or cannot be written included).\n";
 
 namespace {
-
-bool parseDigits(const std::string& s, size_t& pos, size_t n, int& value) {
-    if (pos + n > s.size()) return false;
-    value = 0;
-    for (size_t k = 0; k < n; ++k) {
-        const char c = s[pos + k];
-        if (c < '0' || c > '9') return false;
-        value = value * 10 + (c - '0');
-    }
-    pos += n;
-    return true;
-}
-
-// "YYYY-MM-DDTHH:MM" (a leading '-' for years before 0).
-bool parseDate(const std::string& s, date2& d) {
-    size_t pos = 0;
-    bool negative = false;
-    if (!s.empty() && s[0] == '-') {
-        negative = true;
-        pos = 1;
-    }
-    int y, mo, day, h, mi;
-    if (!parseDigits(s, pos, 4, y) || pos >= s.size() || s[pos++] != '-') return false;
-    if (!parseDigits(s, pos, 2, mo) || pos >= s.size() || s[pos++] != '-') return false;
-    if (!parseDigits(s, pos, 2, day) || pos >= s.size() || s[pos++] != 'T') return false;
-    if (!parseDigits(s, pos, 2, h) || pos >= s.size() || s[pos++] != ':') return false;
-    if (!parseDigits(s, pos, 2, mi) || pos != s.size()) return false;
-    if (negative) y = -y;
-    if (mo < 1 || mo > 12 || day < 1 || day > daysInMonth(mo, y) || h > 23 || mi > 59) return false;
-    d.annee = y;
-    d.mois = mo;
-    d.jour = day;
-    d.heure = h;
-    d.minute = mi;
-    d.calculeT();
-    return true;
-}
 
 bool parseNumber(const std::string& s, double lo, double hi, double& v) {
     if (s.empty()) return false;
@@ -181,7 +148,8 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
                 return bad("--view takes 10 to 14, 20, 30 to 33 or 40, not '" + v + "'");
             view = static_cast<int>(n);
         } else if (a == "--end") {
-            if (!parseDate(v, span.end)) return bad("--end takes YYYY-MM-DDTHH:MM, not '" + v + "'");
+            std::string why;
+            if (!parseUtcDate(v, span.end, why)) return bad("--end: " + why);
             span.haveEnd = true;
         } else if (a == "--planet") {
             span.planet = v;
@@ -197,7 +165,8 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
             if (!parseNumber(v, -360, 360, azimuth_deg))
                 return bad("--azimuth takes -360 to 360, not '" + v + "'");
         } else if (a == "--date") {
-            if (!parseDate(v, date)) return bad("--date takes YYYY-MM-DDTHH:MM, not '" + v + "'");
+            std::string why;
+            if (!parseUtcDate(v, date, why)) return bad("--date: " + why);
             haveDate = true;
         } else if (a == "--size") {
             int w = 0, h = 0;
@@ -229,6 +198,7 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
     }
     if (view == 0) return bad("--view is required");
     if (outPath.empty()) return bad("--out is required");
+    if (std::string why; !outputPathUsable(outPath, why)) return bad(why);
     if (haveLat != haveLon) return bad("--lat and --lon go together");
 
     // Text needs the application object; the command line draws off screen.

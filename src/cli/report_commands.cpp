@@ -11,6 +11,7 @@
 #include "catalog/paths.h"
 #include "catalog/prompter.h"
 #include "catalog/systeme.h"
+#include "cli/output_file.h"
 #include "cli/positions.h"
 #include "gfx/text_codec.h"
 #include "reports/ephemeris.h"
@@ -129,6 +130,7 @@ int prepare(const char* command, const char* help, const std::vector<std::string
     }
     if (c.date.annee < -100 || c.date.annee > 2999)
         return fail("--date: the year must be within -100 to 2999");
+    if (v.count("--out") && !outputPathUsable(v.at("--out"), why)) return fail(why);
     std::string sysPath;
     const std::string reason = loadCommandModel(c.model, v.count("--data") ? v.at("--data") : "", sysPath);
     if (!reason.empty()) {

@@ -33,7 +33,7 @@ def main():
         (["accuracy", "--reference", os.path.join(home, "none.csv")], 1, "err", "none.csv"),
         (["render", "--view", "13", "--date", d, "--out", picture], 0, None, None),
         (["render", "--view", "15", "--out", picture], 2, "err", "--view"),
-        (["render", "--view", "13", "--date", d, "--out", plain + "/x.bmp"], 1, "err", plain + "/x.bmp"),
+        (["render", "--view", "13", "--date", d, "--out", plain + "/x.bmp"], 2, "err", plain + " is not a folder"),
         (["position", "--body", "Mars", "--date", d], 0, "out", "Mars 2026-01-01 0h UT"),
         (["position", "--body", "Vulcan", "--date", d], 2, "err", "unknown body 'Vulcan'"),
         (["ephemeris", "--body", "Moon", "--date", d], 0, "out", "Moon Ephemeris"),
@@ -45,6 +45,44 @@ def main():
         (["asteroids", "convert", os.path.join(data, "asteroids.edb"), "--out", comet], 0, None, None),
         (["asteroids", "convert", os.path.join(home, "none.edb"), "--out", comet], 1, "err", "none.edb"),
         (["asteroids", "frobnicate"], 2, "err", "asteroids"),
+    ]
+    # Hostile arguments: refused at once with status 2 and the fault named, or bounded work. The
+    # runner's timeout turns a hang or an endless range into a failure.
+    missing = os.path.join(home, "no-such-folder")
+    out = os.path.join(home, "out.png")
+    cases += [
+        (["render", "--view", "10", "--size", "100000x100000", "--out", out], 2, "err", "--size"),
+        (["render", "--view", "10", "--size", "0x0", "--out", out], 2, "err", "--size"),
+        (["render", "--view", "10", "--size", "-800x-600", "--out", out], 2, "err", "--size"),
+        (["render", "--view", "10", "--size", "800x600x9", "--out", out], 2, "err", "--size"),
+        (["render", "--view", "ten", "--out", out], 2, "err", "--view"),
+        (["render", "--view", "20", "--zoom", "1e999", "--out", out], 2, "err", "--zoom"),
+        (["render", "--view", "10", "--lat", "nan", "--lon", "0", "--out", out], 2, "err", "--lat"),
+        (["render", "--view", "10", "--date", "1000000-01-01T00:00", "--out", out], 2, "err", "--date"),
+        (["render", "--view", "10", "--date", "3001-01-01T00:00", "--out", out], 2, "err", "-100 to 3000"),
+        (["render", "--view", "30", "--date", d, "--end", "9999-01-01T00:00", "--out", out], 2, "err", "--end"),
+        (["render", "--view", "10", "--out", missing + "/x.png"], 2, "err", missing + " does not exist"),
+        (["render", "--view", "10", "--out", home], 2, "err", "is a folder"),
+        (["positions", "--from", d, "--to", "2027-01-01T00:00", "--step", "0h"], 2, "err", "--step"),
+        (["positions", "--from", d, "--to", "2027-01-01T00:00", "--step", "-1d"], 2, "err", "--step"),
+        (["positions", "--from", d, "--to", "2027-01-01T00:00", "--step", "1.5h"], 2, "err", "--step"),
+        (["positions", "--from", d, "--to", "2027-01-01T00:00", "--step", "99999999999999999999m"], 2, "err",
+         "--step"),
+        (["positions", "--from", "0001-01-01T00:00", "--to", "2999-12-31T00:00", "--step", "1m"], 2, "err",
+         "2000000 rows"),
+        (["moons", "--from", "0001-01-01T00:00", "--to", "2999-12-31T00:00", "--step", "1m"], 2, "err",
+         "2000000 instants"),
+        (["positions", "--date", "-0101-01-01T00:00"], 2, "err", "-100 to 3000"),
+        (["positions", "--date", "-0100-01-01T00:00"], 0, "out", "-0100-01-01T00:00,Sun,"),
+        (["positions", "--date", "3000-12-31T23:59"], 0, "out", "3000-12-31T23:59,Sun,"),
+        (["moons", "--date", "9999-01-01T00:00"], 2, "err", "-100 to 3000"),
+        (["ephemeris", "--body", "Mars", "--count", "1000000000"], 2, "err", "--count"),
+        (["ephemeris", "--body", "Mars", "--step", "0d"], 2, "err", "--step"),
+        (["ephemeris", "--body", "Mars", "--lat", "abc", "--lon", "0"], 2, "err", "--lat"),
+        (["position", "--body", "Mars", "--date", d, "--out", plain + "/x.txt"], 2, "err", "not a folder"),
+        (["forecast", "--date", d, "--out", missing + "/x.txt"], 2, "err", "does not exist"),
+        (["asteroids", "convert", os.path.join(data, "asteroids.edb"), "--out", plain + "/c.syt"], 2, "err",
+         "not a folder"),
     ]
     failures = 0
     for args, status, stream, text in cases:

@@ -156,12 +156,12 @@ TEST(RenderCommand, BadArgumentsAreRefused) {
     EXPECT_EQ(run({"--view", "13", "--lat", "45", "--out", "/tmp/x.bmp"}, &err), 2);
     EXPECT_EQ(run({"--view", "13", "--scheme", "pink", "--out", "/tmp/x.bmp"}, &err), 2);
     EXPECT_EQ(run({"--view"}, &err), 2);
-    // A file that cannot be written, by any user (its folder is a plain file): exit status 1 and
-    // a message naming it.
+    // A file that cannot be written, by any user (its folder is a plain file): refused before the
+    // drawing, with a message naming it.
     const std::string notAFolder = scratchDir() + "/plain-file";
     std::ofstream(notAFolder) << "x";
     const std::string target = notAFolder + "/x.bmp";
-    EXPECT_EQ(run({"--view", "13", "--date", "2026-12-09T20:00", "--out", target}, &err), 1);
+    EXPECT_EQ(run({"--view", "13", "--date", "2026-12-09T20:00", "--out", target}, &err), 2);
     EXPECT_NE(err.find(target), std::string::npos);
 }
 

@@ -1,6 +1,7 @@
 // nalvo-cli render to PDF and SVG: the pages, rendered back to pixels (pdftoppm, Qt's SVG
 // renderer), show the stars and the labels of the bitmap of the same view in the same places, and
 // keep the labels as text.
+#include "catalog/atomic_file.h"
 #include "cli/render.h"
 
 #include <QGuiApplication>
@@ -152,9 +153,17 @@ TEST(RenderVector, PdfAndSvgMatchTheBitmapOfTheCircularView) {
 TEST(RenderVector, UnwritablePageIsAFailure) {
     std::FILE* o = std::tmpfile();
     std::FILE* e = std::tmpfile();
+    // A folder that does not exist: a bad argument, refused before the drawing.
     EXPECT_EQ(renderCommand(
                   {"--view", "13", "--date", "2026-12-09T20:00", "--out", "/nonexistent-dir/sky.svg"}, o, e),
-              1);
+              2);
+    // The disk full half-way through the page: status 1, and the old picture stays as it was.
+    const std::string path = scratch() + "/kept.svg";
+    std::ofstream(path, std::ios::binary) << "<svg/>";
+    atomicfile::failWritesAfterForTesting(1000);
+    EXPECT_EQ(renderCommand({"--view", "13", "--date", "2026-12-09T20:00", "--out", path}, o, e), 1);
+    atomicfile::failWritesAfterForTesting(-1);
+    EXPECT_EQ(slurp(path), "<svg/>");
     std::fclose(o);
     std::fclose(e);
 }
