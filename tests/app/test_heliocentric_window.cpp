@@ -6,6 +6,7 @@
 #include "app/toolbar.h"
 #include "app/toolbar_icons.h"
 #include "app/window.h"
+#include "../common/test_window.h"
 #include "catalog/prompter.h"
 
 #include <QApplication>
@@ -39,17 +40,7 @@ protected:
         ini = (std::filesystem::temp_directory_path() / "nalvo_test_helio_window.ini").string();
         std::filesystem::remove(ini);
         w = std::make_unique<TPlanetariumWindow>(prompter, ini);
-        ASSERT_TRUE(w->onSetup(nullptr));
-        commands::markAvailableButtons(*w);
-        input::installHooks(w->hooks);
-        w->firstTickDone = true;
-        w->date->annee = 2026;
-        w->date->mois = 12;
-        w->date->jour = 9;
-        w->date->heure = 20;
-        w->date->minute = 0;
-        w->date->calculeT();
-        w->onSize(780, 500);
+        ASSERT_TRUE(startTestWindow(*w));
         commands::clickButton(*w, kHeliocentric);
         ASSERT_EQ(w->view, 20);
     }

@@ -101,8 +101,9 @@ TEST(HostileSettings, HugeCoordinatesAZoneOffTheListAndALongCityName) {
     EXPECT_TRUE(shown.starts_with("WWWW")) << shown;
     EXPECT_TRUE(shown.ends_with("...")) << shown;
     for (const gfx::DrawCall& c : drawn->calls())
-        if (c.kind == gfx::DrawCall::Kind::Text && c.text.starts_with("City : "))
+        if (c.kind == gfx::DrawCall::Kind::Text && c.text.starts_with("City : ")) {
             EXPECT_LE(c.points.at(0).x + drawn->textExtent(c.text).width, w.clientWidth()) << c.text;
+        }
 }
 
 TEST(HostileSettings, AbsurdValuesFallBackOrAreBroughtIntoRange) {
@@ -145,9 +146,12 @@ TEST(HostileSettings, AbsurdValuesFallBackOrAreBroughtIntoRange) {
         gfx::RecordingCanvas* drawn = nullptr;
         const auto legend = legendOf(w, view, drawn);
         for (const gfx::DrawCall& c : drawn->calls())
-            if (c.kind == gfx::DrawCall::Kind::Text)
+            if (c.kind == gfx::DrawCall::Kind::Text) {
                 EXPECT_TRUE(finiteText(c.text)) << view << ": " << c.text;
-        if (view < 20) EXPECT_EQ(legend.at("Latitude"), "45.90\xB0") << view;
+            }
+        if (view < 20) {
+            EXPECT_EQ(legend.at("Latitude"), "45.90\xB0") << view;
+        }
     }
 }
 

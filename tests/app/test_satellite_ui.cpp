@@ -4,6 +4,7 @@
 #include "app/input.h"
 #include "app/toolbar_icons.h"
 #include "app/window.h"
+#include "../common/test_window.h"
 #include "catalog/paths.h"
 #include "catalog/prompter.h"
 #include "views/saturn_moons.h"
@@ -35,17 +36,7 @@ class SatelliteViews : public ::testing::Test {
         ini = (std::filesystem::temp_directory_path() / "nalvo_test_satellite_ui.ini").string();
         std::filesystem::remove(ini);
         w = std::make_unique<TPlanetariumWindow>(prompter, ini);
-        ASSERT_TRUE(w->onSetup(nullptr));
-        commands::markAvailableButtons(*w);
-        input::installHooks(w->hooks);
-        w->firstTickDone = true;
-        w->date->annee = 2026;
-        w->date->mois = 12;
-        w->date->jour = 9;
-        w->date->heure = 20;
-        w->date->minute = 0;
-        w->date->calculeT();
-        w->onSize(780, 500);
+        ASSERT_TRUE(startTestWindow(*w));
         saved = commands::dialogRunner();
         commands::dialogRunner() = [this](QDialog&) { return answer; }; // the conjunction dialog
     }

@@ -4,6 +4,7 @@
 #include "app/input.h"
 #include "app/picture_saving.h"
 #include "app/window.h"
+#include "../common/test_window.h"
 #include "catalog/prompter.h"
 
 #include <QCoreApplication>
@@ -24,16 +25,7 @@ protected:
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
         w = std::make_unique<TPlanetariumWindow>(prompter, (dir / "Nalvo.ini").string());
-        ASSERT_TRUE(w->onSetup(nullptr));
-        commands::markAvailableButtons(*w);
-        w->firstTickDone = true;
-        w->date->annee = 2026;
-        w->date->mois = 12;
-        w->date->jour = 9;
-        w->date->heure = 20;
-        w->date->minute = 0;
-        w->date->calculeT();
-        w->onSize(780, 500);
+        ASSERT_TRUE(startTestWindow(*w, false));
         picturesave::fileChooser() = [this](TPlanetariumWindow&, const std::string&) { return chosen; };
     }
     void TearDown() override {
