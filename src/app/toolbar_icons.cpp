@@ -34,13 +34,12 @@ QImage greyedTwin(const QImage& icon) {
     return out;
 }
 
-static QImage renderSvg(int id, int scale) {
+static QImage renderSvg(int id) {
     QSvgRenderer renderer(QStringLiteral(":/toolbar/icon%1.svg").arg(id));
     if (!renderer.isValid()) return {};
     const QSize size = renderer.defaultSize();
     if (size.isEmpty()) return {};
-    QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(scale);
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -49,23 +48,17 @@ static QImage renderSvg(int id, int scale) {
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-int registerIcons(int scale) {
+int registerIcons() {
     initToolbarIconResources();
     int missing = 0;
     for (int id : iconIds()) {
-        const QImage image = renderSvg(id, 1);
+        const QImage image = renderSvg(id);
         if (image.isNull()) {
             ++missing;
             continue;
         }
         gfx::registerIcon(id, image);
         if (id < 300) gfx::registerIcon(id + 100, greyedTwin(image));
-        // The variant for back buffers of a higher device scale, rendered from the same drawing.
-        if (scale > 1) {
-            const QImage fine = renderSvg(id, scale);
-            gfx::registerIcon(id, fine);
-            if (id < 300) gfx::registerIcon(id + 100, greyedTwin(fine));
-        }
     }
     return missing;
 }

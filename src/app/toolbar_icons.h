@@ -15,8 +15,7 @@ const std::vector<int>& iconIds();
 QImage greyedTwin(const QImage& icon);
 
 // Renders every icon and its twin and registers them; safe to call more than once. Returns the
-// number of icons that could not be rendered (0 when all are there). A scale above 1 also
-// registers the variants drawn at that device scale.
-int registerIcons(int scale = 1);
+// number of icons that could not be rendered (0 when all are there).
+int registerIcons();
 
 }  // namespace toolbar

@@ -96,7 +96,8 @@ bool TPlanetariumWindow::onSetup(QMainWindow* frame) {
 
     const int scale = screenScale();
     for (auto& c : memDC) c = std::make_unique<gfx::Canvas>(kBufferWidth, kBufferHeight, gfx::rgb(0, 0, 0), scale);
-    toolbar::registerIcons(); // finer toolbar variants: drawn twice too large at scale 2, not yet used
+    // The toolbar keeps its plain icons at every scale (enlarged on a finer back buffer).
+    toolbar::registerIcons();
     sys->clientDC = memDC[0].get();
     writeLog("Ecran OK\n");
 
@@ -226,7 +227,6 @@ int TPlanetariumWindow::screenScale() const {
 bool TPlanetariumWindow::setBackBufferScale(int scale) {
     if (!memDC[0] || memDC[0]->scale() == std::clamp(scale, 1, 4)) return false;
     for (auto& c : memDC) c->setScale(scale);
-    toolbar::registerIcons(); // finer toolbar variants: drawn twice too large at scale 2, not yet used
     orbitsDirty = true;
     saturnTablesDirty = true;
     return true;
