@@ -49,6 +49,6 @@ endfunction()
 
 if(NALVO_FUZZ)
   # Coverage instrumentation for the libraries the fuzz targets exercise.
-  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
 endif()

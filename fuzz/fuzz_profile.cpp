@@ -1,22 +1,32 @@
-// libFuzzer target: the INI profile reader and writer on arbitrary file contents.
+// libFuzzer target: the INI profile reader and writer, and every settings group read from it, on
+// arbitrary contents of "Nalvo.ini" (a file of a private folder under the build directory).
 #include <cstddef>
 #include <cstdint>
-#include <string>
-
-#include <cstdio>
-#include <unistd.h>
 
 #include "catalog/profile.h"
+#include "catalog/settings.h"
+#include "catalog/systeme.h"
+#include "fuzz_checks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string path = "/tmp/nalvo-fuzz-" + std::to_string(::getpid()) + ".ini";
-    if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(data, 1, size, f);
-        std::fclose(f);
-    }
+    static fuzzcheck::PrivateDir dir("profile");
+    const std::string path = dir.write("Nalvo.ini", fuzzcheck::bytes(data, size));
     profileReadInt(path, "Position", "N\xB0 ville", 31);
-    profileReadString(path, "Position", "Ville", "France-Annecy", 29);
-    profileWriteString(path, "Heure", "Saison", "1");
-    if (profileReadInt(path, "Heure", "Saison", 0) != 1) __builtin_trap();
+    fuzzcheck::check(profileReadString(path, "Position", "Ville", "France-Annecy", 29).size() <= 29,
+                     "string cut to its maximum");
+
+    readCatalogueSettings(path);
+    readDisplaySettings(path);
+    readCometMagLimit(path);
+    readBrowser(path);
+    static systeme sys;
+    readPlaceSettings(path, sys);
+    fuzzcheck::terminated(sys.cityName, "city name");
+    fuzzcheck::terminated(sys.computerCityName, "computer city name");
+
+    // A write keeps the file readable and the value read back is the one written.
+    fuzzcheck::check(profileWriteString(path, "Heure", "Saison", "1"), "profile write");
+    fuzzcheck::check(profileReadInt(path, "Heure", "Saison", 0) == 1, "value read back");
+    dir.empty();
     return 0;
 }

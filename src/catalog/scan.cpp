@@ -119,7 +119,8 @@ FilePtr openForReading(const std::string& path) {
 }
 
 FilePtr openMemory(const void* data, std::size_t size) {
-    if (size == 0) return FilePtr(std::tmpfile());
+    // An empty stream (fmemopen refuses a size of 0).
+    if (size == 0) return FilePtr(std::fopen("/dev/null", "rb"));
     // fmemopen does not modify the buffer in read mode.
     return FilePtr(fmemopen(const_cast<void*>(data), size, "rb"));
 }
