@@ -96,7 +96,9 @@ double date2::decalagePays(const std::string& country, const std::string& paysPa
     while (std::fscanf(f, "%63s %f %f\n", name, &winter, &summer) == 3) {
         if (std::strcmp(name, "#") == 0) break;
         if (country == name) {
-            result = saison == 0 ? winter : summer;
+            // "nan" or "inf" read as a number: the country's offset is not known.
+            const double offset = saison == 0 ? winter : summer;
+            if (std::isfinite(offset)) result = offset;
             break;
         }
     }

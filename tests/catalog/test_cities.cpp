@@ -99,6 +99,19 @@ TEST(Countries, OffsetForTheSeasonAndUnknownCountries) {
     EXPECT_EQ(p.entries[0].text, "File pays.syt missing");
 }
 
+// Found by fuzz_pays: a "nan" offset was returned as the country's offset.
+TEST(Countries, OffsetThatIsNotANumberIsUnknown) {
+    TempDir t;
+    const std::string pays = t.write("pays.syt", "USA -5 inf\nFrance 1 nann2\n");
+    date2 d;
+    d.saison = 1;
+    EXPECT_EQ(cityOffset(d, "France 1 nann2", true, nullptr, pays), kUnknownOffset);
+    EXPECT_EQ(cityOffset(d, "USA-Boston", true, nullptr, pays), kUnknownOffset);
+    d.saison = 0;
+    EXPECT_DOUBLE_EQ(cityOffset(d, "France-Paris", true, nullptr, pays), 1.0);
+    EXPECT_DOUBLE_EQ(cityOffset(d, "USA-Boston", true, nullptr, pays), -5.0);
+}
+
 TEST(Countries, ShippedCountriesCoverEveryShippedCity) {
     const std::string data = NALVO_SOURCE_DATA_DIR;
     const auto cities = readCities(data + "/ville.syt");
