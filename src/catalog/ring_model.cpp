@@ -3,12 +3,19 @@
 #include "catalog/paths.h"
 #include "catalog/scan.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 constexpr int kMaxRingRecords = 100000; // far more than a smooth ring needs; bounds a bad count
 
 bool readQuad(std::FILE* file, const char* pattern, RingQuad& q) {
-    return scanFile(file, pattern,
-                    {&q.x[0], &q.y[0], &q.x[1], &q.y[1], &q.x[2], &q.y[2], &q.x[3], &q.y[3]}) == 8;
+    if (scanFile(file, pattern, {&q.x[0], &q.y[0], &q.x[1], &q.y[1], &q.x[2], &q.y[2], &q.x[3], &q.y[3]}) != 8)
+        return false;
+    // "nan" and "inf" read as numbers; such a corner cannot be drawn.
+    for (int k = 0; k < 4; ++k)
+        if (!std::isfinite(q.x[k]) || !std::isfinite(q.y[k])) return false;
+    return true;
 }
 } // namespace
 
@@ -20,12 +27,13 @@ RingModel readRingModel(std::FILE* file, const std::string& name) {
     }
     int n = 0;
     double g = 0;
-    if (scanFile(file, "%d %lf\n", {&n, &g}) != 2 || n < 0 || n > kMaxRingRecords || !(g >= 0)) {
+    if (scanFile(file, "%d %lf\n", {&n, &g}) != 2 || n < 0 || n > kMaxRingRecords || !(g >= 0) ||
+        !std::isfinite(g)) {
         model.error = name + ": the header is not a record count and a globe size";
         return model;
     }
     model.globeSize = g;
-    model.records.reserve(static_cast<std::size_t>(n));
+    model.records.reserve(static_cast<std::size_t>(std::min(n, 4096))); // grown as records are read
     for (int k = 0; k < n; ++k) {
         std::array<RingQuad, 3> r;
         if (!readQuad(file, "%lf %lf/%lf %lf/%lf %lf/%lf %lf -", r[0]) ||

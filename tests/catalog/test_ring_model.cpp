@@ -59,3 +59,17 @@ TEST(RingModel, BrokenFilesGiveNoRingsAndAMessage) {
     }
     EXPECT_FALSE(readRingModel(nullptr, "anneau3d.nal").error.empty());
 }
+
+// Found by fuzz_ring_model: "inf" and "nan" read as numbers and were kept as the globe size and
+// as corners.
+TEST(RingModel, ValuesThatAreNotNumbersAreRefused) {
+    const std::string rec = "0 0/1 0/1 1/0 1 - 1 0/2 0/2 1/1 1 - 2 0/3 0/3 1/2 1\n";
+    for (const std::string& bad : std::initializer_list<std::string>{"1infn", "1 nan\n" + rec,
+                                  "1 0.4\n0 0/1 0/1 1/0 1 - 1 0/2 0/2 1/1 1 - 2 0/3 0/3 1/2 nan\n",
+                                  "1 0.4\n0 0/1 0/1 1/0 1 - 1 0/2 inf/2 1/1 1 - 2 0/3 0/3 1/2 1\n"}) {
+        const RingModel m = readText(bad);
+        EXPECT_TRUE(m.records.empty()) << bad;
+        EXPECT_FALSE(m.error.empty()) << bad;
+        EXPECT_TRUE(std::isfinite(m.globeSize)) << bad;
+    }
+}

@@ -136,7 +136,9 @@ TEST(OrbitFile, ReadsBlocksUntilFinAndRefusesDamagedFiles) {
          {std::string("Mercure\n3\n0.1 0.2 0.3\n-1 0 0.5\n0.1 0.2 0.3\nVenus\n1\n"),
           std::string("Mercure\n3\n0.1 0.2 0.3\n-1 0 0.5\n"), std::string("Mercure\nx\n"),
           std::string("Mercure\n-2\nfin\n"), std::string("Mercure\n2\n0.1 0.2\n0 0 0\nfin\n"),
-          std::string("Mercure\n1\n0 0 0\n"), std::string("")}) {
+          std::string("Mercure\n1\n0 0 0\n"), std::string(""),
+          // Found by fuzz_orbit_file: "nan" and "inf" read as numbers and were kept as points.
+          std::string("A\n1\nnan inf -inf\nfin\n"), std::string("A\n2\n0 0 0\n1 inf 0\nfin\n")}) {
         f = readOrbitFile(openMemory(bad.data(), bad.size()).get());
         EXPECT_FALSE(f.ok()) << bad;
         EXPECT_TRUE(f.orbits.empty()) << bad;
