@@ -15,6 +15,7 @@
 #include "app/toolbar.h"
 #include "app/web_links.h"
 #include "app/window.h"
+#include "catalog/settings.h"
 #include "skymap/projection.h"
 
 #include <QMessageBox>
@@ -196,7 +197,12 @@ std::vector<Command> buildTable() {
         {11851, "Color (black background)", [](W& w) { w.options->saveBlackBackground = true; },
          [](const W& w) { return markedIf(true, w.options->saveBlackBackground); }, true},
         {picturesave::kFullResolutionCommand, "Full screen resolution",
-         [](W& w) { w.options->saveFullResolution = !w.options->saveFullResolution; },
+         [](W& w) {
+             w.options->saveFullResolution = !w.options->saveFullResolution;
+             std::string error;
+             if (!writeFullResolution(w.iniPath(), w.options->saveFullResolution, &error))
+                 settingscommands::tellUnsavedSettings(w, error);
+         },
          [](const W& w) { return markedIf(true, w.options->saveFullResolution); }, true},
         {130, "Save...", picturesave::savePicture, [](const W& w) { return enabledIf(inRange(w.view, 10, 49)); }},
         {pageoutput::kPrintCommand, "Print...", pageoutput::runPrint,

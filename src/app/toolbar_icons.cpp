@@ -5,14 +5,16 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-static void initToolbarIconResources() { Q_INIT_RESOURCE(toolbar_icons); }
+static void initToolbarIconResources() {
+    Q_INIT_RESOURCE(toolbar_icons);
+}
 
 namespace toolbar {
 
 const std::vector<int>& iconIds() {
-    static const std::vector<int> ids = {100, 101, 102, 103, 107, 108, 110, 112, 113, 115, 116, 117,
-                                         119, 120, 121, 122, 123, 124, 125, 126, 127, 128, 129, 130,
-                                         131, 132, 133, 134, 300, 301, 302, 303, 304};
+    static const std::vector<int> ids = {100, 101, 102, 103, 107, 108, 110, 112, 113, 115, 116,
+                                         117, 119, 120, 121, 122, 123, 124, 125, 126, 127, 128,
+                                         129, 130, 131, 132, 133, 134, 300, 301, 302, 303, 304};
     return ids;
 }
 
@@ -34,25 +36,28 @@ QImage greyedTwin(const QImage& icon) {
     return out;
 }
 
-static QImage renderSvg(int id) {
+QImage renderIcon(int id, int scale) {
+    initToolbarIconResources();
     QSvgRenderer renderer(QStringLiteral(":/toolbar/icon%1.svg").arg(id));
     if (!renderer.isValid()) return {};
     const QSize size = renderer.defaultSize();
     if (size.isEmpty()) return {};
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter);
+    // The bounds are given in logical pixels: without them the renderer fills the image's
+    // device size, which the painter's device scale would then enlarge a second time.
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     painter.end();
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-int registerIcons() {
-    initToolbarIconResources();
+int registerIcons(int scale) {
     int missing = 0;
     for (int id : iconIds()) {
-        const QImage image = renderSvg(id);
+        const QImage image = renderIcon(id, scale);
         if (image.isNull()) {
             ++missing;
             continue;
@@ -63,4 +68,4 @@ int registerIcons() {
     return missing;
 }
 
-}  // namespace toolbar
+} // namespace toolbar

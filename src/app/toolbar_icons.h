@@ -14,8 +14,13 @@ const std::vector<int>& iconIds();
 // The greyed (disabled) look of an icon: grey levels lifted towards the toolbar's grey, alpha kept.
 QImage greyedTwin(const QImage& icon);
 
-// Renders every icon and its twin and registers them; safe to call more than once. Returns the
-// number of icons that could not be rendered (0 when all are there).
-int registerIcons();
+// One icon drawn from its SVG at `scale` device pixels per logical pixel (device pixel ratio
+// `scale`, logical size unchanged); a null image when the drawing is missing.
+QImage renderIcon(int id, int scale = 1);
 
-}  // namespace toolbar
+// Renders every icon and its twin and registers them: at scale 1 the plain icons, above 1 the
+// variants that canvases of that device scale draw. Safe to call more than once. Returns the
+// number of icons that could not be rendered (0 when all are there).
+int registerIcons(int scale = 1);
+
+} // namespace toolbar

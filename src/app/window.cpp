@@ -96,8 +96,7 @@ bool TPlanetariumWindow::onSetup(QMainWindow* frame) {
 
     const int scale = screenScale();
     for (auto& c : memDC) c = std::make_unique<gfx::Canvas>(kBufferWidth, kBufferHeight, gfx::rgb(0, 0, 0), scale);
-    // The toolbar keeps its plain icons at every scale (enlarged on a finer back buffer).
-    toolbar::registerIcons();
+    if (scale > 1) toolbar::registerIcons(scale); // icons drawn at the buffers' resolution
     sys->clientDC = memDC[0].get();
     writeLog("Ecran OK\n");
 
@@ -128,6 +127,7 @@ bool TPlanetariumWindow::onSetup(QMainWindow* frame) {
     options->gscMinMagnitude = display.gscMinMagnitude;
     options->starMagnitude = display.starMagnitude;
     options->autoMagnitude = display.autoMagnitude;
+    options->saveFullResolution = display.saveFullResolution;
     for (auto& c : memDC) options->attach(*c);
     writeLog("OK\n");
 
@@ -227,6 +227,7 @@ int TPlanetariumWindow::screenScale() const {
 bool TPlanetariumWindow::setBackBufferScale(int scale) {
     if (!memDC[0] || memDC[0]->scale() == std::clamp(scale, 1, 4)) return false;
     for (auto& c : memDC) c->setScale(scale);
+    if (memDC[0]->scale() > 1) toolbar::registerIcons(memDC[0]->scale());
     orbitsDirty = true;
     saturnTablesDirty = true;
     return true;

@@ -259,9 +259,19 @@ int readCometFile(std::FILE* f, systeme& sys, ReaderNotes* notes) {
             std::isfinite(equinox) && std::fabs(equinox) < 100000.0f ? static_cast<int>(equinox) : 0;
         c->setTimes(plausibleYear ? calendarDateToT(year, month, day) : 0.0,
                     equinoxYear != 0 ? calendarDateToT(equinoxYear, 1, 1) : 0.0);
+        // The position theory solves Kepler's equation of an ellipse: a parabolic or hyperbolic
+        // orbit (a hand-edited file can hold one) would give no position at all.
+        const double a = c->a[0], e = c->e[0];
+        const bool ellipse = a > 0 && std::isfinite(a) && e >= 0 && e < 1 && std::isfinite(c->i[0]) &&
+                             std::isfinite(c->o[0]) && std::isfinite(c->O[0]);
+        if (!ellipse) {
+            note(notes, f,
+                 std::string(c->nom) + " left out: its orbit is not an ellipse (a <= 0 or e outside 0-1)");
+            continue;
+        }
         sys.comets.push_back(std::move(c));
     }
-    sys.nbComets = count;
+    sys.nbComets = static_cast<int>(sys.comets.size());
     return total;
 }
 

@@ -180,7 +180,14 @@ DisplaySettings readDisplaySettings(const std::string& iniPath) {
     d.gscMinMagnitude = wholeClamped(ini, kDisplay, kGscMinMagnitude, 1600, -200, 1600) / 100.0;
     d.starMagnitude = wholeClamped(ini, kDisplay, kMagnitude, 600, -200, 900) / 100.0;
     d.autoMagnitude = profileReadInt(ini, kDisplay, kAutoMagnitude, 1) == 1;
+    d.saveFullResolution = wholeIn(ini, kDisplay, kFullResolution, 0, 0, 1) == 1;
     return d;
+}
+
+bool writeFullResolution(const std::string& iniPath, bool on, std::string* error) {
+    KeyWriter w(iniPath, error);
+    w.put(kDisplay, kFullResolution, on ? "1" : "0");
+    return w.ok();
 }
 
 bool writeMagnitudeSettings(const std::string& iniPath, double starMagnitude, bool autoMagnitude,

@@ -38,6 +38,7 @@ constexpr char kGscMaxMagnitude[] = "Magnitude Maximale GSC";
 constexpr char kGscMinMagnitude[] = "Magnitude Minimale GSC";
 constexpr char kMagnitude[] = "Magnitude";
 constexpr char kAutoMagnitude[] = "Magnitude automatique";
+constexpr char kFullResolution[] = "Pleine r\xE9solution";
 constexpr char kBrowser[] = "Navigateur";
 } // namespace inikeys
 
@@ -73,9 +74,12 @@ struct DisplaySettings {
     double gscMaxMagnitude = -2.0;
     double gscMinMagnitude = 16.0;
     double starMagnitude = 6.0;
-    bool autoMagnitude = true; // only a stored 1 is on
+    bool autoMagnitude = true;       // only a stored 1 is on
+    bool saveFullResolution = false; // "Pleine r\xE9solution": pictures saved at the screen's resolution
 };
 DisplaySettings readDisplaySettings(const std::string& iniPath);
+// "Pleine r\xE9solution" of "Affichage", "1" or "0".
+bool writeFullResolution(const std::string& iniPath, bool on, std::string* error = nullptr);
 // The magnitude dialog: "Magnitude automatique" ("1"/"0"), then "Magnitude".
 bool writeMagnitudeSettings(const std::string& iniPath, double starMagnitude, bool autoMagnitude,
                             std::string* error = nullptr);

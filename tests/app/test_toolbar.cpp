@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -175,7 +177,50 @@ TEST(ToolbarIcons, EveryIconAndTwinIsRegistered) {
     // No two toolbar icons look the same.
     for (int a : iconIds())
         for (int b : iconIds())
-            if (a < b && a < 300 && b < 300) EXPECT_NE(*gfx::icon(a), *gfx::icon(b)) << a << " " << b;
+            if (a < b && a < 300 && b < 300) {
+                EXPECT_NE(*gfx::icon(a), *gfx::icon(b)) << a << " " << b;
+            }
+}
+
+TEST(ToolbarIcons, FineVariantsShowTheSameDrawingAtTwiceTheResolution) {
+    app();
+    ASSERT_EQ(registerIcons(1), 0);
+    ASSERT_EQ(registerIcons(2), 0);
+    for (int id : iconIds()) {
+        const QImage* plain = gfx::icon(id, 1);
+        const QImage* fine = gfx::icon(id, 2);
+        ASSERT_TRUE(plain && fine) << id;
+        ASSERT_EQ(fine->size(), plain->size() * 2) << id;
+        EXPECT_EQ(fine->devicePixelRatio(), 2.0) << id;
+        if (id < 300) {
+            EXPECT_EQ(gfx::icon(id + 100, 2)->devicePixelRatio(), 2.0) << id;
+        }
+        // Each 2 x 2 block of the fine drawing averages to about the plain pixel: the same
+        // drawing, not an enlarged corner of it.
+        long diff = 0;
+        for (int y = 0; y < plain->height(); ++y)
+            for (int x = 0; x < plain->width(); ++x) {
+                int sum[4] = {0, 0, 0, 0};
+                for (int j = 0; j < 2; ++j)
+                    for (int i = 0; i < 2; ++i) {
+                        const QRgb q = fine->pixel(2 * x + i, 2 * y + j);
+                        sum[0] += qRed(q), sum[1] += qGreen(q), sum[2] += qBlue(q), sum[3] += qAlpha(q);
+                    }
+                const QRgb p = plain->pixel(x, y);
+                diff += std::abs(sum[0] / 4 - qRed(p)) + std::abs(sum[1] / 4 - qGreen(p)) +
+                        std::abs(sum[2] / 4 - qBlue(p)) + std::abs(sum[3] / 4 - qAlpha(p));
+            }
+        EXPECT_LT(double(diff) / (4.0 * plain->width() * plain->height()), 12.0) << id;
+    }
+    // A canvas of device scale 2 draws the fine variant pixel for pixel at the logical place.
+    gfx::Canvas canvas(60, 30, gfx::rgb(200, 200, 200), 2);
+    ASSERT_TRUE(canvas.drawIcon(10, 5, 100));
+    const QImage* play = gfx::icon(100, 2);
+    for (auto [x, y] : {std::pair{17, 17}, std::pair{8, 8}, std::pair{20, 14}}) {
+        const QRgb s = play->pixel(x, y);
+        if (qAlpha(s) != 255) continue;
+        EXPECT_EQ(canvas.image().pixel(20 + x, 10 + y) & 0xffffff, s & 0xffffff) << x << " " << y;
+    }
 }
 
 TEST(ToolbarIcons, GreyedTwinIsGreyAndKeepsAlpha) {

@@ -97,6 +97,19 @@ TEST_F(HiDpiWindow, SavedBitmapHasTheWindowSizeUnlessFullResolutionIsAsked) {
     ASSERT_EQ(full.size(), QSize(1560, 944));
     EXPECT_EQ(full.convertToFormat(QImage::Format_RGB32),
               w->memDC[0]->image().copy(0, 56, 1560, 944).convertToFormat(QImage::Format_RGB32));
+
+    // The choice is kept in Nalvo.ini: a window started later has it, and unticking it is kept too.
+    prompter.clear();
+    w.reset();
+    w = std::make_unique<TPlanetariumWindow>(prompter, (dir / "Nalvo.ini").string());
+    ASSERT_TRUE(startTestWindow(*w, false));
+    EXPECT_TRUE(commands::state(*w, picturesave::kFullResolutionCommand).checked);
+    ASSERT_TRUE(commands::run(*w, picturesave::kFullResolutionCommand));
+    w.reset();
+    w = std::make_unique<TPlanetariumWindow>(prompter, (dir / "Nalvo.ini").string());
+    ASSERT_TRUE(startTestWindow(*w, false));
+    EXPECT_FALSE(commands::state(*w, picturesave::kFullResolutionCommand).checked);
+    EXPECT_EQ(prompter.messageCount(), 0) << prompter.entries.front().text;
 }
 
 } // namespace

@@ -279,6 +279,24 @@ TEST(CometFile, MoreThanTheCapacityIsCut) {
     EXPECT_EQ(notes.size(), 1u);
 }
 
+TEST(CometFile, OrbitsThatAreNotEllipsesAreLeftOutWithANote) {
+    auto f =
+        memoryStream("Nombre:4\n\nNom:Ceres\na:2.77\ne:0.08\nI:10.6\no:73.5\nO:80.3\ntperi:1/15/1997\n"
+                     "tequi:2000.0\nmag:3.33 0.12\n\nNom:Hyper\na:1.2\ne:1.05\nI:10\no:10\nO:10\n"
+                     "tperi:1/1/2020\ntequi:2000.0\nmag:8 4\n\nNom:Flat\na:-3\ne:0.5\nI:10\no:10\nO:10\n"
+                     "tperi:1/1/2020\ntequi:2000.0\nmag:8 4\n\nNom:Pallas\na:2.77\ne:0.23\nI:34.8\no:310.2\n"
+                     "O:173.1\ntperi:10/4/2000\ntequi:2000.0\nmag:4.13 0.11\n");
+    systeme sys;
+    ReaderNotes notes;
+    EXPECT_EQ(readCometFile(f.get(), sys, &notes), 4 * 6); // every record still matched its fields
+    ASSERT_EQ(sys.cometCount(), 2);
+    EXPECT_STREQ(sys.comet(0)->nom, "Ceres");
+    EXPECT_STREQ(sys.comet(1)->nom, "Pallas");
+    ASSERT_EQ(notes.size(), 2u);
+    EXPECT_NE(notes[0].find("Hyper left out"), std::string::npos) << notes[0];
+    EXPECT_NE(notes[1].find("Flat left out"), std::string::npos) << notes[1];
+}
+
 TEST(BorderFile, PointsAndLines) {
     auto f = memoryStream("3\n22 57 51.67 35 10 6\n23 25 48.70 -53 -11 -13\n0 0 36.0 0 -30 0\n"
                           "\n2\nFrontieres\n3 0 1 2\nAnd-Lac\n2 2 0\nPeg-And\n");
