@@ -11,6 +11,7 @@
 #include "catalog/paths.h"
 #include "catalog/prompter.h"
 #include "catalog/settings.h"
+#include "catalog/star_store.h"
 #include "gfx/icons.h"
 #include "skymap/projection.h"
 
@@ -83,6 +84,7 @@ bool TPlanetariumWindow::onSetup(QMainWindow* frame) {
 
     // The model: every body and catalogue file, then the place, time and catalogue settings.
     sys = std::make_unique<systeme>();
+    starStore = std::make_unique<StarStore>();
     std::string sysFile = sysPath_.empty() ? findDataFile("Sys.syt") : sysPath_;
     if (sysFile.empty()) {
         prompter_.message("File Sys.syt missing", kErrorCaption);

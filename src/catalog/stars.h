@@ -62,6 +62,11 @@ struct StarFiles {
     std::vector<std::string> driveDirs; // index = drive number; "" = not mapped (overrides)
 };
 
+// The whole content of a file; false when it cannot be opened.
+bool readFileBytes(const std::string& path, std::string& out);
+// The path of a star file or of "Regions.tbl" in the working-directory places; "" when missing.
+std::string findStarFile(const std::string& name, const StarFiles& files = {});
+
 // Visits, in order, the stars of the enabled star files below the limit, then, when the view and
 // the settings allow it, the Guide Star Catalog stars between gscMaxMagnitude and gscMinMagnitude
 // of the regions overlapping the window. Stars with non-finite values are skipped; a star file
@@ -70,6 +75,11 @@ struct StarFiles {
 long forEachCatalogueStar(int kind, const StarWindow& window, const CatalogueSettings& settings,
                           const StarDepth& depth, Prompter& prompter, const StarVisitor& visit,
                           const StarFiles& files = {});
+
+// The Guide Star Catalog part of forEachCatalogueStar alone: its stars, questions and messages.
+long forEachGscStar(int kind, const StarWindow& window, const CatalogueSettings& settings,
+                    const StarDepth& depth, Prompter& prompter, const StarVisitor& visit,
+                    const StarFiles& files = {});
 
 // Streams one star file ("%d" count, then "%f %f %f" lines); returns the stars visited (all of
 // them, whatever their magnitude), or -1 when the file cannot be opened.
