@@ -1,8 +1,10 @@
 // One paint of each sky view at 780 x 500 with the shipped data: default settings (constellation
 // stars to magnitude 6), and the circular and quadratic views at limiting magnitude 9 with the
-// three star files streamed. The date is fixed so that runs compare.
+// three star files (read on the first paint and kept in memory, as the window keeps them). The
+// date is fixed so that runs compare.
 #include "astro/date2.h"
 #include "catalog/prompter.h"
+#include "catalog/star_store.h"
 #include "catalog/systeme.h"
 #include "gfx/canvas.h"
 #include "gfx/parametre_affichage.h"
@@ -20,6 +22,7 @@ namespace {
 struct Sky {
     RecordingPrompter prompter;
     systeme sys;
+    StarStore stars; // kept between paints, as the window keeps its model's
     ParametreAffichage options;
     skymap::SkyNavigation nav;
     date2 date;
@@ -56,6 +59,7 @@ struct Sky {
         scene.nav = &nav;
         scene.prompter = &prompter;
         scene.starFiles.dataDirs = {NALVO_SOURCE_DATA_DIR};
+        scene.starStore = &stars;
         const double limit = options.starMagnitude;
         const skymap::PaintStats stats = skymap::paintSkyView(*canvas, view, scene);
         skymap::paintLegend(*canvas, view, scene);

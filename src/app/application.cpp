@@ -38,7 +38,7 @@ bool MainFrame::create(const std::string& iniPath, const std::string& sysPath) {
     TPlanetariumWindow::writeLog("NalvoInit\n");
     frame_ = std::make_unique<QMainWindow>();
     frame_->setWindowTitle(QStringLiteral("Nalvo"));
-    frame_->setWindowIcon(programIcon());
+    // The frame's icon is drawn by the window's set-up, while the model loads.
     window_ = new TPlanetariumWindow(*prompter_, iniPath, sysPath);
     frame_->setCentralWidget(window_);
     frame_->move(10, 10);

@@ -7,7 +7,6 @@
 #include "app/sky_interaction.h"
 #include "app/span_views.h"
 #include "app/toolbar.h"
-#include "app/toolbar_icons.h"
 #include "app/window.h"
 
 #include <QPaintEvent>
@@ -286,7 +285,6 @@ bool mouseMove(W& w, int x, int y) {
 }
 
 void installHooks(WindowHooks& hooks) {
-    toolbar::registerIcons();
     skyui::installViewHandlers(); // sky map: rectangle zoom, hover, identify
     spanui::installViewHandlers(); // time-span graphs: drag selection, pointed date
     helioui::installViewHandlers(); // heliocentric view: click zoom, hover text, camera

@@ -17,6 +17,7 @@ void drawSkyView(TPlanetariumWindow& w) {
     scene.options = w.options.get();
     scene.nav = &nav;
     scene.prompter = &w.prompter();
+    scene.starStore = w.starStore.get();
     scene.computePositions = false; // the redraw has just computed them for the date
     gfx::Canvas& bb = *w.memDC[0];
     const skymap::PaintStats stats = skymap::paintSkyView(bb, w.view, scene);

@@ -2,6 +2,7 @@
 #include "views/saturn3d.h"
 
 #include "app/animation.h"
+#include "app/application.h"
 #include "app/commands.h"
 #include "app/dialogs/report_commands.h"
 #include "app/input.h"
@@ -11,6 +12,7 @@
 #include "catalog/paths.h"
 #include "catalog/prompter.h"
 #include "catalog/settings.h"
+#include "catalog/star_store.h"
 #include "gfx/icons.h"
 #include "skymap/projection.h"
 
@@ -27,6 +29,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <future>
 
 std::string gProgramDirectory;
 
@@ -83,24 +86,40 @@ bool TPlanetariumWindow::onSetup(QMainWindow* frame) {
 
     // The model: every body and catalogue file, then the place, time and catalogue settings.
     sys = std::make_unique<systeme>();
+    starStore = std::make_unique<StarStore>();
     std::string sysFile = sysPath_.empty() ? findDataFile("Sys.syt") : sysPath_;
     if (sysFile.empty()) {
         prompter_.message("File Sys.syt missing", kErrorCaption);
         sys.reset();
         return false;
     }
-    if (sys->load(sysFile, prompter_, iniPath_) < 0) {
+    // The model is read on a second thread while this one draws what does not depend on it: the
+    // back buffers, the toolbar's icons, the pictures and the frame's icon. The loader's messages
+    // are kept and shown here once it is done, so that start-up shows and logs what it would on
+    // one thread (the loader only tells, it never asks).
+    RecordingPrompter loadMessages;
+    std::future<int> loading = std::async(std::launch::async, [this, &sysFile, &loadMessages] {
+        return sys->load(sysFile, loadMessages, iniPath_);
+    });
+    const int scale = screenScale();
+    std::array<std::unique_ptr<gfx::Canvas>, 3> buffers;
+    for (auto& c : buffers)
+        c = std::make_unique<gfx::Canvas>(kBufferWidth, kBufferHeight, gfx::rgb(0, 0, 0), scale);
+    toolbar::registerIcons();
+    if (scale > 1) toolbar::registerIcons(scale); // icons drawn at the buffers' resolution
+    registerPictures();
+    if (frame) frame->setWindowIcon(programIcon());
+    const int loaded = loading.get();
+    for (const RecordingPrompter::Entry& e : loadMessages.entries)
+        if (!e.question) prompter_.message(e.text, e.caption);
+    if (loaded < 0) {
         sys.reset();
         return false;
     }
 
-    const int scale = screenScale();
-    for (auto& c : memDC) c = std::make_unique<gfx::Canvas>(kBufferWidth, kBufferHeight, gfx::rgb(0, 0, 0), scale);
-    if (scale > 1) toolbar::registerIcons(scale); // icons drawn at the buffers' resolution
+    memDC = std::move(buffers);
     sys->clientDC = memDC[0].get();
     writeLog("Ecran OK\n");
-
-    registerPictures();
     writeLog("Images OK\n");
 
     date = std::make_unique<date2>();

@@ -19,6 +19,7 @@
 
 class QMainWindow;
 class Prompter;
+class StarStore;
 
 // Behaviour that the other modules of the shell plug into the window: the menu bar and command
 // table, keyboard and mouse handling, the view painters they own. Each hook is optional.
@@ -103,6 +104,8 @@ public:
 
     // --- core objects -----------------------------------------------------------------------------
     std::unique_ptr<systeme> sys;
+    // The star files of the model, read on the first deep paint and kept for the next ones.
+    std::unique_ptr<StarStore> starStore;
     std::array<std::unique_ptr<gfx::Canvas>, 3> memDC; // 0 back buffer, 1 second layer, 2 pictures
     std::unique_ptr<toolbar::Toolbar> boutons;
     std::unique_ptr<ParametreAffichage> options;

@@ -21,21 +21,6 @@ bool isDirectory(const std::string& path) {
     return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool readWholeFile(const std::string& path, std::string& out) {
-    FilePtr f = openForReading(path);
-    if (!f) return false;
-    out.clear();
-    // One read of the whole file when its size is known, then whatever follows (a growing file).
-    struct stat st {};
-    if (::fstat(fileno(f.get()), &st) == 0 && st.st_size > 0) {
-        out.resize(static_cast<std::size_t>(st.st_size));
-        out.resize(std::fread(out.data(), 1, out.size(), f.get()));
-    }
-    char buf[1 << 16];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f.get())) > 0;) out.append(buf, n);
-    return true;
-}
-
 double clamp(double v, double lo, double hi) {
     return v < lo ? lo : (v > hi ? hi : v);
 }
@@ -139,14 +124,30 @@ std::string resolveIgnoringCase(const std::string& root, const std::string& rela
     return fileExists(path) ? path : std::string();
 }
 
+} // namespace
+
+bool readFileBytes(const std::string& path, std::string& out) {
+    FilePtr f = openForReading(path);
+    if (!f) return false;
+    out.clear();
+    // One read of the whole file when its size is known, then whatever follows (a growing file).
+    struct stat st {};
+    if (::fstat(fileno(f.get()), &st) == 0 && st.st_size > 0) {
+        out.resize(static_cast<std::size_t>(st.st_size));
+        out.resize(std::fread(out.data(), 1, out.size(), f.get()));
+    }
+    char buf[1 << 16];
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f.get())) > 0;)
+        out.append(buf, n);
+    return true;
+}
+
 std::string findStarFile(const std::string& name, const StarFiles& files) {
     if (files.dataDirs.empty()) return findDataFile(name);
     for (const std::string& d : files.dataDirs)
         if (fileExists(joinPath(d, name))) return joinPath(d, name);
     return {};
 }
-
-} // namespace
 
 void updateStarDepth(int kind, double zoom, double width_deg, double height_deg,
                      const CatalogueSettings& settings, StarDepth& depth) {
@@ -222,7 +223,7 @@ long parseStarText(const char* data, std::size_t size,
 
 long readStarFile(const std::string& path, const std::function<void(double, double, double)>& visit) {
     std::string bytes;
-    if (path.empty() || !readWholeFile(path, bytes)) return -1;
+    if (path.empty() || !readFileBytes(path, bytes)) return -1;
     return parseStarText(bytes.data(), bytes.size(), visit);
 }
 
@@ -329,11 +330,11 @@ GscRegionList findGscRegions(int drive, double raMin, double raMax, double decMi
                              Prompter& prompter, const StarFiles& files) {
     std::string bytes;
     std::string path = findStarFile("Regions.tbl", files);
-    if (path.empty() || !readWholeFile(path, bytes)) {
+    if (path.empty() || !readFileBytes(path, bytes)) {
         for (;;) {
             const std::string dir = gscDriveDirectory(drive, files);
             path = dir.empty() ? std::string() : resolveIgnoringCase(dir, "Tables/Regions.tbl");
-            if (!path.empty() && readWholeFile(path, bytes)) break;
+            if (!path.empty() && readFileBytes(path, bytes)) break;
             const std::string shown = dir.empty()
                                           ? std::string(1, driveLetter(drive)) + ":/Tables/Regions.tbl"
                                           : joinPath(dir, "Tables/Regions.tbl");
@@ -409,6 +410,13 @@ long forEachCatalogueStar(int kind, const StarWindow& window, const CatalogueSet
         });
     }
 
+    return visited + forEachGscStar(kind, window, settings, depth, prompter, visit, files);
+}
+
+long forEachGscStar(int kind, const StarWindow& window, const CatalogueSettings& settings,
+                    const StarDepth& depth, Prompter& prompter, const StarVisitor& visit,
+                    const StarFiles& files) {
+    long visited = 0;
     if (!gscLayerAllowed(kind, window, settings, depth)) return visited;
     const GscRegionList regions =
         findGscRegions(settings.cdromDrive, std::min(window.ra_deg, window.rb_deg),
@@ -420,13 +428,13 @@ long forEachCatalogueStar(int kind, const StarWindow& window, const CatalogueSet
         // A region without a directory (outside 0-9536) or without a mapped drive is skipped.
         std::string bytes;
         if (path.empty() && gscRegionRelativePath(region).empty()) continue;
-        if (path.empty() || !readWholeFile(path, bytes)) {
+        if (path.empty() || !readFileBytes(path, bytes)) {
             const std::string text = region < 5260 ? "Insert le CD-Rom n\xB0 1 of Guide Star Catalog"
                                                    : "Insert CD-Rom n\xB0 2 of Guide Star Catalog";
             if (!prompter.askOkCancel(text, "File missing")) break; // Cancel ends the layer
             const std::string again = gscRegionPath(settings.cdromDrive, region, files);
             // Still missing after OK: this region is skipped without another question.
-            if (again.empty() || !readWholeFile(again, bytes)) continue;
+            if (again.empty() || !readFileBytes(again, bytes)) continue;
         }
         parseGscRegion(bytes, [&](double ra, double dec, double mag) {
             if (depth.gscMaxMagnitude < mag && mag < depth.gscMinMagnitude) {

@@ -1,6 +1,7 @@
-// The faint stars of the sky map, streamed while it is painted and never kept: the star files
-// star6.syt, star7.syt and star8.syt (one per magnitude step) and the Guide Star Catalog 1.1 in its
-// CD-ROM layout; and the star depth (limiting magnitude and disc size) of the view being painted.
+// The faint stars of the sky map: the star files star6.syt, star7.syt and star8.syt (one per
+// magnitude step; streamed here, kept in memory by a StarStore, star_store.h) and the Guide Star
+// Catalog 1.1 in its CD-ROM layout, streamed while the map is painted; and the star depth
+// (limiting magnitude and disc size) of the view being painted.
 //
 // Drives. The catalogue settings name the Guide Star Catalog's drive by index (0 = A:, 3 = D:).
 // A drive letter x is the first existing directory of: $NALVO_DRIVE_X (e.g.
@@ -62,6 +63,11 @@ struct StarFiles {
     std::vector<std::string> driveDirs; // index = drive number; "" = not mapped (overrides)
 };
 
+// The whole content of a file; false when it cannot be opened.
+bool readFileBytes(const std::string& path, std::string& out);
+// The path of a star file or of "Regions.tbl" in the working-directory places; "" when missing.
+std::string findStarFile(const std::string& name, const StarFiles& files = {});
+
 // Visits, in order, the stars of the enabled star files below the limit, then, when the view and
 // the settings allow it, the Guide Star Catalog stars between gscMaxMagnitude and gscMinMagnitude
 // of the regions overlapping the window. Stars with non-finite values are skipped; a star file
@@ -70,6 +76,11 @@ struct StarFiles {
 long forEachCatalogueStar(int kind, const StarWindow& window, const CatalogueSettings& settings,
                           const StarDepth& depth, Prompter& prompter, const StarVisitor& visit,
                           const StarFiles& files = {});
+
+// The Guide Star Catalog part of forEachCatalogueStar alone: its stars, questions and messages.
+long forEachGscStar(int kind, const StarWindow& window, const CatalogueSettings& settings,
+                    const StarDepth& depth, Prompter& prompter, const StarVisitor& visit,
+                    const StarFiles& files = {});
 
 // Streams one star file ("%d" count, then "%f %f %f" lines); returns the stars visited (all of
 // them, whatever their magnitude), or -1 when the file cannot be opened.

@@ -9,6 +9,7 @@
 #include "astro/sun.h"
 #include "catalog/paths.h"
 #include "catalog/prompter.h"
+#include "catalog/star_store.h"
 #include "catalog/systeme.h"
 #include "gfx/canvas.h"
 #include "gfx/icons.h"
@@ -89,15 +90,48 @@ public:
             horizontal(dec_deg, ra_deg, alt, az);
             return projectSky(frame_, alt, az, dec_deg, ra_deg);
         }
-        // Disc kinds: the azimuth's sine and cosine are those of the horizontal vector
-        // (sin H, cos H sin phi - tan dec cos phi), normalised; no angle is needed.
-        const double H = (sidereal_ - (lon_ + ra_deg)) * kDegToRad;
         const double d = dec_deg * kDegToRad;
-        const double sd = std::sin(d), cd = std::cos(d);
+        return disc(ra_deg, std::sin(d), std::cos(d));
+    }
+
+    // A star with the sine and cosine of its declination known (a star store's columns).
+    std::optional<PixelPoint> star(double dec_deg, double ra_deg, double sinDec, double cosDec) const {
+        if (!needsHorizontal_) return projectSky(frame_, 0, 0, dec_deg, ra_deg);
+        if (frame_.kind == ProjectionKind::AzimutalWindow) {
+            double alt, az;
+            horizontalOf(ra_deg, sinDec, cosDec, alt, az);
+            return projectSky(frame_, alt, az, dec_deg, ra_deg);
+        }
+        // The highest the star climbs bounds its altitude's sine whatever the hour angle
+        // (|cos H| <= 1 and rounding keeps the order), so a star that never climbs above the
+        // disc's rim is dropped before any trigonometry.
+        const double highest = sinPhi_ * sinDec + std::fabs(cosPhi_ * cosDec);
+        if (frame_.kind == ProjectionKind::Circular ? highest <= 0 : highest < kEquidistantRimSine)
+            return std::nullopt;
+        return disc(ra_deg, sinDec, cosDec);
+    }
+
+    // Same formulas as altitudeOf and azimuthOf, sharing the trigonometry.
+    void horizontal(double dec_deg, double ra_deg, double& alt, double& az) const {
+        const double d = dec_deg * kDegToRad;
+        horizontalOf(ra_deg, std::sin(d), std::cos(d), alt, az);
+    }
+
+    const ProjectionFrame& frame() const { return frame_; }
+
+  private:
+    // The equidistant map's rim: altitude -45 degrees, with a hair of margin.
+    static constexpr double kEquidistantRimSine = -0.7072;
+
+    // Disc kinds: the azimuth's sine and cosine are those of the horizontal vector
+    // (sin H, cos H sin phi - tan dec cos phi), normalised; no angle is needed.
+    std::optional<PixelPoint> disc(double ra_deg, double sd, double cd) const {
+        const double H = (sidereal_ - (lon_ + ra_deg)) * kDegToRad;
         const double sH = std::sin(H), cH = std::cos(H);
         const double sinAlt = sinPhi_ * sd + cosPhi_ * cd * cH;
         // Points certainly below the rim are dropped before the arc sine.
-        if (frame_.kind == ProjectionKind::Circular ? sinAlt <= 0 : sinAlt < -0.7072) return std::nullopt;
+        if (frame_.kind == ProjectionKind::Circular ? sinAlt <= 0 : sinAlt < kEquidistantRimSine)
+            return std::nullopt;
         const double alt = std::asin(std::clamp(sinAlt, -1.0, 1.0)) / kDegToRad;
         const double num = sH, den = cH * sinPhi_ - (sd / cd) * cosPhi_;
         const double rho = std::sqrt(num * num + den * den);
@@ -114,11 +148,8 @@ public:
         return projectDisc(frame_, alt, sinA, cosA);
     }
 
-    // Same formulas as altitudeOf and azimuthOf, sharing the trigonometry.
-    void horizontal(double dec_deg, double ra_deg, double& alt, double& az) const {
+    void horizontalOf(double ra_deg, double sd, double cd, double& alt, double& az) const {
         const double H = (sidereal_ - (lon_ + ra_deg)) * kDegToRad;
-        const double d = dec_deg * kDegToRad;
-        const double sd = std::sin(d), cd = std::cos(d);
         const double sH = std::sin(H), cH = std::cos(H);
         alt = std::asin(std::clamp(sinPhi_ * sd + cosPhi_ * cd * cH, -1.0, 1.0)) / kDegToRad;
         const double den = cH * sinPhi_ - (sd / cd) * cosPhi_;
@@ -134,9 +165,6 @@ public:
         az = A;
     }
 
-    const ProjectionFrame& frame() const { return frame_; }
-
-private:
     ProjectionFrame frame_;
     double sidereal_;
     double lon_ = 0, lat_ = 0, sinPhi_ = 0, cosPhi_ = 1, sinRot_ = 0, cosRot_ = 1;
@@ -353,10 +381,30 @@ void paintStars(gfx::Canvas& canvas, PaintContext& c) {
         StarWindow window;
         if (f.kind == ProjectionKind::Quadratic || f.kind == ProjectionKind::QuadraticTrajectories)
             window = StarWindow{f.c1, f.c2, f.c3, f.c4};
+        // The star files, in the order star6, star7, star8, each from magnitude 6, 7 or 8: only
+        // a limit beyond a file's first magnitude reads it.
+        const CatalogueSettings& settings = *sys.catalogueSettings;
+        const int32_t enabled[StarStore::kLayerCount] = {settings.useStar6, settings.useStar7,
+                                                         settings.useStar8};
+        StarStore paintOnly; // without the model's store the files are read for this paint
+        StarStore& store = c.scene.starStore ? *c.scene.starStore : paintOnly;
+        for (int layer = 0; layer < StarStore::kLayerCount; ++layer) {
+            if (enabled[layer] != 1 || !(c.depth.starMagnitude > 6 + layer)) continue;
+            const StarColumns* stars = store.layer(layer, c.scene.starFiles);
+            if (!stars) continue; // a missing file is skipped silently
+            stars->forEachBrighterThan(c.depth.starMagnitude, [&](std::size_t i, double mag) {
+                ++c.stats.catalogueStars;
+                const auto p =
+                    c.project.star(stars->dec_deg[i], stars->ra_deg[i], stars->sinDec[i], stars->cosDec[i]);
+                if (!p) return;
+                drawStar(canvas, *p, mag, 1, c.background, nullptr, plain);
+                ++c.stats.starsDrawn;
+            });
+        }
         RecordingPrompter cancel; // without a prompter every question is answered Cancel
         Prompter& prompter = c.scene.prompter ? *c.scene.prompter : cancel;
-        forEachCatalogueStar(
-            static_cast<int>(f.kind), window, *sys.catalogueSettings, c.depth, prompter,
+        forEachGscStar(
+            static_cast<int>(f.kind), window, settings, c.depth, prompter,
             [&](double ra, double dec, double mag, StarSource) {
                 ++c.stats.catalogueStars;
                 const auto p = c.project(dec, ra);

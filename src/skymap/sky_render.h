@@ -12,6 +12,7 @@
 #include <string>
 
 class systeme;
+class StarStore;
 class ParametreAffichage;
 class Prompter;
 struct date2;
@@ -30,6 +31,7 @@ struct SkyScene {
     SkyNavigation* nav = nullptr;        // rectangular windows (disc zooms are taken from options)
     Prompter* prompter = nullptr;        // questions of the Guide Star Catalog layer; null: Cancel
     StarFiles starFiles;                 // where the star files and drives are (defaults when empty)
+    StarStore* starStore = nullptr;      // the star files kept between paints; null: read for this one
     std::string ngc2000Path;             // "ngc2000.dat" when useNgc; "" looks it up
     // Positions of the bodies are computed for `date` by the paint (satellites included) unless
     // the caller already did so.

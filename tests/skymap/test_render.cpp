@@ -3,6 +3,7 @@
 #include "astro/angles.h"
 #include "astro/date2.h"
 #include "catalog/prompter.h"
+#include "catalog/star_store.h"
 #include "catalog/systeme.h"
 #include "gfx/canvas.h"
 #include "gfx/parametre_affichage.h"
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -768,6 +770,54 @@ TEST(RenderShipped, DeepCircularPaintStreamsTheStarFiles) {
     EXPECT_GT(stats.catalogueStars, 70000); // the three files hold the stars of magnitude 6 to 9
     EXPECT_GT(stats.starsDrawn, 30000);     // about half of the sky is above the horizon
     EXPECT_LT(stats.starsDrawn, stats.catalogueStars);
+}
+
+// A deep disc paint draws each star of the three files that is above the horizon (altitudeOf on
+// the files' own text) and no other: the stars it leaves out as never rising are none of them.
+TEST(RenderShipped, DeepDiscPaintDrawsExactlyTheStarsAboveTheHorizon) {
+    std::vector<std::array<double, 3>> fileStars; // ra, dec, magnitude
+    for (const char* name : {"star6.syt", "star7.syt", "star8.syt"}) {
+        std::ifstream in(std::string(NALVO_SOURCE_DATA_DIR) + "/" + name);
+        long count = 0;
+        in >> count;
+        ASSERT_GT(count, 10000) << name << " was not read";
+        std::array<double, 3> s{};
+        for (long k = 0; k < count && in >> s[0] >> s[1] >> s[2]; ++k)
+            fileStars.push_back(s);
+    }
+    for (double latitude : {45.9, -33.9, 70.0}) {
+        ShippedScene t;
+        ASSERT_TRUE(t.loaded) << "the shipped data did not load";
+        t.sys.latitude = latitude;
+        t.options.autoMagnitude = false;
+        t.options.starMagnitude = 9;
+        gfx::Canvas canvas(1500, 1400);
+        // Without the files the limit stays at 6: the constellation stars alone.
+        const int constellationStars = t.paint(canvas, kViewCircular).starsDrawn;
+        t.sys.catalogueSettings->useStar6 = t.sys.catalogueSettings->useStar7 =
+            t.sys.catalogueSettings->useStar8 = 1;
+        StarStore store;
+        const double theta = siderealTime(t.date);
+        int brighter = 0, above = 0;
+        for (const auto& s : fileStars) {
+            if (!(s[2] < 9)) continue;
+            ++brighter;
+            if (altitudeOf(t.sys.longitude, latitude, s[1], s[0], theta) > 0) ++above;
+        }
+        for (int paint = 0; paint < 2; ++paint) { // read, then from memory
+            SkyScene scene;
+            scene.sys = &t.sys;
+            scene.date = &t.date;
+            scene.options = &t.options;
+            scene.nav = &t.nav;
+            scene.prompter = &t.prompter;
+            scene.starStore = &store;
+            scene.starFiles.dataDirs = {NALVO_SOURCE_DATA_DIR};
+            const PaintStats stats = paintSkyView(canvas, kViewCircular, scene);
+            EXPECT_EQ(stats.catalogueStars, brighter) << latitude;
+            EXPECT_EQ(stats.starsDrawn - constellationStars, above) << latitude;
+        }
+    }
 }
 
 TEST(RenderShipped, TrajectoryViewDrawsPathsAndHidesPlanets) {
