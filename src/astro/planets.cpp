@@ -64,7 +64,7 @@ void planetPosition(objetceleste& p, const date2& date, const SunGeometry& sun) 
     const double node = normalize360(polynomial(p.O, t));
     const double M = normalize360(polynomial(p.M, t));
 
-    const double E = keplerSolve(M, e, 20);
+    const double E = keplerSolve(M, e);
     const double nu = trueAnomaly(E, e);
     p.r = a * (1 - e * std::cos(E));
     const double u = normalize360(L + nu - (M + node)); // argument of latitude
@@ -148,7 +148,7 @@ void cometPosition(comet& c, const date2& date, const soleil& sun) {
 
     // 0.985609 degrees per day at 1 AU (Gauss' constant).
     const double M = a > 0 ? 0.985609 / (a * std::sqrt(a)) * (t - c.tperi) * 36525 : 0;
-    const double E = keplerSolve(M, e, 100);
+    const double E = keplerSolve(M, e);
     const double nu = trueAnomaly(E, e);
     const double r = a * (1 - e * std::cos(E));
 
