@@ -64,25 +64,22 @@ constexpr Term kLatitude[45] = {
     {0.000317, 1, 2, -1, 1, 1},  {0.000306, 2, 2, -2, 0, -1},  {-0.000283, 0, 0, 0, 1, 3},
 };
 
-// e^{i k x} for k = 0..4 of one argument (radians), by angle addition from sin x and cos x.
+// cos and sin of n x for n in -4..4 (index n + 4) of one argument, by angle addition from
+// sin x and cos x; a table lookup per term, without branches.
 struct Multiples {
-    double c[5], s[5];
+    double c[9], s[9];
     explicit Multiples(double x_deg) {
-        const double x = degToRad(x_deg);
-        c[0] = 1;
-        s[0] = 0;
-        c[1] = std::cos(x);
-        s[1] = std::sin(x);
+        c[4] = 1;
+        s[4] = 0;
+        sinCosDeg(x_deg, s[5], c[5]);
         for (int k = 2; k < 5; ++k) {
-            c[k] = c[k - 1] * c[1] - s[k - 1] * s[1];
-            s[k] = s[k - 1] * c[1] + c[k - 1] * s[1];
+            c[4 + k] = c[3 + k] * c[5] - s[3 + k] * s[5];
+            s[4 + k] = s[3 + k] * c[5] + c[3 + k] * s[5];
         }
-    }
-    // cos and sin of n x for n in -4..4.
-    void get(int n, double& cn, double& sn) const {
-        const int k = n < 0 ? -n : n;
-        cn = c[k];
-        sn = n < 0 ? -s[k] : s[k];
+        for (int k = 1; k < 5; ++k) {
+            c[4 - k] = c[4 + k];
+            s[4 - k] = -s[4 + k];
+        }
     }
 };
 
@@ -92,17 +89,14 @@ struct Multiples {
 template <size_t N>
 double series(const Term (&terms)[N], const Multiples& D, const Multiples& M, const Multiples& Mp,
               const Multiples& F, double e) {
+    const double factors[3] = {1.0, e, e * e}; // by the power of the eccentricity factor
     double sum = 0;
     for (const Term& k : terms) {
-        double c1, s1, c2, s2, c3, s3, c4, s4;
-        D.get(k.d, c1, s1);
-        M.get(k.m, c2, s2);
-        Mp.get(k.mp, c3, s3);
-        F.get(k.f, c4, s4);
+        const double c1 = D.c[k.d + 4], s1 = D.s[k.d + 4], c2 = M.c[k.m + 4], s2 = M.s[k.m + 4];
+        const double c3 = Mp.c[k.mp + 4], s3 = Mp.s[k.mp + 4], c4 = F.c[k.f + 4], s4 = F.s[k.f + 4];
         const double ca = c1 * c2 - s1 * s2, sa = s1 * c2 + c1 * s2;
         const double cb = c3 * c4 - s3 * s4, sb = s3 * c4 + c3 * s4;
-        const double factor = k.ePower == 0 ? 1.0 : (k.ePower == 1 ? e : e * e);
-        sum += k.coefficient * factor * (sa * cb + ca * sb);
+        sum += k.coefficient * factors[k.ePower] * (sa * cb + ca * sb);
     }
     return sum;
 }
@@ -130,19 +124,22 @@ MoonEcliptic moonEcliptic(double t) {
     Mp += 0.003964 * s2;
     D += 0.003964 * s2;
     F += 0.003964 * s2;
-    const double s3 = sinDeg(node);
+    double s3, cosNode;
+    sinCosDeg(node, s3, cosNode);
     Lp += 0.001964 * s3;
     Mp += 0.002541 * s3;
     D += 0.001964 * s3;
     F -= 0.024691 * s3;
-    F -= 0.004328 * sinDeg(node + 275.05 - 2.3 * t);
+    double sinNode2, cosNode2; // of the second node term, node + 275.05 - 2.3 t
+    sinCosDeg(node + 275.05 - 2.3 * t, sinNode2, cosNode2);
+    F -= 0.004328 * sinNode2;
 
     const Multiples mD(D), mM(M), mMp(Mp), mF(F);
     MoonEcliptic m;
     m.lambda_deg = Lp + series(kLongitude, mD, mM, mMp, mF, e);
     const double B = series(kLatitude, mD, mM, mMp, mF, e);
-    const double w1 = 0.0004664 * cosDeg(node);
-    const double w2 = 0.0000754 * cosDeg(node + 275.05 - 2.3 * t);
+    const double w1 = 0.0004664 * cosNode;
+    const double w2 = 0.0000754 * cosNode2;
     m.beta_deg = B * (1 - w1 - w2);
     m.parallax_deg = 0.950724 + 0.051818 * cosDeg(Mp) + 0.009531 * cosDeg(2 * D - Mp) +
                      0.007843 * cosDeg(2 * D) + 0.002824 * cosDeg(2 * Mp);
@@ -151,10 +148,17 @@ MoonEcliptic moonEcliptic(double t) {
 
 void moonPosition(objetceleste& moon, const date2& date, const soleil& sun) {
     const double t = static_cast<double>(date.t);
-    const MoonEcliptic m = moonEcliptic(t);
+    SunGeometry obliquity; // only the obliquity is read
+    obliquity.obliquity_deg = polynomial(sun.E, t);
+    sinCosDeg(obliquity.obliquity_deg, obliquity.sinObliquity, obliquity.cosObliquity);
+    moonPosition(moon, date, obliquity);
+}
+
+void moonPosition(objetceleste& moon, const date2& date, const SunGeometry& sun) {
+    const MoonEcliptic m = moonEcliptic(static_cast<double>(date.t));
     // Earth radius 6378.14 km, astronomical unit 149597870 km.
     moon.delta = 6378.14 / (sinDeg(m.parallax_deg) * 149597870.0);
-    const Equatorial q = eclipticToEquatorial(m.lambda_deg, m.beta_deg, polynomial(sun.E, t));
+    const Equatorial q = eclipticToEquatorial(m.lambda_deg, m.beta_deg, sun.sinObliquity, sun.cosObliquity);
     moon.ra = q.ra_deg;
     moon.dec = q.dec_deg;
 }

@@ -71,9 +71,14 @@ void planetPosition(objetceleste& p, const date2& date, const SunGeometry& sun) 
     // Longitude in the orbit's node frame, in the quadrant of u: atan2 gives the same value as
     // atan(tan u cos i) moved by 180 degrees into u's quadrant, continuous through u = 90 and
     // 270, and also right for retrograde orbits (i > 90), where the quadrant test is not.
-    const double l = normalize360(radToDeg(std::atan2(sinDeg(u) * cosDeg(inc), cosDeg(u))));
+    double sinU, cosU, sinI, cosI;
+    sinCosDeg(u, sinU, cosU);
+    sinCosDeg(inc, sinI, cosI);
+    const double l = normalize360(radToDeg(std::atan2(sinU * cosI, cosU)));
     p.lambda = normalize360(l + node);
-    p.beta = radToDeg(std::asin(clampUnit(sinDeg(u) * sinDeg(inc))));
+    // |beta| <= 90, so cos(beta) = sqrt(1 - sin^2 beta) with sin(beta) = sin u sin i.
+    const double sinBeta = clampUnit(sinU * sinI);
+    p.beta = radToDeg(std::asin(sinBeta));
 
     if (std::strcmp(p.nom, "Terre") == 0) {
         p.dec = p.ra = p.delta = 0;
@@ -81,11 +86,10 @@ void planetPosition(objetceleste& p, const date2& date, const SunGeometry& sun) 
     }
     const double sunLon = sun.longitude_deg;
     const double R = sun.distance_au;
-    // |beta| <= 90, so cos(beta) = sqrt(1 - sin^2 beta) with sin(beta) = sin u sin i.
-    const double sinBeta = clampUnit(sinDeg(u) * sinDeg(inc));
     const double cosBeta = std::sqrt(1 - sinBeta * sinBeta);
     const double elong = degToRad(p.lambda - sunLon);
-    const double sinE = std::sin(elong), cosE = std::cos(elong);
+    double sinE, cosE;
+    ::sincos(elong, &sinE, &cosE);
     const double rc = p.r * cosBeta;
     const double n = rc * sinE;
     const double d = rc * cosE + R;

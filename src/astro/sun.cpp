@@ -90,14 +90,14 @@ SunGeometry sunGeometry(const soleil& sun, double t) {
     g.longitude_deg = normalize360(s.L + trueAnomaly(s.E_rad, s.e) - s.M);
     g.distance_au = 1.0000002 * (1 - s.e * std::cos(s.E_rad));
     g.obliquity_deg = polynomial(sun.E, t);
-    g.sinObliquity = std::sin(degToRad(g.obliquity_deg));
-    g.cosObliquity = std::cos(degToRad(g.obliquity_deg));
+    sinCosDeg(g.obliquity_deg, g.sinObliquity, g.cosObliquity);
     return g;
 }
 
 void sunPosition(soleil& sun, const SunGeometry& g) {
     const double lambda = degToRad(g.longitude_deg);
-    const double sl = std::sin(lambda), cl = std::cos(lambda);
+    double sl, cl;
+    ::sincos(lambda, &sl, &cl);
     double ra = quadrantAtan(g.cosObliquity * sl, cl);
     if (ra < 0) ra += 360;
     if (ra >= 360) ra -= 360;
@@ -113,7 +113,9 @@ Equatorial eclipticToEquatorial(double lambda_deg, double beta_deg, double obliq
 
 Equatorial eclipticToEquatorial(double lambda_deg, double beta_deg, double sinEps, double cosEps) {
     const double l = degToRad(lambda_deg), b = degToRad(beta_deg);
-    const double sl = std::sin(l), cl = std::cos(l), sb = std::sin(b), cb = std::cos(b);
+    double sl, cl, sb, cb;
+    ::sincos(l, &sl, &cl);
+    ::sincos(b, &sb, &cb);
     Equatorial q;
     double ra = quadrantAtan(sl * cosEps - (sb / cb) * sinEps, cl);
     if (std::isfinite(ra)) {
