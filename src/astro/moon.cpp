@@ -184,9 +184,13 @@ int moonWaxing(const date2& date) {
 }
 
 double moonMagnitude(const objetceleste& moon, const date2& date, const soleil& sun) {
-    const double k = std::clamp(moonVisibleFraction(date), 0.0, 1.0);
+    return moonMagnitude(moon, moonVisibleFraction(date), sunEarthDistance(sun, static_cast<double>(date.t)));
+}
+
+double moonMagnitude(const objetceleste& moon, double visibleFraction, double sunDistance_au) {
+    const double k = std::clamp(visibleFraction, 0.0, 1.0);
     const double x = radToDeg(std::acos(std::clamp(2 * k - 1, -1.0, 1.0))) * 0.01;
-    const double rd = sunEarthDistance(sun, static_cast<double>(date.t)) * moon.delta;
+    const double rd = sunDistance_au * moon.delta;
     const double distanceTerm = rd > 0 ? 5 * std::log10(rd) : 0;
     return moon.mag[0] + distanceTerm + moon.mag[1] * x + moon.mag[2] * x * x + moon.mag[3] * x * x * x;
 }

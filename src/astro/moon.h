@@ -27,3 +27,6 @@ int moonWaxing(const date2& date);
 // Visual magnitude of the Moon from the record's "Mag" line, its delta, the Earth-Sun distance
 // and the phase angle of moonVisibleFraction.
 double moonMagnitude(const objetceleste& moon, const date2& date, const soleil& sun);
+// The same from the illuminated fraction (moonVisibleFraction) and the Earth-Sun distance (AU)
+// already computed for the date.
+double moonMagnitude(const objetceleste& moon, double visibleFraction, double sunDistance_au);
