@@ -186,12 +186,20 @@ double phaseAngle(const objetceleste& b) {
 }
 
 double visibleFraction(const objetceleste& b) {
-    const double c = cosDeg(phaseAngle(b) / 2);
+    return visibleFractionAtPhase(phaseAngle(b));
+}
+
+double visibleFractionAtPhase(double phase_deg) {
+    const double c = cosDeg(phase_deg / 2);
     return c * c;
 }
 
 double planetMagnitude(const objetceleste& b) {
-    const double x = phaseAngle(b) * 0.01;
+    return planetMagnitude(b, phaseAngle(b));
+}
+
+double planetMagnitude(const objetceleste& b, double phase_deg) {
+    const double x = phase_deg * 0.01;
     const double rd = b.r * b.delta;
     const double distanceTerm = rd > 0 ? 5 * std::log10(rd) : 0; // no distance: the body's mag0
     return b.mag[0] + distanceTerm + b.mag[1] * x + b.mag[2] * x * x + b.mag[3] * x * x * x;

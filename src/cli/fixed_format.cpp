@@ -49,13 +49,10 @@ inline void writeDigits(char* end, uint64_t v, int count) {
     if (count == 1) end[-1] = static_cast<char>('0' + v % 10);
 }
 
+// Decimal digits of v < 10^10 (the whole part of |v| < 1e9 after rounding).
 inline int digitCount(uint64_t v) {
-    int n = 1;
-    while (v >= 10) {
-        v /= 10;
-        ++n;
-    }
-    return n;
+    return 1 + (v >= 10) + (v >= 100) + (v >= 1000) + (v >= 10000) + (v >= 100000) + (v >= 1000000) +
+           (v >= 10000000) + (v >= 100000000) + (v >= 1000000000);
 }
 
 // The work of formatFixed with the number of decimals known to the compiler, so that every
@@ -71,14 +68,15 @@ template <int Decimals> std::to_chars_result fixed(char* first, char* last, doub
         mantissa |= uint64_t{1} << 52;
         shift = 1075 - exponent; // >= 22 since |v| < 1e9 < 2^30
     }
-    // Scaled value v 10^d, rounded to the nearest integer, ties to even.
+    // Scaled value v 10^d, rounded to the nearest integer, ties to even: adding half a unit less
+    // one, plus one when the truncated value is odd, carries exactly when the rest is above half
+    // (or equal to it with an odd value).
     uint64_t scaled = 0;
     if (shift < 128) {
         const Uint128 product = static_cast<Uint128>(mantissa) * kScale;
-        scaled = static_cast<uint64_t>(product >> shift);
-        const Uint128 rest = product & ((static_cast<Uint128>(1) << shift) - 1);
-        const Uint128 half = static_cast<Uint128>(1) << (shift - 1);
-        if (rest > half || (rest == half && (scaled & 1))) ++scaled;
+        const Uint128 halfLessOne = (static_cast<Uint128>(1) << (shift - 1)) - 1;
+        const Uint128 odd = (product >> shift) & 1;
+        scaled = static_cast<uint64_t>((product + halfLessOne + odd) >> shift);
     } // else the product (< 2^83) is below half a unit: 0
     const uint64_t whole = scaled / kScale, fraction = scaled % kScale;
 

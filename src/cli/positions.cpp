@@ -162,9 +162,11 @@ void writeInstant(CsvBuffer& csv, systeme& model, const date2& date, const RowNa
         if (!p) continue;
         if (std::strcmp(p->nom, "Terre") == 0)
             writeRow(csv, when, names.planets[k], 0, 0, 0, 0, 0, 0);
-        else
-            writeRow(csv, when, names.planets[k], p->ra, p->dec, p->delta, planetMagnitude(*p),
-                     visibleFraction(*p), apparentDiameter(*p));
+        else {
+            const double phase_deg = phaseAngle(*p);
+            writeRow(csv, when, names.planets[k], p->ra, p->dec, p->delta, planetMagnitude(*p, phase_deg),
+                     visibleFractionAtPhase(phase_deg), apparentDiameter(*p));
+        }
         for (int j = 0; j < p->satelliteCount() && j < 2; ++j) {
             const satellite* s = p->getSatellite(j);
             if (!s) continue;
