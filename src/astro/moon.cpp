@@ -83,20 +83,54 @@ struct Multiples {
     }
 };
 
+// A table's distinct (D, M) and (M', F) multiple pairs, and for each term the index of its two
+// pairs, found at compile time: cos and sin of dD + mM and of m'M' + fF are then formed once per
+// pair instead of once per term.
+template <size_t N> struct PairIndex {
+    int dm[N][2] = {}, mpf[N][2] = {}; // distinct pairs
+    int dmCount = 0, mpfCount = 0;
+    int termDm[N] = {}, termMpf[N] = {}; // each term's pairs
+};
+template <size_t N> constexpr PairIndex<N> pairIndex(const Term (&terms)[N]) {
+    PairIndex<N> x;
+    auto find = [](int(*pairs)[2], int& count, int a, int b) {
+        for (int k = 0; k < count; ++k)
+            if (pairs[k][0] == a && pairs[k][1] == b) return k;
+        pairs[count][0] = a;
+        pairs[count][1] = b;
+        return count++;
+    };
+    for (size_t k = 0; k < N; ++k) {
+        x.termDm[k] = find(x.dm, x.dmCount, terms[k].d, terms[k].m);
+        x.termMpf[k] = find(x.mpf, x.mpfCount, terms[k].mp, terms[k].f);
+    }
+    return x;
+}
+constexpr PairIndex<50> kLongitudePairs = pairIndex(kLongitude);
+constexpr PairIndex<45> kLatitudePairs = pairIndex(kLatitude);
+
 // Sum of the terms in table order. sin(dD + mM + m'M' + fF) is formed from the sines and
 // cosines of the four arguments' multiples (angle addition) instead of one sine per term: the
 // same value to about 1e-15 and four times faster.
 template <size_t N>
-double series(const Term (&terms)[N], const Multiples& D, const Multiples& M, const Multiples& Mp,
-              const Multiples& F, double e) {
+double series(const Term (&terms)[N], const PairIndex<N>& pairs, const Multiples& D, const Multiples& M,
+              const Multiples& Mp, const Multiples& F, double e) {
+    double ca[N], sa[N], cb[N], sb[N];
+    for (int k = 0; k < pairs.dmCount; ++k) {
+        const int d = pairs.dm[k][0] + 4, m = pairs.dm[k][1] + 4;
+        ca[k] = D.c[d] * M.c[m] - D.s[d] * M.s[m];
+        sa[k] = D.s[d] * M.c[m] + D.c[d] * M.s[m];
+    }
+    for (int k = 0; k < pairs.mpfCount; ++k) {
+        const int mp = pairs.mpf[k][0] + 4, f = pairs.mpf[k][1] + 4;
+        cb[k] = Mp.c[mp] * F.c[f] - Mp.s[mp] * F.s[f];
+        sb[k] = Mp.s[mp] * F.c[f] + Mp.c[mp] * F.s[f];
+    }
     const double factors[3] = {1.0, e, e * e}; // by the power of the eccentricity factor
     double sum = 0;
-    for (const Term& k : terms) {
-        const double c1 = D.c[k.d + 4], s1 = D.s[k.d + 4], c2 = M.c[k.m + 4], s2 = M.s[k.m + 4];
-        const double c3 = Mp.c[k.mp + 4], s3 = Mp.s[k.mp + 4], c4 = F.c[k.f + 4], s4 = F.s[k.f + 4];
-        const double ca = c1 * c2 - s1 * s2, sa = s1 * c2 + c1 * s2;
-        const double cb = c3 * c4 - s3 * s4, sb = s3 * c4 + c3 * s4;
-        sum += k.coefficient * factors[k.ePower] * (sa * cb + ca * sb);
+    for (size_t k = 0; k < N; ++k) {
+        const int i = pairs.termDm[k], j = pairs.termMpf[k];
+        sum += terms[k].coefficient * factors[terms[k].ePower] * (sa[i] * cb[j] + ca[i] * sb[j]);
     }
     return sum;
 }
@@ -136,8 +170,8 @@ MoonEcliptic moonEcliptic(double t) {
 
     const Multiples mD(D), mM(M), mMp(Mp), mF(F);
     MoonEcliptic m;
-    m.lambda_deg = Lp + series(kLongitude, mD, mM, mMp, mF, e);
-    const double B = series(kLatitude, mD, mM, mMp, mF, e);
+    m.lambda_deg = Lp + series(kLongitude, kLongitudePairs, mD, mM, mMp, mF, e);
+    const double B = series(kLatitude, kLatitudePairs, mD, mM, mMp, mF, e);
     const double w1 = 0.0004664 * cosNode;
     const double w2 = 0.0000754 * cosNode2;
     m.beta_deg = B * (1 - w1 - w2);
