@@ -7,14 +7,7 @@
 
 #include "astro/date2.h"
 
-double degToRad(double deg) {
-    return deg * 3.141592653589793 * (1.0 / 180);
-}
-double radToDeg(double rad) {
-    return rad * 180 * 0.3183098861837907;
-}
-
-double normalize360(double deg) {
+double normalize360Outside(double deg) {
     if (!std::isfinite(deg)) return std::numeric_limits<double>::quiet_NaN();
     // Whole turns are added at once instead of one by one, so a large negative angle costs
     // no more than a small one; the result is the same.
@@ -25,10 +18,6 @@ double normalize360(double deg) {
     if (deg >= 360) deg -= 360;
     if (deg < 0) deg = 0;
     return deg;
-}
-
-double polynomial(const double c[4], double t) {
-    return c[0] + t * (c[1] + t * (c[2] + t * c[3]));
 }
 
 std::string hoursText(double deg) {

@@ -14,6 +14,22 @@ constexpr long double kCalendarSlack_days = 1e-8L;
 // Beyond this Julian day the calendar fields would no longer fit their 32-bit integers.
 constexpr long double kMaxJulianDay = 7.0e11L;
 
+// floor of a long double without changing the x87 rounding mode: std::floor and conversions to
+// int switch the control word twice each, which costs more than all the rest of a calendar
+// conversion. Adding and taking away 1.5 * 2^63 rounds to the nearest integer (64-bit mantissa);
+// one step down when that went up. Exact, the same value as std::floor, for |x| < 2^62.
+long double floorFast(long double x) {
+    constexpr long double kRound = 13835058055282163712.0L;             // 1.5 * 2^63
+    if (!(std::fabs(x) < 4611686018427387904.0L)) return std::floor(x); // 2^62
+    long double r = (x + kRound) - kRound;
+    if (r > x) r -= 1;
+    return r;
+}
+// A whole number held in a long double (|v| < 2^53) as an int, by way of double.
+int wholeToInt(long double v) {
+    return static_cast<int>(static_cast<double>(v));
+}
+
 std::string format(const char* pattern, int a, int b, int c, int d, int e) {
     char buf[96];
     std::snprintf(buf, sizeof buf, pattern, a, b, c, d, e);
@@ -42,25 +58,25 @@ void date2::calculeT() {
 int date2::calculeCalendrier() {
     const long double j = t * 36525.0L + 2415020.0L + 0.5L + kCalendarSlack_days;
     if (!std::isfinite(j) || std::fabs(j) > kMaxJulianDay) return annee; // fields kept
-    const long double z = std::floor(j);
+    const long double z = floorFast(j);
     const long double f = j - z;
     long double a = z;
     if (z >= 2299161.0L) {
-        const long double alpha = std::floor((z - 1867216.25L) * (1.0L / 36524.25L));
-        a = z + 1 + alpha - std::floor(alpha * 0.25L);
+        const long double alpha = floorFast((z - 1867216.25L) * (1.0L / 36524.25L));
+        a = z + 1 + alpha - floorFast(alpha * 0.25L);
     }
     const long double b = a + 1524;
-    const long double c = std::floor((b - 122.1L) * (1.0L / 365.25L));
-    const long double d = std::floor(365.25L * c);
-    const long double e = std::floor((b - d) * (1.0L / 30.6001L));
-    const long double day = b - d - std::floor(30.6001L * e) + f;
-    jour = static_cast<int>(std::floor(day));
+    const long double c = floorFast((b - 122.1L) * (1.0L / 365.25L));
+    const long double d = floorFast(365.25L * c);
+    const long double e = floorFast((b - d) * (1.0L / 30.6001L));
+    const long double day = b - d - floorFast(30.6001L * e) + f;
+    jour = wholeToInt(floorFast(day));
     const long double hours = (day - jour) * 24.0L;
-    heure = static_cast<int>(std::floor(hours));
-    minute = static_cast<int>(std::floor((hours - heure) * 60.0L));
+    heure = wholeToInt(floorFast(hours));
+    minute = wholeToInt(floorFast((hours - heure) * 60.0L));
     if (minute > 59) minute = 59; // the slack can never carry past the hour, kept for safety
-    mois = static_cast<int>(e <= 13 ? e - 1 : e - 13);
-    annee = static_cast<int>(mois >= 3 ? c - 4716 : c - 4715);
+    mois = wholeToInt(e <= 13 ? e - 1 : e - 13);
+    annee = wholeToInt(mois >= 3 ? c - 4716 : c - 4715);
     return annee;
 }
 

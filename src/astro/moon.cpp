@@ -64,45 +64,73 @@ constexpr Term kLatitude[45] = {
     {0.000317, 1, 2, -1, 1, 1},  {0.000306, 2, 2, -2, 0, -1},  {-0.000283, 0, 0, 0, 1, 3},
 };
 
-// e^{i k x} for k = 0..4 of one argument (radians), by angle addition from sin x and cos x.
+// cos and sin of n x for n in -4..4 (index n + 4) of one argument, by angle addition from
+// sin x and cos x; a table lookup per term, without branches.
 struct Multiples {
-    double c[5], s[5];
+    double c[9], s[9];
     explicit Multiples(double x_deg) {
-        const double x = degToRad(x_deg);
-        c[0] = 1;
-        s[0] = 0;
-        c[1] = std::cos(x);
-        s[1] = std::sin(x);
+        c[4] = 1;
+        s[4] = 0;
+        sinCosDeg(x_deg, s[5], c[5]);
         for (int k = 2; k < 5; ++k) {
-            c[k] = c[k - 1] * c[1] - s[k - 1] * s[1];
-            s[k] = s[k - 1] * c[1] + c[k - 1] * s[1];
+            c[4 + k] = c[3 + k] * c[5] - s[3 + k] * s[5];
+            s[4 + k] = s[3 + k] * c[5] + c[3 + k] * s[5];
+        }
+        for (int k = 1; k < 5; ++k) {
+            c[4 - k] = c[4 + k];
+            s[4 - k] = -s[4 + k];
         }
     }
-    // cos and sin of n x for n in -4..4.
-    void get(int n, double& cn, double& sn) const {
-        const int k = n < 0 ? -n : n;
-        cn = c[k];
-        sn = n < 0 ? -s[k] : s[k];
-    }
 };
+
+// A table's distinct (D, M) and (M', F) multiple pairs, and for each term the index of its two
+// pairs, found at compile time: cos and sin of dD + mM and of m'M' + fF are then formed once per
+// pair instead of once per term.
+template <size_t N> struct PairIndex {
+    int dm[N][2] = {}, mpf[N][2] = {}; // distinct pairs
+    int dmCount = 0, mpfCount = 0;
+    int termDm[N] = {}, termMpf[N] = {}; // each term's pairs
+};
+template <size_t N> constexpr PairIndex<N> pairIndex(const Term (&terms)[N]) {
+    PairIndex<N> x;
+    auto find = [](int(*pairs)[2], int& count, int a, int b) {
+        for (int k = 0; k < count; ++k)
+            if (pairs[k][0] == a && pairs[k][1] == b) return k;
+        pairs[count][0] = a;
+        pairs[count][1] = b;
+        return count++;
+    };
+    for (size_t k = 0; k < N; ++k) {
+        x.termDm[k] = find(x.dm, x.dmCount, terms[k].d, terms[k].m);
+        x.termMpf[k] = find(x.mpf, x.mpfCount, terms[k].mp, terms[k].f);
+    }
+    return x;
+}
+constexpr PairIndex<50> kLongitudePairs = pairIndex(kLongitude);
+constexpr PairIndex<45> kLatitudePairs = pairIndex(kLatitude);
 
 // Sum of the terms in table order. sin(dD + mM + m'M' + fF) is formed from the sines and
 // cosines of the four arguments' multiples (angle addition) instead of one sine per term: the
 // same value to about 1e-15 and four times faster.
 template <size_t N>
-double series(const Term (&terms)[N], const Multiples& D, const Multiples& M, const Multiples& Mp,
-              const Multiples& F, double e) {
+double series(const Term (&terms)[N], const PairIndex<N>& pairs, const Multiples& D, const Multiples& M,
+              const Multiples& Mp, const Multiples& F, double e) {
+    double ca[N], sa[N], cb[N], sb[N];
+    for (int k = 0; k < pairs.dmCount; ++k) {
+        const int d = pairs.dm[k][0] + 4, m = pairs.dm[k][1] + 4;
+        ca[k] = D.c[d] * M.c[m] - D.s[d] * M.s[m];
+        sa[k] = D.s[d] * M.c[m] + D.c[d] * M.s[m];
+    }
+    for (int k = 0; k < pairs.mpfCount; ++k) {
+        const int mp = pairs.mpf[k][0] + 4, f = pairs.mpf[k][1] + 4;
+        cb[k] = Mp.c[mp] * F.c[f] - Mp.s[mp] * F.s[f];
+        sb[k] = Mp.s[mp] * F.c[f] + Mp.c[mp] * F.s[f];
+    }
+    const double factors[3] = {1.0, e, e * e}; // by the power of the eccentricity factor
     double sum = 0;
-    for (const Term& k : terms) {
-        double c1, s1, c2, s2, c3, s3, c4, s4;
-        D.get(k.d, c1, s1);
-        M.get(k.m, c2, s2);
-        Mp.get(k.mp, c3, s3);
-        F.get(k.f, c4, s4);
-        const double ca = c1 * c2 - s1 * s2, sa = s1 * c2 + c1 * s2;
-        const double cb = c3 * c4 - s3 * s4, sb = s3 * c4 + c3 * s4;
-        const double factor = k.ePower == 0 ? 1.0 : (k.ePower == 1 ? e : e * e);
-        sum += k.coefficient * factor * (sa * cb + ca * sb);
+    for (size_t k = 0; k < N; ++k) {
+        const int i = pairs.termDm[k], j = pairs.termMpf[k];
+        sum += terms[k].coefficient * factors[terms[k].ePower] * (sa[i] * cb[j] + ca[i] * sb[j]);
     }
     return sum;
 }
@@ -130,19 +158,22 @@ MoonEcliptic moonEcliptic(double t) {
     Mp += 0.003964 * s2;
     D += 0.003964 * s2;
     F += 0.003964 * s2;
-    const double s3 = sinDeg(node);
+    double s3, cosNode;
+    sinCosDeg(node, s3, cosNode);
     Lp += 0.001964 * s3;
     Mp += 0.002541 * s3;
     D += 0.001964 * s3;
     F -= 0.024691 * s3;
-    F -= 0.004328 * sinDeg(node + 275.05 - 2.3 * t);
+    double sinNode2, cosNode2; // of the second node term, node + 275.05 - 2.3 t
+    sinCosDeg(node + 275.05 - 2.3 * t, sinNode2, cosNode2);
+    F -= 0.004328 * sinNode2;
 
     const Multiples mD(D), mM(M), mMp(Mp), mF(F);
     MoonEcliptic m;
-    m.lambda_deg = Lp + series(kLongitude, mD, mM, mMp, mF, e);
-    const double B = series(kLatitude, mD, mM, mMp, mF, e);
-    const double w1 = 0.0004664 * cosDeg(node);
-    const double w2 = 0.0000754 * cosDeg(node + 275.05 - 2.3 * t);
+    m.lambda_deg = Lp + series(kLongitude, kLongitudePairs, mD, mM, mMp, mF, e);
+    const double B = series(kLatitude, kLatitudePairs, mD, mM, mMp, mF, e);
+    const double w1 = 0.0004664 * cosNode;
+    const double w2 = 0.0000754 * cosNode2;
     m.beta_deg = B * (1 - w1 - w2);
     m.parallax_deg = 0.950724 + 0.051818 * cosDeg(Mp) + 0.009531 * cosDeg(2 * D - Mp) +
                      0.007843 * cosDeg(2 * D) + 0.002824 * cosDeg(2 * Mp);
@@ -151,10 +182,17 @@ MoonEcliptic moonEcliptic(double t) {
 
 void moonPosition(objetceleste& moon, const date2& date, const soleil& sun) {
     const double t = static_cast<double>(date.t);
-    const MoonEcliptic m = moonEcliptic(t);
+    SunGeometry obliquity; // only the obliquity is read
+    obliquity.obliquity_deg = polynomial(sun.E, t);
+    sinCosDeg(obliquity.obliquity_deg, obliquity.sinObliquity, obliquity.cosObliquity);
+    moonPosition(moon, date, obliquity);
+}
+
+void moonPosition(objetceleste& moon, const date2& date, const SunGeometry& sun) {
+    const MoonEcliptic m = moonEcliptic(static_cast<double>(date.t));
     // Earth radius 6378.14 km, astronomical unit 149597870 km.
     moon.delta = 6378.14 / (sinDeg(m.parallax_deg) * 149597870.0);
-    const Equatorial q = eclipticToEquatorial(m.lambda_deg, m.beta_deg, polynomial(sun.E, t));
+    const Equatorial q = eclipticToEquatorial(m.lambda_deg, m.beta_deg, sun.sinObliquity, sun.cosObliquity);
     moon.ra = q.ra_deg;
     moon.dec = q.dec_deg;
 }
@@ -180,9 +218,13 @@ int moonWaxing(const date2& date) {
 }
 
 double moonMagnitude(const objetceleste& moon, const date2& date, const soleil& sun) {
-    const double k = std::clamp(moonVisibleFraction(date), 0.0, 1.0);
+    return moonMagnitude(moon, moonVisibleFraction(date), sunEarthDistance(sun, static_cast<double>(date.t)));
+}
+
+double moonMagnitude(const objetceleste& moon, double visibleFraction, double sunDistance_au) {
+    const double k = std::clamp(visibleFraction, 0.0, 1.0);
     const double x = radToDeg(std::acos(std::clamp(2 * k - 1, -1.0, 1.0))) * 0.01;
-    const double rd = sunEarthDistance(sun, static_cast<double>(date.t)) * moon.delta;
+    const double rd = sunDistance_au * moon.delta;
     const double distanceTerm = rd > 0 ? 5 * std::log10(rd) : 0;
     return moon.mag[0] + distanceTerm + moon.mag[1] * x + moon.mag[2] * x * x + moon.mag[3] * x * x * x;
 }

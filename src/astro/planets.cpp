@@ -64,16 +64,21 @@ void planetPosition(objetceleste& p, const date2& date, const SunGeometry& sun) 
     const double node = normalize360(polynomial(p.O, t));
     const double M = normalize360(polynomial(p.M, t));
 
-    const double E = keplerSolve(M, e, 20);
+    const double E = keplerSolve(M, e);
     const double nu = trueAnomaly(E, e);
     p.r = a * (1 - e * std::cos(E));
     const double u = normalize360(L + nu - (M + node)); // argument of latitude
     // Longitude in the orbit's node frame, in the quadrant of u: atan2 gives the same value as
     // atan(tan u cos i) moved by 180 degrees into u's quadrant, continuous through u = 90 and
     // 270, and also right for retrograde orbits (i > 90), where the quadrant test is not.
-    const double l = normalize360(radToDeg(std::atan2(sinDeg(u) * cosDeg(inc), cosDeg(u))));
+    double sinU, cosU, sinI, cosI;
+    sinCosDeg(u, sinU, cosU);
+    sinCosDeg(inc, sinI, cosI);
+    const double l = normalize360(radToDeg(std::atan2(sinU * cosI, cosU)));
     p.lambda = normalize360(l + node);
-    p.beta = radToDeg(std::asin(clampUnit(sinDeg(u) * sinDeg(inc))));
+    // |beta| <= 90, so cos(beta) = sqrt(1 - sin^2 beta) with sin(beta) = sin u sin i.
+    const double sinBeta = clampUnit(sinU * sinI);
+    p.beta = radToDeg(std::asin(sinBeta));
 
     if (std::strcmp(p.nom, "Terre") == 0) {
         p.dec = p.ra = p.delta = 0;
@@ -81,11 +86,10 @@ void planetPosition(objetceleste& p, const date2& date, const SunGeometry& sun) 
     }
     const double sunLon = sun.longitude_deg;
     const double R = sun.distance_au;
-    // |beta| <= 90, so cos(beta) = sqrt(1 - sin^2 beta) with sin(beta) = sin u sin i.
-    const double sinBeta = clampUnit(sinDeg(u) * sinDeg(inc));
     const double cosBeta = std::sqrt(1 - sinBeta * sinBeta);
     const double elong = degToRad(p.lambda - sunLon);
-    const double sinE = std::sin(elong), cosE = std::cos(elong);
+    double sinE, cosE;
+    ::sincos(elong, &sinE, &cosE);
     const double rc = p.r * cosBeta;
     const double n = rc * sinE;
     const double d = rc * cosE + R;
@@ -148,7 +152,7 @@ void cometPosition(comet& c, const date2& date, const soleil& sun) {
 
     // 0.985609 degrees per day at 1 AU (Gauss' constant).
     const double M = a > 0 ? 0.985609 / (a * std::sqrt(a)) * (t - c.tperi) * 36525 : 0;
-    const double E = keplerSolve(M, e, 100);
+    const double E = keplerSolve(M, e);
     const double nu = trueAnomaly(E, e);
     const double r = a * (1 - e * std::cos(E));
 
@@ -182,12 +186,20 @@ double phaseAngle(const objetceleste& b) {
 }
 
 double visibleFraction(const objetceleste& b) {
-    const double c = cosDeg(phaseAngle(b) / 2);
+    return visibleFractionAtPhase(phaseAngle(b));
+}
+
+double visibleFractionAtPhase(double phase_deg) {
+    const double c = cosDeg(phase_deg / 2);
     return c * c;
 }
 
 double planetMagnitude(const objetceleste& b) {
-    const double x = phaseAngle(b) * 0.01;
+    return planetMagnitude(b, phaseAngle(b));
+}
+
+double planetMagnitude(const objetceleste& b, double phase_deg) {
+    const double x = phase_deg * 0.01;
     const double rd = b.r * b.delta;
     const double distanceTerm = rd > 0 ? 5 * std::log10(rd) : 0; // no distance: the body's mag0
     return b.mag[0] + distanceTerm + b.mag[1] * x + b.mag[2] * x * x + b.mag[3] * x * x * x;

@@ -23,8 +23,12 @@ void cometPosition(comet& body, const date2& date, const soleil& sun);
 double phaseAngle(const objetceleste& body);
 // cos^2(phase / 2), 0..1.
 double visibleFraction(const objetceleste& body);
+// The same from the phase angle (deg) already computed.
+double visibleFractionAtPhase(double phase_deg);
 // mag0 + 5 log10(r delta) + mag1 x + mag2 x^2 + mag3 x^3, x = phase angle / 100 deg.
 double planetMagnitude(const objetceleste& body);
+// The same from the phase angle (deg) already computed.
+double planetMagnitude(const objetceleste& body, double phase_deg);
 // Apparent diameter in arcseconds from rayon (km) and delta (AU); 0 without a distance.
 double apparentDiameter(const objetceleste& body);
 // English name of a French body name (any case), or "".

@@ -27,22 +27,35 @@ SunOrbit sunOrbit(const soleil& sun, double t) {
     s.L = normalize360(polynomial(sun.L, t));
     s.e = polynomial(sun.e, t);
     s.M = normalize360(polynomial(sun.M, t));
-    s.E_rad = keplerSolve(s.M, s.e, 20);
+    s.E_rad = keplerSolve(s.M, s.e);
     return s;
 }
 } // namespace
 
-double keplerSolve(double meanAnomaly_deg, double e, int iterations) {
+double keplerSolve(double meanAnomaly_deg, double e) {
+    constexpr double kPi = 3.141592653589793, kTwoPi = 2 * kPi;
     const double m = degToRad(meanAnomaly_deg);
-    double E = m;
-    for (int k = 0; k < iterations; ++k) {
-        const double next = m + e * std::sin(E);
-        // Once an iterate repeats exactly, every later one is the same number: stopping there
-        // returns bit for bit what the remaining steps would.
-        if (next == E) break;
-        E = next;
+    // E - M is periodic in M: solve for M reduced to [-pi, pi], then add the whole turns back.
+    const double mr = m - kTwoPi * std::nearbyint(m / kTwoPi);
+    const double x = std::fabs(mr); // E(-M) = -E(M)
+    // Start from the series M + e sin M + (e^2 / 2) sin 2M + (e^3 / 8)(3 sin 3M - sin M), kept
+    // within [0, pi]. On [0, pi], f(E) = E - e sin E - M is increasing and convex, so Newton's
+    // steps land right of the root after the first one and then decrease to it monotonically,
+    // for any e in [0, 1).
+    double s, c;
+    ::sincos(x, &s, &c);
+    double E = std::clamp(x + e * s * (1 + e * c + e * e * (1 - 1.5 * s * s)), 0.0, kPi);
+    for (int k = 0; k < 50; ++k) {
+        ::sincos(E, &s, &c);
+        const double slope = 1 - e * c;
+        const double step = (E - e * s - x) / slope;
+        E = std::clamp(E - step, 0.0, kPi);
+        // Newton's error after a step is about f''/(2 f') step^2 with |f''| <= e: once that is
+        // below 1e-17 (a twentieth of a unit in the last place at E = 1), another step would
+        // not change E.
+        if (!(e * step * step > 2e-17 * slope)) break;
     }
-    return E;
+    return m + ((mr < 0 ? -E : E) - mr);
 }
 
 double trueAnomaly(double eccentricAnomaly_rad, double e) {
@@ -80,14 +93,14 @@ SunGeometry sunGeometry(const soleil& sun, double t) {
     g.longitude_deg = normalize360(s.L + trueAnomaly(s.E_rad, s.e) - s.M);
     g.distance_au = 1.0000002 * (1 - s.e * std::cos(s.E_rad));
     g.obliquity_deg = polynomial(sun.E, t);
-    g.sinObliquity = std::sin(degToRad(g.obliquity_deg));
-    g.cosObliquity = std::cos(degToRad(g.obliquity_deg));
+    sinCosDeg(g.obliquity_deg, g.sinObliquity, g.cosObliquity);
     return g;
 }
 
 void sunPosition(soleil& sun, const SunGeometry& g) {
     const double lambda = degToRad(g.longitude_deg);
-    const double sl = std::sin(lambda), cl = std::cos(lambda);
+    double sl, cl;
+    ::sincos(lambda, &sl, &cl);
     double ra = quadrantAtan(g.cosObliquity * sl, cl);
     if (ra < 0) ra += 360;
     if (ra >= 360) ra -= 360;
@@ -103,7 +116,9 @@ Equatorial eclipticToEquatorial(double lambda_deg, double beta_deg, double obliq
 
 Equatorial eclipticToEquatorial(double lambda_deg, double beta_deg, double sinEps, double cosEps) {
     const double l = degToRad(lambda_deg), b = degToRad(beta_deg);
-    const double sl = std::sin(l), cl = std::cos(l), sb = std::sin(b), cb = std::cos(b);
+    double sl, cl, sb, cb;
+    ::sincos(l, &sl, &cl);
+    ::sincos(b, &sb, &cb);
     Equatorial q;
     double ra = quadrantAtan(sl * cosEps - (sb / cb) * sinEps, cl);
     if (std::isfinite(ra)) {

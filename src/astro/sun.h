@@ -11,8 +11,9 @@ struct Equatorial {
     double dec_deg = 0;
 };
 
-// Eccentric anomaly (radians) by exactly `iterations` fixed-point steps E = M + e sin E.
-double keplerSolve(double meanAnomaly_deg, double e, int iterations);
+// Eccentric anomaly E (radians) of Kepler's equation E - e sin E = M for 0 <= e < 1, by Newton's
+// method, to rounding. Not reduced: E - M = e sin E.
+double keplerSolve(double meanAnomaly_deg, double e);
 // True anomaly in degrees, (-180, 180], from the eccentric anomaly in radians.
 double trueAnomaly(double eccentricAnomaly_rad, double e);
 // Writes the Sun's ra, dec and delta (= 1.0) for `date`.

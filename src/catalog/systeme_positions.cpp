@@ -11,7 +11,7 @@
 void systeme::computePositions(const date2& date, bool withSatellites) {
     ::soleil* s = sun();
     if (!s) return; // nothing loaded
-    // The Sun's longitude, distance and obliquity once for the Sun and every planet.
+    // The Sun's longitude, distance and obliquity once for the Sun, every planet and the Moon.
     const SunGeometry geometry = sunGeometry(*s, static_cast<double>(date.t));
     sunPosition(*s, geometry);
     for (int k = 0; k < nbPlanets && k < kMaxPlanets; ++k) {
@@ -20,7 +20,7 @@ void systeme::computePositions(const date2& date, bool withSatellites) {
         planetPosition(*p, date, geometry);
         if (!withSatellites) continue;
         for (int j = 0; j < p->satelliteCount() && j < 2; ++j)
-            if (::satellite* m = p->getSatellite(j)) moonPosition(*m, date, *s);
+            if (::satellite* m = p->getSatellite(j)) moonPosition(*m, date, geometry);
     }
 }
 

@@ -3,18 +3,21 @@
 #include "cli/model_loading.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <string_view>
 
 #include "astro/moon.h"
 #include "astro/planets.h"
 #include "catalog/paths.h"
 #include "catalog/prompter.h"
 #include "catalog/systeme.h"
+#include "cli/fixed_format.h"
 
 const char kPositionsHelp[] =
     "usage: nalvo-cli positions [--date YYYY-MM-DDTHH:MM | --from YYYY-MM-DDTHH:MM --to YYYY-MM-DDTHH:MM\n"
@@ -63,18 +66,41 @@ struct Options {
 double asteroidMagnitude(const comet& c) {
     const double H = c.mag[0], G = c.mag[1];
     const double tanHalf = std::tan(phaseAngle(c) * M_PI / 360.0);
-    const double phi1 = std::exp(-3.33 * std::pow(tanHalf, 0.63)), phi2 = std::exp(-1.87 * std::pow(tanHalf, 1.22));
+    const double phi1 = std::exp(-3.33 * std::pow(tanHalf, 0.63)),
+                 phi2 = std::exp(-1.87 * std::pow(tanHalf, 1.22));
     const double rd = c.r * c.delta;
     return H + (rd > 0 ? 5 * std::log10(rd) : 0) - 2.5 * std::log10((1 - G) * phi1 + G * phi2);
 }
 
-// One CSV row. std::to_chars gives the same correctly rounded digits as "%.*f", several times
-// faster, which matters when a range streams millions of rows.
-void writeRow(std::FILE* out, const std::string& when, const char* name, double ra, double dec, double delta,
-              double mag, double illuminated, double diameter) {
-    char line[512];
-    char* p = line;
-    char* const end = line + sizeof line;
+// CSV text gathered in memory and written in large blocks; a range streams millions of rows.
+class CsvBuffer {
+  public:
+    explicit CsvBuffer(std::FILE* out) : out_(out) {}
+    ~CsvBuffer() { flush(); }
+    // Room for one row; writes the buffer out first when it is nearly full.
+    char* reserveRow() {
+        if (used_ > sizeof data_ - kMaxRow) flush();
+        return data_ + used_;
+    }
+    char* rowEnd() { return data_ + std::min(used_ + kMaxRow, sizeof data_); }
+    void commit(char* end) { used_ = static_cast<size_t>(end - data_); }
+    void flush() {
+        if (used_ > 0) std::fwrite(data_, 1, used_, out_);
+        used_ = 0;
+    }
+
+  private:
+    static constexpr size_t kMaxRow = 512;
+    std::FILE* out_;
+    size_t used_ = 0;
+    char data_[1 << 16];
+};
+
+// One CSV row. formatFixed gives the bytes of "%.*f", several times faster.
+void writeRow(CsvBuffer& csv, std::string_view when, const std::string& name, double ra, double dec,
+              double delta, double mag, double illuminated, double diameter) {
+    char* p = csv.reserveRow();
+    char* const end = csv.rowEnd();
     auto text = [&](const char* s, size_t n) {
         n = std::min(n, static_cast<size_t>(end - p));
         std::memcpy(p, s, n);
@@ -82,12 +108,12 @@ void writeRow(std::FILE* out, const std::string& when, const char* name, double 
     };
     auto number = [&](double v, int decimals) {
         if (p < end) *p++ = ',';
-        const auto r = std::to_chars(p, end, v, std::chars_format::fixed, decimals);
+        const auto r = formatFixed(p, end, v, decimals);
         if (r.ec == std::errc()) p = r.ptr;
     };
     text(when.data(), when.size());
     text(",", 1);
-    text(name, std::strlen(name));
+    text(name.data(), name.size());
     number(ra, 6);
     number(dec, 6);
     number(delta, 9);
@@ -95,38 +121,68 @@ void writeRow(std::FILE* out, const std::string& when, const char* name, double 
     number(illuminated, 4);
     number(diameter, 2);
     text("\n", 1);
-    std::fwrite(line, 1, static_cast<size_t>(p - line), out);
+    csv.commit(p);
 }
 
-void writeInstant(std::FILE* out, systeme& model, const date2& date, const std::vector<int>& asteroids) {
+// The names the rows show: English where the body has one, else the file's name.
+struct RowNames {
+    std::vector<std::string> planets;
+    std::vector<std::array<std::string, 2>> satellites;
+};
+std::string shownName(const char* nom) {
+    std::string name = englishName(nom);
+    return name.empty() ? nom : name;
+}
+RowNames rowNames(const systeme& model) {
+    RowNames names;
+    for (int k = 0; k < model.planetCount(); ++k) {
+        const planete* p = model.planet(k);
+        names.planets.push_back(p ? shownName(p->nom) : "");
+        names.satellites.emplace_back();
+        for (int j = 0; p && j < p->satelliteCount() && j < 2; ++j)
+            if (const satellite* s = p->getSatellite(j)) names.satellites.back()[j] = shownName(s->nom);
+    }
+    return names;
+}
+
+void writeInstant(CsvBuffer& csv, systeme& model, const date2& date, const RowNames& names,
+                  const std::vector<int>& asteroids) {
+    static const std::string kSun = "Sun";
     model.computePositions(date, true);
-    const std::string when = formatUtcDate(date);
+    char whenText[64];
+    const std::string_view when(whenText, formatUtcDate(date, whenText));
     const soleil& sun = *model.sun();
-    writeRow(out, when, "Sun", sun.ra, sun.dec, sun.delta, kSunMagnitude + 5 * std::log10(sun.delta), 1.0,
+    writeRow(csv, when, kSun, sun.ra, sun.dec, sun.delta, kSunMagnitude + 5 * std::log10(sun.delta), 1.0,
              apparentDiameter(sun));
+    // What the satellites' magnitudes need of the date, computed once for all of them.
+    double moonFraction = 0, sunDistance_au = 0;
+    bool moonDone = false;
     for (int k = 0; k < model.planetCount(); ++k) {
         const planete* p = model.planet(k);
         if (!p) continue;
-        std::string name = englishName(p->nom);
-        if (name.empty()) name = p->nom;
         if (std::strcmp(p->nom, "Terre") == 0)
-            writeRow(out, when, name.c_str(), 0, 0, 0, 0, 0, 0);
-        else
-            writeRow(out, when, name.c_str(), p->ra, p->dec, p->delta, planetMagnitude(*p),
-                     visibleFraction(*p), apparentDiameter(*p));
+            writeRow(csv, when, names.planets[k], 0, 0, 0, 0, 0, 0);
+        else {
+            const double phase_deg = phaseAngle(*p);
+            writeRow(csv, when, names.planets[k], p->ra, p->dec, p->delta, planetMagnitude(*p, phase_deg),
+                     visibleFractionAtPhase(phase_deg), apparentDiameter(*p));
+        }
         for (int j = 0; j < p->satelliteCount() && j < 2; ++j) {
             const satellite* s = p->getSatellite(j);
             if (!s) continue;
-            std::string sname = englishName(s->nom);
-            if (sname.empty()) sname = s->nom;
-            writeRow(out, when, sname.c_str(), s->ra, s->dec, s->delta, moonMagnitude(*s, date, sun),
-                     moonVisibleFraction(date), apparentDiameter(*s));
+            if (!moonDone) {
+                moonFraction = moonVisibleFraction(date);
+                sunDistance_au = sunEarthDistance(sun, static_cast<double>(date.t));
+                moonDone = true;
+            }
+            writeRow(csv, when, names.satellites[k][j], s->ra, s->dec, s->delta,
+                     moonMagnitude(*s, moonFraction, sunDistance_au), moonFraction, apparentDiameter(*s));
         }
     }
     for (int index : asteroids) {
         comet& c = *model.comets[index];
         cometPosition(c, date, sun);
-        writeRow(out, when, c.nom, c.ra, c.dec, c.delta, asteroidMagnitude(c), visibleFraction(c), 0);
+        writeRow(csv, when, c.nom, c.ra, c.dec, c.delta, asteroidMagnitude(c), visibleFraction(c), 0);
     }
 }
 
@@ -272,13 +328,41 @@ long long rangeRows(const date2& first, const date2& last, long long step_min) {
 
 std::string formatUtcDate(const date2& d) {
     char buf[64];
+    const size_t n = formatUtcDate(d, buf);
+    return std::string(buf, n);
+}
+
+size_t formatUtcDate(const date2& d, char (&buf)[64]) {
+    // Fields within their ranges (every date the program makes): digits written directly, the
+    // same text as the patterns below, which take the rest.
+    const int year = d.annee < 0 ? (d.annee > -10000 ? -d.annee : 10000) : d.annee;
+    if (year <= 9999 && d.mois >= 0 && d.mois <= 99 && d.jour >= 0 && d.jour <= 99 && d.heure >= 0 &&
+        d.heure <= 99 && d.minute >= 0 && d.minute <= 99) {
+        char* p = buf;
+        auto two = [&](int v) {
+            *p++ = static_cast<char>('0' + v / 10);
+            *p++ = static_cast<char>('0' + v % 10);
+        };
+        if (d.annee < 0) *p++ = '-';
+        two(year / 100);
+        two(year % 100);
+        *p++ = '-';
+        two(d.mois);
+        *p++ = '-';
+        two(d.jour);
+        *p++ = 'T';
+        two(d.heure);
+        *p++ = ':';
+        two(d.minute);
+        return static_cast<size_t>(p - buf);
+    }
     if (d.annee < 0)
         std::snprintf(buf, sizeof buf, "-%04d-%02d-%02dT%02d:%02d", -d.annee, d.mois, d.jour, d.heure,
                       d.minute);
     else
         std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d", d.annee, d.mois, d.jour, d.heure,
                       d.minute);
-    return buf;
+    return std::strlen(buf);
 }
 
 int positionsCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
@@ -307,16 +391,18 @@ int positionsCommand(const std::vector<std::string>& args, std::FILE* out, std::
         for (int k = 0; k < model.cometCount() && found < 0; ++k)
             if (model.comets[k] && name == model.comets[k]->nom) found = k;
         if (found < 0) {
-            std::fprintf(err, "nalvo-cli positions: no body '%s' in the comet file (%d bodies loaded)\n", name.c_str(),
-                         model.cometCount());
+            std::fprintf(err, "nalvo-cli positions: no body '%s' in the comet file (%d bodies loaded)\n",
+                         name.c_str(), model.cometCount());
             return 2;
         }
         asteroids.push_back(found);
     }
 
     std::fputs("date_utc,body,ra_deg,dec_deg,distance_au,magnitude,illuminated,diameter_arcsec\n", out);
+    const RowNames names = rowNames(model);
+    CsvBuffer csv(out);
     if (!o.range) {
-        writeInstant(out, model, o.first, asteroids);
+        writeInstant(csv, model, o.first, names, asteroids);
     } else {
         // Each instant is first + k steps, so no rounding accumulates over a long range.
         const long double step_c = static_cast<long double>(o.step_min) / (876600.0L * 60.0L);
@@ -325,10 +411,11 @@ int positionsCommand(const std::vector<std::string>& args, std::FILE* out, std::
         for (long long k = 0; k < count; ++k) {
             d.t = o.first.t + k * step_c;
             d.calculeCalendrier();
-            writeInstant(out, model, d, asteroids);
+            writeInstant(csv, model, d, names, asteroids);
             if (std::ferror(out)) break;
         }
     }
+    csv.flush();
     if (std::fflush(out) != 0 || std::ferror(out)) {
         std::fprintf(err, "nalvo-cli positions: cannot write the output\n");
         return 1;

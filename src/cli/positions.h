@@ -25,3 +25,5 @@ bool parseUtcDate(const std::string& text, date2& date, std::string& why);
 long long rangeRows(const date2& first, const date2& last, long long step_min);
 // The calendar fields of `date` as "YYYY-MM-DDTHH:MM".
 std::string formatUtcDate(const date2& date);
+// The same into `buf`, without allocating; returns the text's length.
+size_t formatUtcDate(const date2& date, char (&buf)[64]);

@@ -1,7 +1,10 @@
 // Kepler's equation, the Sun, ecliptic to equatorial and the topocentric correction.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <vector>
 
 #include "astro/angles.h"
 #include "astro/sun.h"
@@ -17,19 +20,52 @@ soleil sunAtLongitude(double lambda_deg, double obliquity_deg) {
 }
 } // namespace
 
+namespace {
+// E - e sin E = M by bisection: E - M = e sin E lies in [-e, e] and the left side increases with
+// E, so [M - e, M + e] brackets the one root; halved until the midpoint no longer moves.
+double keplerByBisection(double m_rad, double e) {
+    double lo = m_rad - e - 1e-9, hi = m_rad + e + 1e-9;
+    for (int k = 0; k < 200; ++k) {
+        const double mid = 0.5 * (lo + hi);
+        if (mid == lo || mid == hi) break;
+        (mid - e * std::sin(mid) < m_rad ? lo : hi) = mid;
+    }
+    return 0.5 * (lo + hi);
+}
+} // namespace
+
 TEST(Kepler, CircularOrbitReturnsMeanAnomaly) {
-    for (int n : {0, 1, 20, 100})
-        for (double m : {0.0, 37.5, 180.0, 359.0})
-            EXPECT_DOUBLE_EQ(keplerSolve(m, 0, n), degToRad(m));
+    for (double m : {-400.0, 0.0, 37.5, 180.0, 359.0, 7200.0})
+        EXPECT_DOUBLE_EQ(keplerSolve(m, 0), degToRad(m));
 }
 
-TEST(Kepler, SolvesTheEquationAfterTwentySteps) {
+TEST(Kepler, AgreesWithBisectionForEveryEccentricityAndAnomaly) {
+    constexpr double kPi = 3.141592653589793;
+    std::vector<double> anomalies_rad;
+    for (int k = 0; k <= 600; ++k) // -2 pi to 4 pi by 0.0314..., off the grid of the special points
+        anomalies_rad.push_back(-2 * kPi + k * 6 * kPi / 600 + 1e-3);
+    for (double base : {-2 * kPi, -kPi, 0.0, kPi, 2 * kPi, 3 * kPi, 4 * kPi}) // where f' or E - M is smallest
+        for (double d : {0.0, 1e-15, -1e-15, 1e-9, -1e-9, 1e-5, -1e-5, 1e-2, -1e-2})
+            anomalies_rad.push_back(base + d);
+    double worst = 0;
+    for (double e : {0.0, 0.0167, 0.0934, 0.2056, 0.2488, 0.5, 0.75, 0.9, 0.95, 0.98, 0.985, 0.99})
+        for (double m_rad : anomalies_rad) {
+            const double m_deg = m_rad * 180 / kPi;
+            const double expected = keplerByBisection(m_deg * kPi / 180, e);
+            const double E = keplerSolve(m_deg, e);
+            worst = std::max(worst, std::fabs(E - expected));
+            ASSERT_NEAR(E, expected, 1e-12) << "e " << e << " M " << m_rad << " rad";
+        }
+    std::printf("Kepler: largest difference from bisection %.3g rad\n", worst);
+}
+
+TEST(Kepler, MeeusExampleAndManyTurns) {
     // Meeus' example: e = 0.1, M = 5 degrees gives E = 5.554589 degrees.
-    EXPECT_NEAR(radToDeg(keplerSolve(5, 0.1, 20)), 5.554589, 1e-6);
-    const double E = keplerSolve(123.4, 0.2056, 20);
-    EXPECT_NEAR(E - 0.2056 * std::sin(E), degToRad(123.4), 1e-12);
-    // Exactly n steps, no convergence test: one step from E0 = M.
-    EXPECT_DOUBLE_EQ(keplerSolve(30, 0.5, 1), degToRad(30) + 0.5 * std::sin(degToRad(30)));
+    EXPECT_NEAR(radToDeg(keplerSolve(5, 0.1)), 5.554589, 1e-6);
+    // A comet many revolutions from perihelion: the turns are kept in E.
+    const double m_deg = -123456.7, E = keplerSolve(m_deg, 0.6);
+    EXPECT_NEAR(E - 0.6 * std::sin(E), degToRad(m_deg), 1e-11);
+    EXPECT_TRUE(std::isnan(keplerSolve(std::nan(""), 0.2)));
 }
 
 TEST(Kepler, TrueAnomaly) {

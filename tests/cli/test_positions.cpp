@@ -1,11 +1,17 @@
 // nalvo-cli positions: arguments, CSV layout, ranges and errors.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "astro/moon.h"
+#include "astro/planets.h"
+#include "catalog/systeme.h"
+#include "cli/model_loading.h"
 #include "cli/positions.h"
 
 namespace {
@@ -161,4 +167,75 @@ TEST(PositionsCli, DateTexts) {
     EXPECT_EQ(formatUtcDate(d), "-0044-03-15T12:30");
     EXPECT_TRUE(parseUtcDate("1900-02-29T00:00", d, why)); // the program's month lengths
     EXPECT_FALSE(parseUtcDate("2026-12-09T21:00Z", d, why));
+}
+
+namespace {
+// The CSV rows of one instant written with printf from the model's values, as the command's
+// text is meant to read.
+std::string printfRows(systeme& model, const date2& date) {
+    model.computePositions(date, true);
+    char when[64];
+    if (date.annee < 0)
+        std::snprintf(when, sizeof when, "-%04d-%02d-%02dT%02d:%02d", -date.annee, date.mois, date.jour,
+                      date.heure, date.minute);
+    else
+        std::snprintf(when, sizeof when, "%04d-%02d-%02dT%02d:%02d", date.annee, date.mois, date.jour,
+                      date.heure, date.minute);
+    std::string rows;
+    auto row = [&](const std::string& name, double ra, double dec, double delta, double mag, double k,
+                   double diam) {
+        char line[512];
+        std::snprintf(line, sizeof line, "%s,%s,%.6f,%.6f,%.9f,%.2f,%.4f,%.2f\n", when, name.c_str(), ra, dec,
+                      delta, mag, k, diam);
+        rows += line;
+    };
+    const soleil& sun = *model.sun();
+    row("Sun", sun.ra, sun.dec, sun.delta, -26.74 + 5 * std::log10(sun.delta), 1.0, apparentDiameter(sun));
+    for (int k = 0; k < model.planetCount(); ++k) {
+        const planete& p = *model.planet(k);
+        if (std::strcmp(p.nom, "Terre") == 0)
+            row("Earth", 0, 0, 0, 0, 0, 0);
+        else
+            row(englishName(p.nom), p.ra, p.dec, p.delta, planetMagnitude(p), visibleFraction(p),
+                apparentDiameter(p));
+        for (int j = 0; j < p.satelliteCount() && j < 2; ++j) {
+            const satellite& s = *p.getSatellite(j);
+            row(englishName(s.nom), s.ra, s.dec, s.delta, moonMagnitude(s, date, sun),
+                moonVisibleFraction(date), apparentDiameter(s));
+        }
+    }
+    return rows;
+}
+} // namespace
+
+TEST(PositionsCli, RowsAreThePrintfTextOfTheModel) {
+    systeme model;
+    std::string sysPath;
+    ASSERT_EQ(loadCommandModel(model, NALVO_SOURCE_DATA_DIR, sysPath), "");
+    const std::string header =
+        "date_utc,body,ra_deg,dec_deg,distance_au,magnitude,illuminated,diameter_arcsec\n";
+    for (const char* when : {"1900-01-01T00:00", "2026-12-09T21:00", "-0044-03-15T12:30", "-0100-01-01T00:00",
+                             "2999-12-31T23:59", "1987-07-04T05:06"}) {
+        date2 d;
+        std::string why;
+        ASSERT_TRUE(parseUtcDate(when, d, why)) << why;
+        const CliRun r = run({"--date", when});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, header + printfRows(model, d)) << when;
+    }
+    // A range of 1441 instants: more text than the command keeps in memory at once.
+    const CliRun r = run({"--from", "2000-01-01T00:00", "--to", "2000-03-01T00:00", "--step", "1h"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::string expected = header;
+    date2 first;
+    std::string why;
+    ASSERT_TRUE(parseUtcDate("2000-01-01T00:00", first, why));
+    for (int k = 0; k <= 1440; ++k) {
+        date2 d = first;
+        d.t = first.t + k * (60.0L / (876600.0L * 60.0L));
+        d.calculeCalendrier();
+        expected += printfRows(model, d);
+    }
+    ASSERT_EQ(r.out.size(), expected.size());
+    EXPECT_TRUE(r.out == expected);
 }
