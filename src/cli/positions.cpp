@@ -10,7 +10,10 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <memory>
 #include <string_view>
+#include <thread>
+#include <vector>
 
 #include "astro/moon.h"
 #include "astro/planets.h"
@@ -76,6 +79,8 @@ double asteroidMagnitude(const comet& c) {
 class CsvBuffer {
   public:
     explicit CsvBuffer(std::FILE* out) : out_(out) {}
+    // Gathers the text into `text` instead of writing it (a block of a range made on another thread).
+    explicit CsvBuffer(std::string& text) : out_(nullptr), text_(&text) {}
     ~CsvBuffer() { flush(); }
     // Room for one row; writes the buffer out first when it is nearly full.
     char* reserveRow() {
@@ -85,13 +90,15 @@ class CsvBuffer {
     char* rowEnd() { return data_ + std::min(used_ + kMaxRow, sizeof data_); }
     void commit(char* end) { used_ = static_cast<size_t>(end - data_); }
     void flush() {
-        if (used_ > 0) std::fwrite(data_, 1, used_, out_);
+        if (used_ > 0 && out_) std::fwrite(data_, 1, used_, out_);
+        if (used_ > 0 && text_) text_->append(data_, used_);
         used_ = 0;
     }
 
   private:
     static constexpr size_t kMaxRow = 512;
     std::FILE* out_;
+    std::string* text_ = nullptr;
     size_t used_ = 0;
     char data_[1 << 16];
 };
@@ -407,12 +414,43 @@ int positionsCommand(const std::vector<std::string>& args, std::FILE* out, std::
         // Each instant is first + k steps, so no rounding accumulates over a long range.
         const long double step_c = static_cast<long double>(o.step_min) / (876600.0L * 60.0L);
         const long long count = rangeRows(o.first, o.last, o.step_min);
-        date2 d = o.first;
-        for (long long k = 0; k < count; ++k) {
-            d.t = o.first.t + k * step_c;
-            d.calculeCalendrier();
-            writeInstant(csv, model, d, names, asteroids);
-            if (std::ferror(out)) break;
+        auto instants = [&](CsvBuffer& to, systeme& m, long long from, long long end) {
+            date2 d = o.first;
+            for (long long k = from; k < end; ++k) {
+                d.t = o.first.t + k * step_c;
+                d.calculeCalendrier();
+                writeInstant(to, m, d, names, asteroids);
+            }
+        };
+        // A long range is cut into blocks that the other cores compute too, each thread with its
+        // own model; the blocks are written in order, so the text is the same as on one thread.
+        constexpr long long kBlock = 512;
+        std::vector<std::unique_ptr<systeme>> helpers;
+        const unsigned cores = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+        for (unsigned k = 1; k < cores && count >= 4 * kBlock; ++k) {
+            auto m = std::make_unique<systeme>();
+            std::string ignored;
+            if (!loadCommandModel(*m, o.dataDir, ignored).empty()) break;
+            helpers.push_back(std::move(m));
+        }
+        long long next = 0;
+        while (next < count && !std::ferror(out)) {
+            std::vector<std::string> texts(helpers.size());
+            std::vector<std::thread> running;
+            long long from = std::min(count, next + kBlock);
+            for (size_t h = 0; h < helpers.size() && from < count; ++h) {
+                const long long end = std::min(count, from + kBlock);
+                running.emplace_back([&, h, from, end] {
+                    CsvBuffer block(texts[h]);
+                    instants(block, *helpers[h], from, end);
+                });
+                from = end;
+            }
+            instants(csv, model, next, std::min(count, next + kBlock));
+            for (std::thread& t : running) t.join();
+            csv.flush();
+            for (size_t h = 0; h < running.size(); ++h) std::fwrite(texts[h].data(), 1, texts[h].size(), out);
+            next = from;
         }
     }
     csv.flush();

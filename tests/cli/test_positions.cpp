@@ -223,14 +223,15 @@ TEST(PositionsCli, RowsAreThePrintfTextOfTheModel) {
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.out, header + printfRows(model, d)) << when;
     }
-    // A range of 1441 instants: more text than the command keeps in memory at once.
-    const CliRun r = run({"--from", "2000-01-01T00:00", "--to", "2000-03-01T00:00", "--step", "1h"});
+    // A range of 2185 instants (91 days of hours): more text than the command keeps in memory at
+    // once, and long enough to be cut into blocks computed on several threads.
+    const CliRun r = run({"--from", "2000-01-01T00:00", "--to", "2000-04-01T00:00", "--step", "1h"});
     ASSERT_EQ(r.status, 0) << r.err;
     std::string expected = header;
     date2 first;
     std::string why;
     ASSERT_TRUE(parseUtcDate("2000-01-01T00:00", first, why));
-    for (int k = 0; k <= 1440; ++k) {
+    for (int k = 0; k <= 2184; ++k) {
         date2 d = first;
         d.t = first.t + k * (60.0L / (876600.0L * 60.0L));
         d.calculeCalendrier();
