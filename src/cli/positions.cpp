@@ -447,9 +447,11 @@ int positionsCommand(const std::vector<std::string>& args, std::FILE* out, std::
                 from = end;
             }
             instants(csv, model, next, std::min(count, next + kBlock));
-            for (std::thread& t : running) t.join();
+            for (std::thread& t : running)
+                t.join();
             csv.flush();
-            for (size_t h = 0; h < running.size(); ++h) std::fwrite(texts[h].data(), 1, texts[h].size(), out);
+            for (size_t h = 0; h < running.size(); ++h)
+                std::fwrite(texts[h].data(), 1, texts[h].size(), out);
             next = from;
         }
     }
