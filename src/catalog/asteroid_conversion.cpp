@@ -19,8 +19,11 @@ constexpr std::size_t kMaxNameLength = 14; // the reader keeps 14 characters of 
 // The program moves a body by 0.985609 / a^1.5 degrees a day (Gauss' constant).
 constexpr double kGaussMotion_deg_per_day = 0.985609;
 
+// Blanks and every other control byte: the comet reader reads a name as one word, which a
+// vertical tab or form feed would end, and the rest of the record would then be misread.
 bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r';
+    const auto u = static_cast<unsigned char>(c);
+    return u <= ' ' || u == 0x7F;
 }
 
 // A whole field as a finite number.

@@ -33,6 +33,23 @@ TEST(EdbConversion, FieldsGoWhereTheTableSaysAndBlanksLeaveTheName) {
                       "REM:\n");
 }
 
+TEST(EdbConversion, ControlBytesInANameAreDroppedSoEveryRecordReadsBack) {
+    // A vertical tab, a form feed and a NUL in the first name; the reader takes a name as a word.
+    using namespace std::string_literals;
+    const std::string edb =
+        "Xan\v\x01th\f\0ippe,e,9.78,241.8,338.3,2.73,0.219,0.226,24.3,8/9.0/2022,2000,H8.81,0.15\n"s +
+        "Athor,e,9.1,2.3,3.4,2.38,0.27,0.14,5.6,8/9.0/2022,2000,H9.1,0.15\n";
+    const EdbConversion c = convertEdbText(edb);
+    ASSERT_EQ(c.converted, 2);
+    systeme sys;
+    readComets(c.text, sys);
+    ASSERT_EQ(sys.cometCount(), 2);
+    EXPECT_STREQ(sys.comet(0)->nom, "Xanthippe");
+    EXPECT_DOUBLE_EQ(sys.comet(0)->a[0], 2.73);
+    EXPECT_STREQ(sys.comet(1)->nom, "Athor");
+    EXPECT_DOUBLE_EQ(sys.comet(1)->e[0], 0.14);
+}
+
 TEST(EdbConversion, ExtraCommasStayInTheNameWhichIsCutToWhatTheReaderKeeps) {
     const EdbConversion c = convertEdbText(
         "C/1995 O1, Hale-Bopp,e,89.4,282.5,130.6,186,0.000385,0.995,0,3/30.0/1997,2000,g-2.0,4.0\r\n");
