@@ -1,4 +1,5 @@
 #include "catalog/stars.h"
+#include "catalog/star_store.h"
 
 #include <algorithm>
 #include <cctype>
@@ -140,6 +141,16 @@ bool readFileBytes(const std::string& path, std::string& out) {
     for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f.get())) > 0;)
         out.append(buf, n);
     return true;
+}
+
+const char* starFileName(int layer) {
+    static constexpr const char* kNames[kStarFileCount] = {"star6.syt", "star7.syt", "star8.syt"};
+    return layer >= 0 && layer < kStarFileCount ? kNames[layer] : "";
+}
+
+bool starFileWanted(const CatalogueSettings& settings, int layer, double limit) {
+    const int32_t enabled[kStarFileCount] = {settings.useStar6, settings.useStar7, settings.useStar8};
+    return layer >= 0 && layer < kStarFileCount && enabled[layer] == 1 && limit > 6 + layer;
 }
 
 std::string findStarFile(const std::string& name, const StarFiles& files) {
@@ -391,22 +402,15 @@ long forEachCatalogueStar(int kind, const StarWindow& window, const CatalogueSet
                           const StarFiles& files) {
     long visited = 0;
     const double limit = depth.starMagnitude;
-    struct Layer {
-        int32_t enabled;
-        double above;
-        const char* file;
-        StarSource source;
-    };
-    const Layer layers[] = {{settings.useStar6, 6, "star6.syt", StarSource::Star6},
-                            {settings.useStar7, 7, "star7.syt", StarSource::Star7},
-                            {settings.useStar8, 8, "star8.syt", StarSource::Star8}};
-    for (const Layer& layer : layers) {
-        if (layer.enabled != 1 || !(limit > layer.above)) continue;
-        readStarFile(findStarFile(layer.file, files), [&](double ra, double dec, double mag) {
-            if (mag < limit) {
-                visit(ra, dec, mag, layer.source);
-                ++visited;
-            }
+    StarStore store; // the files are read for this call only
+    for (int layer = 0; layer < kStarFileCount; ++layer) {
+        if (!starFileWanted(settings, layer, limit)) continue;
+        const StarColumns* stars = store.layer(layer, files);
+        if (!stars) continue;
+        const auto source = static_cast<StarSource>(static_cast<int>(StarSource::Star6) + layer);
+        stars->forEachBrighterThan(limit, [&](std::size_t i, double mag) {
+            visit(stars->ra_deg[i], stars->dec_deg[i], mag, source);
+            ++visited;
         });
     }
 

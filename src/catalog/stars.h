@@ -63,6 +63,14 @@ struct StarFiles {
     std::vector<std::string> driveDirs; // index = drive number; "" = not mapped (overrides)
 };
 
+// The star files, one per magnitude step: layer 0 is star6.syt (stars from magnitude 6), 1
+// star7.syt, 2 star8.syt; their StarSource is Star6 + layer.
+constexpr int kStarFileCount = 3;
+const char* starFileName(int layer);
+// A paint with this limit reads the file when it is enabled in the settings ("Magnitude 6", 7
+// or 8 is 1) and the limit goes beyond the file's first magnitude.
+bool starFileWanted(const CatalogueSettings& settings, int layer, double limit);
+
 // The whole content of a file; false when it cannot be opened.
 bool readFileBytes(const std::string& path, std::string& out);
 // The path of a star file or of "Regions.tbl" in the working-directory places; "" when missing.

@@ -384,12 +384,10 @@ void paintStars(gfx::Canvas& canvas, PaintContext& c) {
         // The star files, in the order star6, star7, star8, each from magnitude 6, 7 or 8: only
         // a limit beyond a file's first magnitude reads it.
         const CatalogueSettings& settings = *sys.catalogueSettings;
-        const int32_t enabled[StarStore::kLayerCount] = {settings.useStar6, settings.useStar7,
-                                                         settings.useStar8};
         StarStore paintOnly; // without the model's store the files are read for this paint
         StarStore& store = c.scene.starStore ? *c.scene.starStore : paintOnly;
-        for (int layer = 0; layer < StarStore::kLayerCount; ++layer) {
-            if (enabled[layer] != 1 || !(c.depth.starMagnitude > 6 + layer)) continue;
+        for (int layer = 0; layer < kStarFileCount; ++layer) {
+            if (!starFileWanted(settings, layer, c.depth.starMagnitude)) continue;
             const StarColumns* stars = store.layer(layer, c.scene.starFiles);
             if (!stars) continue; // a missing file is skipped silently
             stars->forEachBrighterThan(c.depth.starMagnitude, [&](std::size_t i, double mag) {
