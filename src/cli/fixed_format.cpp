@@ -97,29 +97,9 @@ template <int Decimals> std::to_chars_result fixed(char* first, char* last, doub
 } // namespace
 
 std::to_chars_result formatFixed(char* first, char* last, double v, int decimals) {
-    if (!(std::fabs(v) < kLimit)) return std::to_chars(first, last, v, std::chars_format::fixed, decimals);
-    switch (decimals) {
-    case 0:
-        return fixed<0>(first, last, v);
-    case 1:
-        return fixed<1>(first, last, v);
-    case 2:
-        return fixed<2>(first, last, v);
-    case 3:
-        return fixed<3>(first, last, v);
-    case 4:
-        return fixed<4>(first, last, v);
-    case 5:
-        return fixed<5>(first, last, v);
-    case 6:
-        return fixed<6>(first, last, v);
-    case 7:
-        return fixed<7>(first, last, v);
-    case 8:
-        return fixed<8>(first, last, v);
-    case 9:
-        return fixed<9>(first, last, v);
-    default:
-        return std::to_chars(first, last, v, std::chars_format::fixed, decimals);
-    }
+    using Formatter = std::to_chars_result (*)(char*, char*, double);
+    static constexpr Formatter kByDecimals[] = {fixed<0>, fixed<1>, fixed<2>, fixed<3>, fixed<4>,
+                                                fixed<5>, fixed<6>, fixed<7>, fixed<8>, fixed<9>};
+    if (std::fabs(v) < kLimit && decimals >= 0 && decimals <= 9) return kByDecimals[decimals](first, last, v);
+    return std::to_chars(first, last, v, std::chars_format::fixed, decimals);
 }
