@@ -5,16 +5,14 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-static void initToolbarIconResources() {
-    Q_INIT_RESOURCE(toolbar_icons);
-}
+static void initToolbarIconResources() { Q_INIT_RESOURCE(toolbar_icons); }
 
 namespace toolbar {
 
 const std::vector<int>& iconIds() {
-    static const std::vector<int> ids = {100, 101, 102, 103, 107, 108, 110, 112, 113, 115, 116,
-                                         117, 119, 120, 121, 122, 123, 124, 125, 126, 127, 128,
-                                         129, 130, 131, 132, 133, 134, 300, 301, 302, 303, 304};
+    static const std::vector<int> ids = {100, 101, 102, 103, 107, 108, 110, 112, 113, 115, 116, 117,
+                                         119, 120, 121, 122, 123, 124, 125, 126, 127, 128, 129, 130,
+                                         131, 132, 133, 134, 300, 301, 302, 303, 304};
     return ids;
 }
 
@@ -68,4 +66,4 @@ int registerIcons(int scale) {
     return missing;
 }
 
-} // namespace toolbar
+}  // namespace toolbar

@@ -23,4 +23,4 @@ QImage renderIcon(int id, int scale = 1);
 // number of icons that could not be rendered (0 when all are there).
 int registerIcons(int scale = 1);
 
-} // namespace toolbar
+}  // namespace toolbar
