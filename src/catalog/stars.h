@@ -1,7 +1,7 @@
 // The faint stars of the sky map: the star files star6.syt, star7.syt and star8.syt (one per
-// magnitude step; streamed here, kept in memory by a StarStore, star_store.h) and the Guide Star
-// Catalog 1.1 in its CD-ROM layout, streamed while the map is painted; and the star depth
-// (limiting magnitude and disc size) of the view being painted.
+// magnitude step; read for each call here, kept between paints by a StarStore, star_store.h)
+// and the Guide Star Catalog 1.1 in its CD-ROM layout, streamed while the map is painted; and
+// the star depth (limiting magnitude and disc size) of the view being painted.
 //
 // Drives. The catalogue settings name the Guide Star Catalog's drive by index (0 = A:, 3 = D:).
 // A drive letter x is the first existing directory of: $NALVO_DRIVE_X (e.g.
