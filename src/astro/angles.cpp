@@ -7,14 +7,26 @@
 
 #include "astro/date2.h"
 
+namespace {
+// trunc and ceil of x >= 0 by an integer conversion while x fits one (a library call each on
+// the baseline x86-64 target), with the same results.
+double truncNonNegative(double x) {
+    return x < 9e15 ? static_cast<double>(static_cast<long long>(x)) : std::trunc(x);
+}
+double ceilNonNegative(double x) {
+    const double t = truncNonNegative(x);
+    return t < x ? t + 1 : t;
+}
+} // namespace
+
 double normalize360Outside(double deg) {
     if (!std::isfinite(deg)) return std::numeric_limits<double>::quiet_NaN();
     // Whole turns are added at once instead of one by one, so a large negative angle costs
     // no more than a small one; the result is the same.
-    if (deg < 0) deg += 360.0 * std::ceil(-deg / 360.0);
+    if (deg < 0) deg += 360.0 * ceilNonNegative(-deg / 360.0);
     while (deg < 0)
         deg += 360;
-    deg -= 360.0 * std::trunc(deg / 360.0);
+    deg -= 360.0 * truncNonNegative(deg / 360.0);
     if (deg >= 360) deg -= 360;
     if (deg < 0) deg = 0;
     return deg;

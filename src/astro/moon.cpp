@@ -175,8 +175,10 @@ MoonEcliptic moonEcliptic(double t) {
     const double w1 = 0.0004664 * cosNode;
     const double w2 = 0.0000754 * cosNode2;
     m.beta_deg = B * (1 - w1 - w2);
-    m.parallax_deg = 0.950724 + 0.051818 * cosDeg(Mp) + 0.009531 * cosDeg(2 * D - Mp) +
-                     0.007843 * cosDeg(2 * D) + 0.002824 * cosDeg(2 * Mp);
+    // cos(2D - M') = cos 2D cos M' + sin 2D sin M'.
+    const double cos2DMp = mD.c[6] * mMp.c[5] + mD.s[6] * mMp.s[5];
+    m.parallax_deg =
+        0.950724 + 0.051818 * mMp.c[5] + 0.009531 * cos2DMp + 0.007843 * mD.c[6] + 0.002824 * mMp.c[6];
     return m;
 }
 

@@ -64,44 +64,38 @@ void planetPosition(objetceleste& p, const date2& date, const SunGeometry& sun) 
     const double node = normalize360(polynomial(p.O, t));
     const double M = normalize360(polynomial(p.M, t));
 
-    const double E = keplerSolve(M, e);
-    const double nu = trueAnomaly(E, e);
-    p.r = a * (1 - e * std::cos(E));
-    const double u = normalize360(L + nu - (M + node)); // argument of latitude
-    // Longitude in the orbit's node frame, in the quadrant of u: atan2 gives the same value as
-    // atan(tan u cos i) moved by 180 degrees into u's quadrant, continuous through u = 90 and
-    // 270, and also right for retrograde orbits (i > 90), where the quadrant test is not.
-    double sinU, cosU, sinI, cosI;
-    sinCosDeg(u, sinU, cosU);
+    // The true anomaly nu by its sine and cosine, from those of E.
+    const KeplerSolution k = keplerSolution(M, e);
+    const double q = 1 - e * k.cosE;
+    p.r = a * q;
+    const double cosNu = (k.cosE - e) / q, sinNu = std::sqrt(1 - e * e) * k.sinE / q;
+    // The argument of latitude u = omega + nu, omega = L - M - node the argument of perihelion.
+    double sinW, cosW, sinI, cosI, sinN, cosN;
+    sinCosDeg(L - (M + node), sinW, cosW);
     sinCosDeg(inc, sinI, cosI);
-    const double l = normalize360(radToDeg(std::atan2(sinU * cosI, cosU)));
-    p.lambda = normalize360(l + node);
-    // |beta| <= 90, so cos(beta) = sqrt(1 - sin^2 beta) with sin(beta) = sin u sin i.
-    const double sinBeta = clampUnit(sinU * sinI);
-    p.beta = radToDeg(std::asin(sinBeta));
+    sinCosDeg(node, sinN, cosN);
+    const double sinU = sinW * cosNu + cosW * sinNu, cosU = cosW * cosNu - sinW * sinNu;
+    // Heliocentric ecliptic direction: the orbit plane turned by i about the node line, then by
+    // the node about the ecliptic pole. atan2 keeps retrograde orbits (i > 90) right.
+    const double x = cosU * cosN - sinU * cosI * sinN;
+    const double y = cosU * sinN + sinU * cosI * cosN;
+    const double z = clampUnit(sinU * sinI);
+    p.lambda = normalize360(radToDeg(std::atan2(y, x)));
+    p.beta = radToDeg(std::asin(z));
 
     if (std::strcmp(p.nom, "Terre") == 0) {
         p.dec = p.ra = p.delta = 0;
         return;
     }
-    const double sunLon = sun.longitude_deg;
+    // Geocentric: the Sun's geocentric vector plus the heliocentric one, then turned by the
+    // obliquity about the equinox line.
     const double R = sun.distance_au;
-    const double cosBeta = std::sqrt(1 - sinBeta * sinBeta);
-    const double elong = degToRad(p.lambda - sunLon);
-    double sinE, cosE;
-    ::sincos(elong, &sinE, &cosE);
-    const double rc = p.r * cosBeta;
-    const double n = rc * sinE;
-    const double d = rc * cosE + R;
-    double x = radToDeg(std::atan(n / d));
-    if (d < 0) x += 180;
-    if (d == 0) x = n >= 0 ? 90 : -90;
-    const double lambdaGeo = normalize360(sunLon + x);
-    p.delta = std::sqrt(std::max(0.0, p.r * p.r + R * R + 2 * p.r * R * cosBeta * cosE));
-    const double betaGeo = p.delta > 0 ? radToDeg(std::asin(clampUnit(sinBeta * p.r / p.delta))) : 0;
-    const Equatorial q = eclipticToEquatorial(lambdaGeo, betaGeo, sun.sinObliquity, sun.cosObliquity);
-    p.ra = q.ra_deg;
-    p.dec = q.dec_deg;
+    const double gx = p.r * x + R * sun.cosLongitude, gy = p.r * y + R * sun.sinLongitude, gz = p.r * z;
+    const double X = gx, Y = gy * sun.cosObliquity - gz * sun.sinObliquity,
+                 Z = gy * sun.sinObliquity + gz * sun.cosObliquity;
+    p.delta = std::sqrt(X * X + Y * Y + Z * Z);
+    p.ra = normalize360(radToDeg(std::atan2(Y, X)));
+    p.dec = p.delta > 0 ? radToDeg(std::asin(clampUnit(Z / p.delta))) : 0;
 }
 
 namespace {
@@ -152,9 +146,9 @@ void cometPosition(comet& c, const date2& date, const soleil& sun) {
 
     // 0.985609 degrees per day at 1 AU (Gauss' constant).
     const double M = a > 0 ? 0.985609 / (a * std::sqrt(a)) * (t - c.tperi) * 36525 : 0;
-    const double E = keplerSolve(M, e);
-    const double nu = trueAnomaly(E, e);
-    const double r = a * (1 - e * std::cos(E));
+    const KeplerSolution k = keplerSolution(M, e);
+    const double nu = trueAnomaly(k, e);
+    const double r = a * (1 - e * k.cosE);
 
     double x = r * aP * sinDeg(A + omega + nu);
     double y = r * bP * sinDeg(B + omega + nu);

@@ -20,92 +20,111 @@ double quadrantAtan(double num, double den) {
 }
 
 struct SunOrbit {
-    double L, e, M, E_rad;
+    double L, e, M;
+    KeplerSolution k;
 };
 SunOrbit sunOrbit(const soleil& sun, double t) {
     SunOrbit s;
     s.L = normalize360(polynomial(sun.L, t));
     s.e = polynomial(sun.e, t);
     s.M = normalize360(polynomial(sun.M, t));
-    s.E_rad = keplerSolve(s.M, s.e);
+    s.k = keplerSolution(s.M, s.e);
     return s;
+}
+double sunDistance(const SunOrbit& s) {
+    return 1.0000002 * (1 - s.e * s.k.cosE);
+}
+double sunLongitude(const SunOrbit& s) {
+    return normalize360(s.L + trueAnomaly(s.k, s.e) - s.M);
 }
 } // namespace
 
-double keplerSolve(double meanAnomaly_deg, double e) {
+KeplerSolution keplerSolution(double meanAnomaly_deg, double e) {
     constexpr double kPi = 3.141592653589793, kTwoPi = 2 * kPi;
     const double m = degToRad(meanAnomaly_deg);
     // E - M is periodic in M: solve for M reduced to [-pi, pi], then add the whole turns back.
     const double mr = m - kTwoPi * std::nearbyint(m / kTwoPi);
     const double x = std::fabs(mr); // E(-M) = -E(M)
     // Start from the series M + e sin M + (e^2 / 2) sin 2M + (e^3 / 8)(3 sin 3M - sin M), kept
-    // within [0, pi]. On [0, pi], f(E) = E - e sin E - M is increasing and convex, so Newton's
-    // steps land right of the root after the first one and then decrease to it monotonically,
-    // for any e in [0, 1).
+    // within [0, pi], where f(E) = E - e sin E - M is increasing and convex.
     double s, c;
     ::sincos(x, &s, &c);
     double E = std::clamp(x + e * s * (1 + e * c + e * e * (1 - 1.5 * s * s)), 0.0, kPi);
+    double step = 0;
     for (int k = 0; k < 50; ++k) {
         ::sincos(E, &s, &c);
-        const double slope = 1 - e * c;
-        const double step = (E - e * s - x) / slope;
-        E = std::clamp(E - step, 0.0, kPi);
-        // Newton's error after a step is about f''/(2 f') step^2 with |f''| <= e: once that is
-        // below 1e-17 (a twentieth of a unit in the last place at E = 1), another step would
-        // not change E.
-        if (!(e * step * step > 2e-17 * slope)) break;
+        const double slope = 1 - e * c, curvature = e * s; // f', f''
+        const double newton = (E - e * s - x) / slope;
+        // Halley's step, at most twice Newton's: far from the root (e near 1, M near 0) the
+        // correction term can exceed f' and would turn the step around.
+        const double denominator = std::max(slope - 0.5 * newton * curvature, 0.5 * slope);
+        const double next = std::clamp(E - newton * slope / denominator, 0.0, kPi);
+        step = E - next;
+        E = next;
+        // Halley's error after a step is about K step^3 with K = f''^2 / (4 f'^2) - f''' / (6 f'),
+        // |K| <= q^2 / 4 + q / 6 for q = e / f'. Once that is below 1e-17 (a twentieth of a unit
+        // in the last place at E = 1), another step would not change E.
+        const double q = e / slope;
+        if (!((0.25 * q * q + q / 6) * std::fabs(step * step * step) > 1e-17)) break;
     }
-    return m + ((mr < 0 ? -E : E) - mr);
+    // sin and cos at E from those at E + step, the last point evaluated: to rounding while the
+    // step is below 1e-3 (the series' next terms are below 1e-18).
+    if (std::fabs(step) < 1e-3) {
+        const double h2 = step * step;
+        const double sh = step * (1 - h2 / 6), ch = 1 - 0.5 * h2 * (1 - h2 / 12);
+        const double sE = s * ch - c * sh;
+        c = c * ch + s * sh;
+        s = sE;
+    } else {
+        ::sincos(E, &s, &c);
+    }
+    KeplerSolution k;
+    k.E_rad = m + ((mr < 0 ? -E : E) - mr);
+    k.sinE = mr < 0 ? -s : s;
+    k.cosE = c;
+    return k;
 }
 
-double trueAnomaly(double eccentricAnomaly_rad, double e) {
-    return 2 * radToDeg(std::atan(std::sqrt((1 + e) / (1 - e)) * std::tan(eccentricAnomaly_rad / 2)));
+double keplerSolve(double meanAnomaly_deg, double e) {
+    return keplerSolution(meanAnomaly_deg, e).E_rad;
+}
+
+double trueAnomaly(const KeplerSolution& k, double e) {
+    // tan(nu / 2) = sqrt((1 + e) / (1 - e)) tan(E / 2), taken as one arctangent of the quadrant:
+    // sin nu and cos nu are proportional to sqrt(1 - e^2) sin E and cos E - e.
+    return radToDeg(std::atan2(std::sqrt(1 - e * e) * k.sinE, k.cosE - e));
 }
 
 void sunPosition(soleil& sun, const date2& date) {
-    const double t = static_cast<double>(date.t);
-    const SunOrbit s = sunOrbit(sun, t);
-    const double eps = degToRad(polynomial(sun.E, t));
-    const double nu = trueAnomaly(s.E_rad, s.e);
-    const double lambda = degToRad(s.L + nu - s.M); // true longitude, not reduced
-    double ra = quadrantAtan(std::cos(eps) * std::sin(lambda), std::cos(lambda));
-    if (ra < 0) ra += 360;
-    if (ra >= 360) ra -= 360;
-    sun.ra = ra;
-    sun.dec = radToDeg(std::asin(clampUnit(std::sin(eps) * std::sin(lambda))));
-    sun.delta = 1.0;
+    sunPosition(sun, sunGeometry(sun, static_cast<double>(date.t)));
 }
 
 double sunEarthDistance(const soleil& sun, double t) {
-    const SunOrbit s = sunOrbit(sun, t);
-    return 1.0000002 * (1 - s.e * std::cos(s.E_rad));
+    return sunDistance(sunOrbit(sun, t));
 }
 
 double sunLongitude(const soleil& sun, double t) {
-    const SunOrbit s = sunOrbit(sun, t);
-    return normalize360(s.L + trueAnomaly(s.E_rad, s.e) - s.M);
+    return sunLongitude(sunOrbit(sun, t));
 }
 
 SunGeometry sunGeometry(const soleil& sun, double t) {
     const SunOrbit s = sunOrbit(sun, t);
     SunGeometry g;
     g.t = t;
-    g.longitude_deg = normalize360(s.L + trueAnomaly(s.E_rad, s.e) - s.M);
-    g.distance_au = 1.0000002 * (1 - s.e * std::cos(s.E_rad));
+    g.longitude_deg = sunLongitude(s);
+    sinCosDeg(g.longitude_deg, g.sinLongitude, g.cosLongitude);
+    g.distance_au = sunDistance(s);
     g.obliquity_deg = polynomial(sun.E, t);
     sinCosDeg(g.obliquity_deg, g.sinObliquity, g.cosObliquity);
     return g;
 }
 
 void sunPosition(soleil& sun, const SunGeometry& g) {
-    const double lambda = degToRad(g.longitude_deg);
-    double sl, cl;
-    ::sincos(lambda, &sl, &cl);
-    double ra = quadrantAtan(g.cosObliquity * sl, cl);
+    double ra = quadrantAtan(g.cosObliquity * g.sinLongitude, g.cosLongitude);
     if (ra < 0) ra += 360;
     if (ra >= 360) ra -= 360;
     sun.ra = ra;
-    sun.dec = radToDeg(std::asin(clampUnit(g.sinObliquity * sl)));
+    sun.dec = radToDeg(std::asin(clampUnit(g.sinObliquity * g.sinLongitude)));
     sun.delta = 1.0;
 }
 

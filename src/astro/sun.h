@@ -11,11 +11,16 @@ struct Equatorial {
     double dec_deg = 0;
 };
 
-// Eccentric anomaly E (radians) of Kepler's equation E - e sin E = M for 0 <= e < 1, by Newton's
+// Eccentric anomaly E (radians) of Kepler's equation E - e sin E = M for 0 <= e < 1, by Halley's
 // method, to rounding. Not reduced: E - M = e sin E.
 double keplerSolve(double meanAnomaly_deg, double e);
-// True anomaly in degrees, (-180, 180], from the eccentric anomaly in radians.
-double trueAnomaly(double eccentricAnomaly_rad, double e);
+// The same with sin E and cos E, which the solver has at hand and every caller needs next.
+struct KeplerSolution {
+    double E_rad = 0, sinE = 0, cosE = 1;
+};
+KeplerSolution keplerSolution(double meanAnomaly_deg, double e);
+// True anomaly in degrees, (-180, 180], from the solution's sin E and cos E.
+double trueAnomaly(const KeplerSolution& k, double e);
 // Writes the Sun's ra, dec and delta (= 1.0) for `date`.
 void sunPosition(soleil& sun, const date2& date);
 // Earth-Sun distance (AU) from the Sun's e and M lists at t: 1.0000002 (1 - e cos E).
@@ -24,10 +29,12 @@ double sunEarthDistance(const soleil& sun, double t);
 double sunLongitude(const soleil& sun, double t);
 
 // What the geocentric reductions need of the Sun at one t, from one Kepler solution: its
-// longitude (deg, [0, 360)), the Earth-Sun distance (AU) and the obliquity (deg).
+// longitude (deg, [0, 360)) with its sine and cosine, the Earth-Sun distance (AU) and the obliquity
+// (deg).
 struct SunGeometry {
     double t = 0;
     double longitude_deg = 0;
+    double sinLongitude = 0, cosLongitude = 1;
     double distance_au = 0;
     double obliquity_deg = 0;
     double sinObliquity = 0, cosObliquity = 1;

@@ -52,9 +52,13 @@ TEST(Kepler, AgreesWithBisectionForEveryEccentricityAndAnomaly) {
         for (double m_rad : anomalies_rad) {
             const double m_deg = m_rad * 180 / kPi;
             const double expected = keplerByBisection(m_deg * kPi / 180, e);
-            const double E = keplerSolve(m_deg, e);
-            worst = std::max(worst, std::fabs(E - expected));
-            ASSERT_NEAR(E, expected, 1e-12) << "e " << e << " M " << m_rad << " rad";
+            const KeplerSolution k = keplerSolution(m_deg, e);
+            worst = std::max(worst, std::fabs(k.E_rad - expected));
+            ASSERT_NEAR(k.E_rad, expected, 1e-12) << "e " << e << " M " << m_rad << " rad";
+            // The sine and cosine handed back are those of the solution, to rounding.
+            ASSERT_NEAR(k.sinE, std::sin(expected), 1e-12) << "e " << e << " M " << m_rad;
+            ASSERT_NEAR(k.cosE, std::cos(expected), 1e-12) << "e " << e << " M " << m_rad;
+            ASSERT_EQ(keplerSolve(m_deg, e), k.E_rad);
         }
     std::printf("Kepler: largest difference from bisection %.3g rad\n", worst);
 }
@@ -69,10 +73,20 @@ TEST(Kepler, MeeusExampleAndManyTurns) {
 }
 
 TEST(Kepler, TrueAnomaly) {
-    EXPECT_DOUBLE_EQ(trueAnomaly(0, 0.3), 0);
-    EXPECT_NEAR(trueAnomaly(degToRad(90), 0), 90, 1e-12);
-    // tan(nu/2) = sqrt((1+e)/(1-e)) tan(E/2): e = 0.5, E = 90 gives nu = 120.
-    EXPECT_NEAR(trueAnomaly(degToRad(90), 0.5), 120, 1e-10);
+    auto at = [](double E_deg) {
+        KeplerSolution k;
+        k.E_rad = degToRad(E_deg);
+        k.sinE = std::sin(k.E_rad);
+        k.cosE = std::cos(k.E_rad);
+        return k;
+    };
+    EXPECT_DOUBLE_EQ(trueAnomaly(at(0), 0.3), 0);
+    EXPECT_NEAR(trueAnomaly(at(90), 0), 90, 1e-12);
+    // tan(nu/2) = sqrt((1+e)/(1-e)) tan(E/2): e = 0.5, E = 90 gives nu = 120, E = -90 gives -120.
+    EXPECT_NEAR(trueAnomaly(at(90), 0.5), 120, 1e-10);
+    EXPECT_NEAR(trueAnomaly(at(-90), 0.5), -120, 1e-10);
+    // Aphelion: nu = 180 for any e.
+    EXPECT_NEAR(std::fabs(trueAnomaly(at(180), 0.9)), 180, 1e-9);
 }
 
 TEST(Sun, SolsticesAndEquinoxes) {
