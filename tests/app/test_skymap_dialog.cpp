@@ -255,8 +255,11 @@ TEST(SkyWindowView, CommandsDrawEachSkyViewWithItsLegend) {
         darkMoon = bb.pixel(mapW + 28, y) == gfx::rgb(60, 60, 70);
     EXPECT_TRUE(darkMoon);
     // The planets are not identifiable in the trajectory view.
-    for (int k = 0; k < w.sys->planetCount(); ++k)
-        if (std::string(w.sys->planet(k)->nom) != "Terre") EXPECT_EQ(w.sys->planet(k)->screenX, -100);
+    for (int k = 0; k < w.sys->planetCount(); ++k) {
+        if (std::string(w.sys->planet(k)->nom) != "Terre") {
+            EXPECT_EQ(w.sys->planet(k)->screenX, -100);
+        }
+    }
 }
 
 TEST(SkyWindowView, SkyMapCommandOpensTheDialogAndEntersTheChosenView) {
