@@ -25,6 +25,12 @@ inline double normalize360(double deg) {
 inline double polynomial(const double c[4], double t) {
     return c[0] + t * (c[1] + t * (c[2] + t * c[3]));
 }
+inline double sinDeg(double deg) {
+    return std::sin(degToRad(deg));
+}
+inline double cosDeg(double deg) {
+    return std::cos(degToRad(deg));
+}
 // Sine and cosine of one angle in degrees, from one call.
 inline void sinCosDeg(double deg, double& s, double& c) {
     ::sincos(degToRad(deg), &s, &c);

@@ -9,13 +9,6 @@
 #include "astro/sun.h"
 
 namespace {
-double sinDeg(double x) {
-    return std::sin(degToRad(x));
-}
-double cosDeg(double x) {
-    return std::cos(degToRad(x));
-}
-
 // One periodic term: coefficient (deg), power of the eccentricity factor, and the multiples of
 // D, M, M' and F in its argument.
 struct Term {

@@ -13,12 +13,6 @@ namespace {
 double clampUnit(double x) {
     return std::clamp(x, -1.0, 1.0);
 }
-double sinDeg(double x) {
-    return std::sin(degToRad(x));
-}
-double cosDeg(double x) {
-    return std::cos(degToRad(x));
-}
 
 // atan(num/den) in degrees plus 180 when den <= 0 (the comet orientation constants).
 double orientationAngle(double num, double den) {
