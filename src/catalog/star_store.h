@@ -20,13 +20,11 @@ struct StarColumns {
     std::vector<double> mag;
 
     std::size_t size() const { return ra_deg.size(); }
-    double magnitude(std::size_t i) const { return mag[i]; }
 
-    // Calls visit(i, magnitude) for each star brighter than `limit` (magnitude < limit), in file
-    // order.
+    // Calls visit(i) for each star brighter than `limit` (magnitude < limit), in file order.
     template <class Visit> void forEachBrighterThan(double limit, Visit&& visit) const {
         for (std::size_t i = 0; i < size(); ++i)
-            if (mag[i] < limit) visit(i, mag[i]);
+            if (mag[i] < limit) visit(i);
     }
 };
 
@@ -51,3 +49,23 @@ class StarStore {
     };
     std::array<Entry, kStarFileCount> entries_;
 };
+
+// Calls visit(stars, i, source) for each star brighter than `limit` (magnitude < limit) of the
+// star files a paint with this limit reads (starFileWanted), in the order star6, star7, star8
+// and in file order within each; a missing file is skipped silently. Returns the stars visited.
+template <class Visit>
+long forEachStarFileStar(StarStore& store, const CatalogueSettings& settings, double limit,
+                         const StarFiles& files, Visit&& visit) {
+    long visited = 0;
+    for (int layer = 0; layer < kStarFileCount; ++layer) {
+        if (!starFileWanted(settings, layer, limit)) continue;
+        const StarColumns* stars = store.layer(layer, files);
+        if (!stars) continue;
+        const auto source = static_cast<StarSource>(static_cast<int>(StarSource::Star6) + layer);
+        stars->forEachBrighterThan(limit, [&](std::size_t i) {
+            visit(*stars, i, source);
+            ++visited;
+        });
+    }
+    return visited;
+}

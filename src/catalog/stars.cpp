@@ -400,20 +400,12 @@ long parseGscRegion(const std::string& bytes, const std::function<void(double, d
 long forEachCatalogueStar(int kind, const StarWindow& window, const CatalogueSettings& settings,
                           const StarDepth& depth, Prompter& prompter, const StarVisitor& visit,
                           const StarFiles& files) {
-    long visited = 0;
-    const double limit = depth.starMagnitude;
     StarStore store; // the files are read for this call only
-    for (int layer = 0; layer < kStarFileCount; ++layer) {
-        if (!starFileWanted(settings, layer, limit)) continue;
-        const StarColumns* stars = store.layer(layer, files);
-        if (!stars) continue;
-        const auto source = static_cast<StarSource>(static_cast<int>(StarSource::Star6) + layer);
-        stars->forEachBrighterThan(limit, [&](std::size_t i, double mag) {
-            visit(stars->ra_deg[i], stars->dec_deg[i], mag, source);
-            ++visited;
-        });
-    }
-
+    const long visited =
+        forEachStarFileStar(store, settings, depth.starMagnitude, files,
+                            [&](const StarColumns& stars, std::size_t i, StarSource source) {
+                                visit(stars.ra_deg[i], stars.dec_deg[i], stars.mag[i], source);
+                            });
     return visited + forEachGscStar(kind, window, settings, depth, prompter, visit, files);
 }
 

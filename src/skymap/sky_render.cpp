@@ -381,24 +381,18 @@ void paintStars(gfx::Canvas& canvas, PaintContext& c) {
         StarWindow window;
         if (f.kind == ProjectionKind::Quadratic || f.kind == ProjectionKind::QuadraticTrajectories)
             window = StarWindow{f.c1, f.c2, f.c3, f.c4};
-        // The star files, in the order star6, star7, star8, each from magnitude 6, 7 or 8: only
-        // a limit beyond a file's first magnitude reads it.
         const CatalogueSettings& settings = *sys.catalogueSettings;
         StarStore paintOnly; // without the model's store the files are read for this paint
         StarStore& store = c.scene.starStore ? *c.scene.starStore : paintOnly;
-        for (int layer = 0; layer < kStarFileCount; ++layer) {
-            if (!starFileWanted(settings, layer, c.depth.starMagnitude)) continue;
-            const StarColumns* stars = store.layer(layer, c.scene.starFiles);
-            if (!stars) continue; // a missing file is skipped silently
-            stars->forEachBrighterThan(c.depth.starMagnitude, [&](std::size_t i, double mag) {
-                ++c.stats.catalogueStars;
+        c.stats.catalogueStars += static_cast<int>(forEachStarFileStar(
+            store, settings, c.depth.starMagnitude, c.scene.starFiles,
+            [&](const StarColumns& stars, std::size_t i, StarSource) {
                 const auto p =
-                    c.project.star(stars->dec_deg[i], stars->ra_deg[i], stars->sinDec[i], stars->cosDec[i]);
+                    c.project.star(stars.dec_deg[i], stars.ra_deg[i], stars.sinDec[i], stars.cosDec[i]);
                 if (!p) return;
-                drawStar(canvas, *p, mag, 1, c.background, nullptr, plain);
+                drawStar(canvas, *p, stars.mag[i], 1, c.background, nullptr, plain);
                 ++c.stats.starsDrawn;
-            });
-        }
+            }));
         RecordingPrompter cancel; // without a prompter every question is answered Cancel
         Prompter& prompter = c.scene.prompter ? *c.scene.prompter : cancel;
         forEachGscStar(
