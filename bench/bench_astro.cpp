@@ -104,7 +104,7 @@ void BM_KeplerSolve(benchmark::State& state) {
     double m = 10;
     for (auto _ : state) {
         m += 0.001;
-        benchmark::DoNotOptimize(keplerSolve(m, 0.2056));
+        benchmark::DoNotOptimize(keplerSolution(m, 0.2056));
     }
 }
 BENCHMARK(BM_KeplerSolve);

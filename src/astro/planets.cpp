@@ -129,13 +129,17 @@ void cometPosition(comet& c, const date2& date, const soleil& sun) {
     const double a = c.a[0], e = c.e[0], inc = c.i[0], omega = c.o[0], node = c.O[0];
     const double eps0 = polynomial(sun.E, c.tequi);
 
-    const double F = cosDeg(node), P = -sinDeg(node) * cosDeg(inc);
+    double sinN, cosN, sinI, cosI, sinE0, cosE0;
+    sinCosDeg(node, sinN, cosN);
+    sinCosDeg(inc, sinI, cosI);
+    sinCosDeg(eps0, sinE0, cosE0);
+    const double F = cosN, P = -sinN * cosI;
     const double A = orientationAngle(F, P), aP = std::sqrt(F * F + P * P);
-    const double G = sinDeg(node) * cosDeg(eps0);
-    const double Q = cosDeg(node) * cosDeg(inc) * cosDeg(eps0) - sinDeg(inc) * sinDeg(eps0);
+    const double G = sinN * cosE0;
+    const double Q = cosN * cosI * cosE0 - sinI * sinE0;
     const double B = orientationAngle(G, Q), bP = std::sqrt(G * G + Q * Q);
-    const double H = sinDeg(node) * sinDeg(eps0);
-    const double Rr = cosDeg(node) * cosDeg(inc) * sinDeg(eps0) + sinDeg(inc) * cosDeg(eps0);
+    const double H = sinN * sinE0;
+    const double Rr = cosN * cosI * sinE0 + sinI * cosE0;
     const double C = orientationAngle(H, Rr), cP = std::sqrt(H * H + Rr * Rr);
 
     // 0.985609 degrees per day at 1 AU (Gauss' constant).
@@ -152,10 +156,11 @@ void cometPosition(comet& c, const date2& date, const soleil& sun) {
     // of 0 means none was given; the elements are then taken as of date.
     if (c.tequi != 0) precessEquatorial(x, y, z, c.tequi, t);
 
+    // The Sun's geocentric place in the equator of date.
     const SunGeometry g = sunGeometry(sun, t);
-    const double sunLon = g.longitude_deg, R = g.distance_au, eps = g.obliquity_deg;
-    const double X = R * cosDeg(sunLon), Y = R * sinDeg(sunLon) * cosDeg(eps),
-                 Z = R * sinDeg(sunLon) * sinDeg(eps);
+    const double R = g.distance_au;
+    const double X = R * g.cosLongitude, Y = R * g.sinLongitude * g.cosObliquity,
+                 Z = R * g.sinLongitude * g.sinObliquity;
     const double xi = x + X, eta = y + Y, zeta = z + Z;
 
     c.ra = directionDeg(eta, xi);

@@ -85,10 +85,6 @@ KeplerSolution keplerSolution(double meanAnomaly_deg, double e) {
     return k;
 }
 
-double keplerSolve(double meanAnomaly_deg, double e) {
-    return keplerSolution(meanAnomaly_deg, e).E_rad;
-}
-
 double trueAnomaly(const KeplerSolution& k, double e) {
     // tan(nu / 2) = sqrt((1 + e) / (1 - e)) tan(E / 2), taken as one arctangent of the quadrant:
     // sin nu and cos nu are proportional to sqrt(1 - e^2) sin E and cos E - e.

@@ -12,9 +12,8 @@ struct Equatorial {
 };
 
 // Eccentric anomaly E (radians) of Kepler's equation E - e sin E = M for 0 <= e < 1, by Halley's
-// method, to rounding. Not reduced: E - M = e sin E.
-double keplerSolve(double meanAnomaly_deg, double e);
-// The same with sin E and cos E, which the solver has at hand and every caller needs next.
+// method, to rounding, with sin E and cos E, which the solver has at hand and every caller needs
+// next. E is not reduced: E - M = e sin E.
 struct KeplerSolution {
     double E_rad = 0, sinE = 0, cosE = 1;
 };

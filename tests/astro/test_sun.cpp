@@ -36,7 +36,7 @@ double keplerByBisection(double m_rad, double e) {
 
 TEST(Kepler, CircularOrbitReturnsMeanAnomaly) {
     for (double m : {-400.0, 0.0, 37.5, 180.0, 359.0, 7200.0})
-        EXPECT_DOUBLE_EQ(keplerSolve(m, 0), degToRad(m));
+        EXPECT_DOUBLE_EQ(keplerSolution(m, 0).E_rad, degToRad(m));
 }
 
 TEST(Kepler, AgreesWithBisectionForEveryEccentricityAndAnomaly) {
@@ -58,18 +58,17 @@ TEST(Kepler, AgreesWithBisectionForEveryEccentricityAndAnomaly) {
             // The sine and cosine handed back are those of the solution, to rounding.
             ASSERT_NEAR(k.sinE, std::sin(expected), 1e-12) << "e " << e << " M " << m_rad;
             ASSERT_NEAR(k.cosE, std::cos(expected), 1e-12) << "e " << e << " M " << m_rad;
-            ASSERT_EQ(keplerSolve(m_deg, e), k.E_rad);
         }
     std::printf("Kepler: largest difference from bisection %.3g rad\n", worst);
 }
 
 TEST(Kepler, MeeusExampleAndManyTurns) {
     // Meeus' example: e = 0.1, M = 5 degrees gives E = 5.554589 degrees.
-    EXPECT_NEAR(radToDeg(keplerSolve(5, 0.1)), 5.554589, 1e-6);
+    EXPECT_NEAR(radToDeg(keplerSolution(5, 0.1).E_rad), 5.554589, 1e-6);
     // A comet many revolutions from perihelion: the turns are kept in E.
-    const double m_deg = -123456.7, E = keplerSolve(m_deg, 0.6);
+    const double m_deg = -123456.7, E = keplerSolution(m_deg, 0.6).E_rad;
     EXPECT_NEAR(E - 0.6 * std::sin(E), degToRad(m_deg), 1e-11);
-    EXPECT_TRUE(std::isnan(keplerSolve(std::nan(""), 0.2)));
+    EXPECT_TRUE(std::isnan(keplerSolution(std::nan(""), 0.2).E_rad));
 }
 
 TEST(Kepler, TrueAnomaly) {
