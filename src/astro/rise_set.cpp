@@ -2,6 +2,9 @@
 // brackets each meridian passage (upper and lower culminations), which is then found by
 // bisection; between two passages the altitude changes one way only, so each sign change of the
 // limb's height over the refracted horizon there brackets one rise or set, found the same way.
+// The body's own motion in declination moves its highest and lowest points a little off the
+// meridian (minutes of time for the Moon far north), so a limb that grazes the horizon there for
+// less than that, rising and setting on the same side of the meridian, is taken as not rising.
 #include "astro/rise_set.h"
 
 #include <cmath>
