@@ -70,3 +70,22 @@ TEST(RiseSet, CircumpolarAndNeverRising) {
     EXPECT_FALSE(up.set_t);
     EXPECT_NEAR(up.transitAltitude_deg, 40.0, 1e-6);
 }
+
+// The clock times: hours without a leading zero, two-digit minutes, rounded to the nearest minute
+// but never into the next day; the altitude to a tenth of a degree.
+TEST(RiseSet, TextRoundsToTheMinuteWithinTheDay) {
+    const long double day = dateOf(2026, 12, 11).t;
+    const auto at = [&](int h, int m, double s) {
+        return day + (h * 3600 + m * 60 + s) / static_cast<long double>(kSecondsPerCentury);
+    };
+    RiseTransitSet e;
+    e.rise_t = at(7, 41, 29.5);
+    e.transit_t = at(12, 2, 30.5);
+    e.transitAltitude_deg = 21.44;
+    e.set_t = at(23, 59, 45);
+    EXPECT_EQ(riseTransitSetText(e, day), "Rise 7h41, transit 12h03 at 21.4\xB0, set 23h59 (local time).");
+    e.rise_t = at(0, 4, 0);
+    e.transit_t.reset();
+    e.set_t.reset();
+    EXPECT_EQ(riseTransitSetText(e, day), "Rise 0h04, transit -, set - (local time).");
+}
