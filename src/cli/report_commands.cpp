@@ -22,9 +22,13 @@
 namespace {
 
 const char kPositionHelp[] =
-    "usage: nalvo-cli position --body NAME [--date YYYY-MM-DDTHH:MM] [--out FILE]\n"
+    "usage: nalvo-cli position --body NAME [--date YYYY-MM-DDTHH:MM] [--lat DEG --lon DEG [--offset HOURS]]\n"
+    "                          [--out FILE]\n"
     "The values of the Position dialog on one line: geocentric right ascension, declination and\n"
-    "distance of the Sun, a planet (Earth included) or the Moon at the date's whole hour (UT).\n";
+    "distance of the Sun, a planet (Earth included) or the Moon at the date's whole hour (UT).\n"
+    "  --lat, --lon  the observer, degrees (north and east positive): a second line gives the rise,\n"
+    "                transit and set of the body in the local day of the date\n"
+    "  --offset H    local time = UT + H hours (default: the settings' zone)\n";
 const char kEphemerisHelp[] =
     "usage: nalvo-cli ephemeris --body NAME [--date D] [--step 1h|Nd] [--count N] [--lat DEG --lon DEG]\n"
     "                           [--out FILE]\n"
@@ -191,8 +195,21 @@ std::string joined(const std::vector<std::string>& names) {
 int positionCommand(const std::vector<std::string>& argv, std::FILE* out, std::FILE* err) {
     Context c;
     bool done = false;
-    const int status = prepare("position", kPositionHelp, argv, {"--body"}, c, out, err, done);
+    const int status =
+        prepare("position", kPositionHelp, argv, {"--body", "--lat", "--lon", "--offset"}, c, out, err, done);
     if (done) return status;
+    // The place is given by both coordinates, its offset with them or from the settings.
+    const auto& v = c.args.values;
+    const bool place = v.count("--lat") && v.count("--lon");
+    if (!place && (v.count("--lat") || v.count("--lon") || v.count("--offset"))) {
+        std::fprintf(err, "nalvo-cli position: --lat and --lon go together (and --offset with them)\n");
+        return 2;
+    }
+    double offset_h = (c.model.observerTimeZone - 24) / 2.0;
+    if (v.count("--offset") && !parseNumber(v.at("--offset"), -14, 14, offset_h)) {
+        std::fprintf(err, "nalvo-cli position: --offset must be a number of hours from -14 to 14\n");
+        return 2;
+    }
     const auto names = reports::positionObjectNames(c.model);
     const auto body = c.args.values.find("--body");
     if (body == c.args.values.end()) {
@@ -210,8 +227,11 @@ int positionCommand(const std::vector<std::string>& argv, std::FILE* out, std::F
     c.date.calculeT();
     reports::PositionValues values;
     reports::computePosition(c.model, c.date, index, values);
-    return deliver("position", c, reports::positionLine(names[static_cast<size_t>(index)], c.date, values),
-                   out, err);
+    std::string text = reports::positionLine(names[static_cast<size_t>(index)], c.date, values);
+    if (place)
+        text += reports::riseTransitSetLine(c.model, c.date, index, c.model.latitude, c.model.longitude,
+                                            offset_h);
+    return deliver("position", c, text, out, err);
 }
 
 int ephemerisCommand(const std::vector<std::string>& argv, std::FILE* out, std::FILE* err) {

@@ -2,6 +2,7 @@
 
 #include "astro/moon.h"
 #include "astro/planets.h"
+#include "astro/rise_set.h"
 #include "astro/sun.h"
 #include "catalog/systeme.h"
 
@@ -82,6 +83,37 @@ std::string positionLine(const std::string& name, const date2& date, const Posit
             v.ra.seconds, declinationDegreesText(v.dec).c_str(), v.dec.minutes, v.dec.seconds,
             v.distance.c_str());
     return line;
+}
+
+std::string riseTransitSetLine(const systeme& model, const date2& date, int objectIndex, double lat_deg,
+                               double lonWest_deg, double offset_h) {
+    const soleil* sun = model.sun();
+    if (!sun || objectIndex < 0) return {};
+    RiseSetBody body;
+    if (objectIndex == 0) {
+        body = sunForRiseSet(*sun);
+    } else if (objectIndex <= model.planetCount()) {
+        const planete* p = model.planet(objectIndex - 1);
+        if (!p || std::string(p->nom) == "Terre") return {};
+        body = planetForRiseSet(*p, *sun);
+    } else {
+        // Of the satellites only the Moon, the Earth's first, rises and sets here.
+        const satellite* moon = nullptr;
+        int k = objectIndex - model.planetCount() - 1;
+        for (int i = 0; i < model.planetCount() && k >= 0; ++i) {
+            const planete* p = model.planet(i);
+            if (!p) continue;
+            for (int j = 0; j < p->satelliteCount() && j < 2 && k >= 0; ++j) {
+                const satellite* s = p->getSatellite(j);
+                if (!s || k-- != 0) continue;
+                if (j == 0 && std::string(p->nom) == "Terre") moon = s;
+            }
+        }
+        if (!moon) return {};
+        body = moonForRiseSet(*moon, *sun);
+    }
+    const long double dayStart = localDayStart(date.t, offset_h);
+    return riseTransitSetText(riseTransitSet(body, dayStart, lat_deg, lonWest_deg), dayStart) + "\n";
 }
 
 } // namespace reports

@@ -38,4 +38,11 @@ std::string declinationDegreesText(const DeclinationParts& dec);
 // "Mars 2026-03-01 0h UT  RA 12h 34m 56s  Dec -5\xB0 06' 07\"  Distance 1.2345 AU".
 std::string positionLine(const std::string& name, const date2& date, const PositionValues& values);
 
+// The line that follows it for an observer at lat_deg (north positive) and lonWest_deg (positive
+// west) whose local time is UT + offset_h: "Rise 7h41, transit 12h03 at 21.4\xB0, set 16h25 (local
+// time).\n" for the local calendar day of `date`. "" for an entry without rise and set (the Earth,
+// a satellite other than the Moon). The model's records are not changed.
+std::string riseTransitSetLine(const systeme& model, const date2& date, int objectIndex, double lat_deg,
+                               double lonWest_deg, double offset_h);
+
 } // namespace reports

@@ -147,6 +147,8 @@ bool asteroidUnder(const systeme& sys, int x, int y, SkyObjectRef& out) {
 
 SkyObjectRef identifyObject(const systeme& sys, int x, int y, const HitFilter& f) {
     SkyObjectRef found;
+    if (const soleil* sun = sys.sun(); sun && !f.bodiesOnly && underPointer(sun->screenX, sun->screenY, x, y))
+        found.kind = kKindSun;
     for (int k = 0; k < sys.planetCount(); ++k) {
         const planete* p = sys.planet(k);
         if (p && !isEarth(*p) && underPointer(p->screenX, p->screenY, x, y)) {

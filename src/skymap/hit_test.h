@@ -35,7 +35,7 @@ constexpr int kKindStar = 2;
 constexpr int kKindDeepSkyBase = 2;
 constexpr int kKindAsteroid = 11;
 constexpr int kKindSatellite = 12;
-// A kind the search can also point at: the Sun (never identified by a click).
+// The Sun: found by the search, and by a click where nothing else lies.
 constexpr int kKindSun = 13;
 // A deep-sky object whose type code is none of the known ones (its type text is empty).
 constexpr int kKindDeepSkyOther = 14;
@@ -68,7 +68,7 @@ struct HitFilter {
 };
 
 // Object under the pointer for a right click. Categories in this order, a later match replacing
-// an earlier one: planets but the Earth, the Moon, constellation stars no fainter than the limit,
+// an earlier one: the Sun, planets but the Earth, the Moon, constellation stars no fainter than the limit,
 // Messier objects (when shown), NGC objects (when shown), selected asteroids (the first match
 // ends the search). Within a category the last match counts.
 SkyObjectRef identifyObject(const systeme& sys, int x, int y, const HitFilter& filter);

@@ -8,6 +8,7 @@
 #include "astro/angles.h"
 #include "astro/moon.h"
 #include "astro/planets.h"
+#include "astro/rise_set.h"
 #include "catalog/systeme.h"
 
 namespace skymap {
@@ -201,6 +202,12 @@ double brightLimbAngle(double ra, double dec, double ra0, double dec0) {
     return normalize360(radToDeg(std::atan2(y, x)));
 }
 
+// The rise, transit and set line of `body` for the model's observer, in the local day of `date`.
+std::string riseTransitSetLine(const systeme& sys, const RiseSetBody& body, const date2& date) {
+    const long double day = localDayStart(date.t, date.decalageLieu);
+    return riseTransitSetText(riseTransitSet(body, day, sys.latitude, sys.longitude), day);
+}
+
 } // namespace
 
 ObjectFacts objectFacts(const systeme& sys, const SkyObjectRef& r, const date2& date) {
@@ -217,7 +224,10 @@ ObjectFacts objectFacts(const systeme& sys, const SkyObjectRef& r, const date2& 
         f.magnitude = planetMagnitude(*p);
         f.visibleFraction = visibleFraction(*p);
         f.diameter_arcsec = apparentDiameter(*p);
-        if (sun) f.brightLimb_deg = brightLimbAngle(p->ra, p->dec, sun->ra, sun->dec);
+        if (sun) {
+            f.brightLimb_deg = brightLimbAngle(p->ra, p->dec, sun->ra, sun->dec);
+            f.riseTransitSet = riseTransitSetLine(sys, planetForRiseSet(*p, *sun), date);
+        }
         f.pictureName = f.name;
         return f;
     }
@@ -230,8 +240,21 @@ ObjectFacts objectFacts(const systeme& sys, const SkyObjectRef& r, const date2& 
         f.dec_deg = m->dec;
         f.visibleFraction = moonVisibleFraction(date);
         f.diameter_arcsec = apparentDiameter(*m);
-        if (sun) f.brightLimb_deg = brightLimbAngle(m->ra, m->dec, sun->ra, sun->dec);
+        if (sun) {
+            f.brightLimb_deg = brightLimbAngle(m->ra, m->dec, sun->ra, sun->dec);
+            f.riseTransitSet = riseTransitSetLine(sys, moonForRiseSet(*m, *sun), date);
+        }
         f.pictureName = "Moon";
+        return f;
+    }
+    case kKindSun: {
+        if (!sun) return f;
+        f.kind = kKindSun;
+        f.name = "Sun";
+        f.ra_deg = sun->ra;
+        f.dec_deg = sun->dec;
+        f.riseTransitSet = riseTransitSetLine(sys, sunForRiseSet(*sun), date);
+        f.pictureName = "Sun";
         return f;
     }
     case kKindStar: {
@@ -256,6 +279,7 @@ ObjectFacts objectFacts(const systeme& sys, const SkyObjectRef& r, const date2& 
         f.name = field(c->nom);
         f.ra_deg = c->ra;
         f.dec_deg = c->dec;
+        if (sun) f.riseTransitSet = riseTransitSetLine(sys, asteroidForRiseSet(*c, *sun), date);
         f.pictureName = f.name;
         return f;
     }
@@ -305,7 +329,8 @@ bool showsPhase(const ObjectFacts& f) {
 std::vector<std::string> infoLines(const ObjectFacts& f) {
     std::vector<std::string> lines;
     lines.push_back(format("%s : %s", "Type", kindTypeText(f.kind)));
-    if (f.kind == kKindMoon || f.kind == kKindPlanet || f.kind == kKindAsteroid || f.kind == kKindSatellite) {
+    if (f.kind == kKindMoon || f.kind == kKindPlanet || f.kind == kKindAsteroid || f.kind == kKindSatellite ||
+        f.kind == kKindSun) {
         lines.push_back(format("%s : %s", "Name", f.name.c_str()));
     } else if (f.kind == kKindStar) {
         lines.push_back(format("%s : %s", "Constellation", f.constellation.c_str()));
@@ -314,7 +339,7 @@ std::vector<std::string> infoLines(const ObjectFacts& f) {
         if (f.name != "_") lines.push_back(format("%s : %s", "Name", f.name.c_str()));
         lines.push_back(format("%s : %s", "Number", f.number.c_str()));
     }
-    if (f.kind < kKindSatellite || f.kind == kKindDeepSkyOther) {
+    if (f.kind < kKindSatellite || f.kind == kKindDeepSkyOther || f.kind == kKindSun) {
         // Right ascension in hours, minutes and seconds of time, each truncated. Asteroid right
         // ascensions come unreduced (-90 to 270) and are brought into 0-360 first.
         const double ra = std::isfinite(f.ra_deg) ? normalize360(f.ra_deg) : 0.0;
@@ -347,6 +372,7 @@ std::vector<std::string> infoLines(const ObjectFacts& f) {
         lines.push_back(format("%s : %d 000 km", "Orbite", static_cast<int>(f.orbit_kkm)));
         lines.push_back(format("%s : %d j %d h %d mn", "Rotation period", days, hours, minutes));
     }
+    if (!f.riseTransitSet.empty()) lines.push_back(f.riseTransitSet);
     return lines;
 }
 

@@ -114,10 +114,14 @@ struct ObjectFacts {
     double brightLimb_deg = 0;
     std::string pictureName;     // picture file stem: English name or designation ("" for none)
     std::string credit;          // credit of the picture, "" for most objects
+    // The Sun, the Moon, planets and asteroids: "Rise 7h41, transit 12h03 at 21.4\xB0, set 16h25
+    // (local time)." for the observer's local day of the date; "" for other objects.
+    std::string riseTransitSet;
 };
 
 // The facts of an identified object for the model's last computed positions (`date` gives the
-// Moon's phase). An unfound reference gives kind kKindNone.
+// Moon's phase, and with the model's place and its decalageLieu, the local day of the rise,
+// transit and set). An unfound reference gives kind kKindNone.
 ObjectFacts objectFacts(const systeme& sys, const SkyObjectRef& ref, const date2& date);
 // The facts of satellite slot `slot` of Jupiter or Saturn (kind 12).
 ObjectFacts satellFacts(const systeme& sys, int slot);

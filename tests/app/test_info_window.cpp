@@ -10,6 +10,8 @@
 #include "app/window.h"
 #include "astro/angles.h"
 #include "catalog/prompter.h"
+#include "gfx/text_codec.h"
+#include "reports/position.h"
 #include "skymap/sky_render.h"
 
 #include <QApplication>
@@ -99,6 +101,15 @@ void searchFor(const char* catalogue, const char* text) {
 
 bool isRed(gfx::Rgb c) { return c == gfx::rgb(255, 0, 0); }
 
+// The position report's rise, transit and set line of list entry `index` for the window's place,
+// date and local offset, as the screen shows it.
+QString reportLineOf(SkyWindow& t, int index) {
+    const systeme& sys = *t.w().sys;
+    const date2& d = *t.w().date;
+    return gfx::fromWindows1252(
+        reports::riseTransitSetLine(sys, d, index, sys.latitude, sys.longitude, d.decalageLieu));
+}
+
 } // namespace
 
 TEST(InfoWindow, RightClickOnSiriusOpensTheSmallDialog) {
@@ -127,12 +138,16 @@ TEST(InfoWindow, PlanetOpensTheLargeDialogWithItsPicture) {
     t.paintSky(kViewCircular);
     // The first planet above the horizon that no star or other object covers.
     const planete* shown = nullptr;
+    int shownIndex = -1;
     for (int k = 0; k < t.w().sys->planetCount() && !shown; ++k) {
         const planete* p = t.w().sys->planet(k);
         if (p->screenX <= 0 || std::string(p->nom) == "Terre") continue;
         const skymap::SkyObjectRef hit =
             skymap::identifyObject(*t.w().sys, p->screenX, p->screenY, skyui::hitFilterOf(t.w()));
-        if (hit.kind == kKindPlanet && hit.planet == k) shown = p;
+        if (hit.kind == kKindPlanet && hit.planet == k) {
+            shown = p;
+            shownIndex = k;
+        }
     }
     ASSERT_NE(shown, nullptr);
     // "Planet picture" off (the default): the large dialog, its picture area empty.
@@ -143,10 +158,32 @@ TEST(InfoWindow, PlanetOpensTheLargeDialogWithItsPicture) {
     EXPECT_FALSE(t.dialogPicture);
     EXPECT_EQ(t.dialogLines.value(0), QString("Type : Planet"));
     EXPECT_EQ(t.dialogLines.value(1), QString::fromStdString("Name : " + bodyEnglishName(shown->nom)));
+    // Last, the line of the position report for the window's place and local day.
+    EXPECT_EQ(t.dialogLines.value(t.dialogLines.size() - 1) + "\n", reportLineOf(t, shownIndex + 1));
     // Switched on: the shipped picture of the planet.
     t.w().sys->catalogueSettings->usePlanetPictures = 1;
     EXPECT_TRUE(skyui::identifyAt(t.w(), shown->screenX, shown->screenY));
     EXPECT_TRUE(t.dialogPicture);
+}
+
+TEST(InfoWindow, RightClickOnTheSunShowsItsRiseAndSet) {
+    SkyWindow t;
+    ASSERT_TRUE(t.ok);
+    t.w().date->heure = 12;
+    t.w().date->calculeT();
+    t.paintSky(kViewCircular);
+    const soleil* sun = t.w().sys->sun();
+    ASSERT_GT(sun->screenX, 0);
+    ASSERT_EQ(identifyObject(*t.w().sys, sun->screenX, sun->screenY, skyui::hitFilterOf(t.w())).kind,
+              kKindSun);
+    EXPECT_TRUE(skyui::identifyAt(t.w(), sun->screenX, sun->screenY));
+    EXPECT_EQ(t.dialogs, 1);
+    EXPECT_EQ(t.dialogLines.value(0), QString("Type : Star"));
+    EXPECT_EQ(t.dialogLines.value(1), QString("Name : Sun"));
+    ASSERT_EQ(t.dialogLines.size(), 5);
+    // The degree sign reaches the screen as U+00B0.
+    EXPECT_TRUE(t.dialogLines[4].contains(QChar(0xB0))) << t.dialogLines[4].toStdString();
+    EXPECT_EQ(t.dialogLines[4] + "\n", reportLineOf(t, 0));
 }
 
 TEST(InfoWindow, NoIdentificationWhileTheSkyAnimationRunsOrOutsideTheViews) {

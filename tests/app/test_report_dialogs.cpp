@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -83,6 +84,27 @@ TEST_F(ReportDialogs, PositionFollowsEveryListAndExitSetsTheDate) {
     dialog.accept();
     EXPECT_EQ(w->date->heure, 20);
     EXPECT_EQ(w->date->jour, 10);
+}
+
+// The rise, transit and set line for the settings' place: the Sun at Tromso on 2026 December 11
+// (UT + 1) stays below the horizon and culminates at 10:37:23 UT, 2.666 deg below it
+// (tests/data/riseset_reference.csv, Astronomy Engine). The Earth has no such line.
+TEST_F(ReportDialogs, PositionShowsRiseTransitAndSetForThePlace) {
+    w->sys->latitude = 69.6496;
+    w->sys->longitude = -18.9553;
+    w->date->decalageLieu = 1;
+    TDialogPosition dialog(*w->sys, *w->date, w.get());
+    dialog.dates()->year->setCurrentIndex(2026 + 100);
+    dialog.dates()->month->setCurrentIndex(11);
+    dialog.dates()->day->setCurrentIndex(10);
+    dialog.dates()->hour->setCurrentIndex(12);
+    dialog.objectList()->setCurrentIndex(0);
+    EXPECT_EQ(dialog.objectList()->currentText(), "Sun");
+    EXPECT_EQ(dialog.riseTransitSetLabel()->text(),
+              QString::fromUtf8("Rise -, transit 11h37 at -2.7\u00B0, set - (local time)."));
+    dialog.objectList()->setCurrentIndex(3);
+    EXPECT_EQ(dialog.objectList()->currentText(), "Earth");
+    EXPECT_TRUE(dialog.riseTransitSetLabel()->text().isEmpty());
 }
 
 TEST_F(ReportDialogs, FebruaryOf1900HasTwentyNineDays) {

@@ -95,6 +95,37 @@ TEST(ReportCommands, PositionLineAndForecastText) {
     EXPECT_NE(u.out.find(" Mars se l\xC3\xA8ve \xC3\xA0 "), std::string::npos);
 }
 
+// The rise, transit and set line after the position line, with the reference's times
+// (tests/data/riseset_reference.csv, Astronomy Engine) rounded to the minute: Mars in Paris on
+// 2026 December 3 (UT + 1) rises at 22:19:44 UT, culminates at 05:24:39 UT 53.851 deg high and
+// sets at 12:27:14 UT; the Sun at Tromso on December 11 culminates at 10:37:23 UT 2.666 deg below
+// the horizon. Each is at least 9 s from a change of the minute, Mars and the Sun within 5 s.
+TEST(ReportCommands, PositionWithAPlaceAddsRiseTransitAndSet) {
+    const CliRun p = run(positionCommand, {"--body", "Mars", "--date", "2026-12-03T10:00", "--lat", "48.8566",
+                                           "--lon", "2.3522", "--offset", "1"});
+    ASSERT_EQ(p.status, 0) << p.err;
+    const size_t end = p.out.find('\n');
+    ASSERT_NE(end, std::string::npos);
+    EXPECT_TRUE(p.out.starts_with("Mars 2026-12-03 10h UT  RA ")) << p.out;
+    EXPECT_EQ(p.out.substr(end + 1), "Rise 23h20, transit 6h25 at 53.9\xC2\xB0, set 13h27 (local time).\n");
+
+    const fs::path file = fs::temp_directory_path() / "tromso-sun.txt";
+    const CliRun s = run(positionCommand, {"--body", "sun", "--date", "2026-12-11T12:00", "--lat", "69.6496",
+                                           "--lon", "18.9553", "--offset", "1", "--out", file.string()});
+    ASSERT_EQ(s.status, 0) << s.err;
+    const std::string bytes = fileBytes(file);
+    EXPECT_EQ(bytes.substr(bytes.find('\n') + 1), "Rise -, transit 11h37 at -2.7\xB0, set - (local time).\n");
+
+    // Without a place there is only the position line.
+    const CliRun bare = run(positionCommand, {"--body", "Mars", "--date", "2026-12-03T10:00"});
+    ASSERT_EQ(bare.status, 0) << bare.err;
+    EXPECT_EQ(bare.out.find("Rise"), std::string::npos);
+    EXPECT_EQ(run(positionCommand, {"--body", "Mars", "--lat", "48.8"}).status, 2);
+    EXPECT_EQ(run(positionCommand, {"--body", "Mars", "--offset", "1"}).status, 2);
+    EXPECT_EQ(run(positionCommand, {"--body", "Mars", "--lat", "48.8", "--lon", "2.3", "--offset", "15"}).status,
+              2);
+}
+
 TEST(ReportCommands, BadInputEndsWithStatusTwo) {
     const std::vector<std::vector<std::string>> cases = {
         {"--body", "Vulcan"},

@@ -127,3 +127,58 @@ TEST(ObjectFacts, StaleReferencesGiveNothing) {
     r.star = 9;
     EXPECT_EQ(objectFacts(m.sys, r, april1992()).kind, kKindNone);
 }
+
+// The hand model's Sun has no elements: it stays at RA 0, Dec 0, 1 AU. Seen from the equator at
+// longitude 0 on 1987 April 10, when the sidereal time at 0h UT is 13h10m46.37s (Meeus, example
+// 12.a), it culminates when the sidereal time reaches 24h, after 10h49m13.6s of sidereal time,
+// 10h47m27s UT, at the zenith. Its upper limb (15.99' for 696000 km at 1 AU) is on the horizon
+// lowered by 34' of refraction at hour angles of 90.8332 deg, 6h02m20s of UT either side:
+// rise 4h45m07s, set 16h49m48s.
+TEST(ObjectFacts, SunRisesTransitsAndSetsForTheObserver) {
+    Model m;
+    m.sys.sunBody->rayon = 696000;
+    m.sys.latitude = 0;
+    m.sys.longitude = 0;
+    date2 d;
+    d.annee = 1987;
+    d.mois = 4;
+    d.jour = 10;
+    d.heure = 12;
+    d.calculeT();
+    SkyObjectRef r;
+    r.kind = kKindSun;
+    const ObjectFacts f = objectFacts(m.sys, r, d);
+    EXPECT_EQ(f.kind, kKindSun);
+    EXPECT_EQ(f.name, "Sun");
+    const std::string line = "Rise 4h45, transit 10h47 at 90.0\xB0, set 16h50 (local time).";
+    EXPECT_EQ(f.riseTransitSet, line);
+    const std::vector<std::string> want = {"Type : Star", "Name : Sun", "Right ascension : 0h 0m 0s",
+                                           "Declination : 0.0\xB0", line};
+    EXPECT_EQ(infoLines(f), want);
+    // Nine hours east, in local time UT + 9: the same day seen nine sidereal hours earlier, the
+    // clock times later by 9 h x (1 - 1/1.002737908) = 1 min 28 s.
+    m.sys.longitude = -135;
+    d.decalageLieu = 9;
+    EXPECT_EQ(objectFacts(m.sys, r, d).riseTransitSet,
+              "Rise 4h47, transit 10h49 at 90.0\xB0, set 16h51 (local time).");
+}
+
+TEST(ObjectFacts, RiseTransitSetOnlyForBodiesThatMove) {
+    Model m;
+    m.mars->ra = 100;
+    SkyObjectRef r;
+    r.kind = kKindMoon;
+    EXPECT_TRUE(objectFacts(m.sys, r, april1992()).riseTransitSet.starts_with("Rise "));
+    r.kind = kKindAsteroid;
+    r.comet = 0;
+    EXPECT_TRUE(objectFacts(m.sys, r, april1992()).riseTransitSet.starts_with("Rise "));
+    r = SkyObjectRef{};
+    r.kind = kKindStar;
+    r.constellation = 0;
+    r.star = 0;
+    EXPECT_EQ(objectFacts(m.sys, r, april1992()).riseTransitSet, "");
+    r = SkyObjectRef{};
+    r.kind = 3;
+    r.deepSky = 0;
+    EXPECT_EQ(objectFacts(m.sys, r, april1992()).riseTransitSet, "");
+}

@@ -25,7 +25,7 @@ TEST(HitBox, IsStrictThreePixelsEachWay) {
 }
 
 TEST(HitBox, UndrawnPointsAreNeverHit) {
-    EXPECT_FALSE(underPointer(0, 10, 1, 10));    // x = 0 means not drawn
+    EXPECT_FALSE(underPointer(0, 10, 1, 10));     // x = 0 means not drawn
     EXPECT_FALSE(underPointer(-100, 0, -100, 0)); // the projections' hidden marker
     EXPECT_FALSE(underPointer(-1, 5, 1, 5));
     EXPECT_TRUE(underPointer(1, 5, 2, 5));
@@ -84,6 +84,26 @@ TEST(Identify, MoonBeatsPlanet) {
     EXPECT_EQ(identifyObject(m.sys, 300, 120, HitFilter{}).kind, kKindMoon);
     // The hover order is the reverse: the planet is named.
     EXPECT_EQ(hoverObject(m.sys, 300, 120, HitFilter{}).kind, kKindPlanet);
+}
+
+// The Sun is named where nothing else lies: every other object beats it, and the heliocentric
+// views, which store planets and asteroids only, never name it.
+TEST(Identify, SunWhereNothingElseLies) {
+    Model m;
+    m.sys.sunBody->screenX = 400;
+    m.sys.sunBody->screenY = 200;
+    EXPECT_EQ(identifyObject(m.sys, 401, 201, HitFilter{}).kind, kKindSun);
+    EXPECT_FALSE(identifyObject(m.sys, 403, 200, HitFilter{}).found());
+    HitFilter helio;
+    helio.bodiesOnly = true;
+    EXPECT_FALSE(identifyObject(m.sys, 400, 200, helio).found());
+    m.moon->screenX = 401;
+    m.moon->screenY = 199;
+    EXPECT_EQ(identifyObject(m.sys, 400, 200, HitFilter{}).kind, kKindMoon);
+    m.moon->screenX = -100;
+    m.mercury->screenX = 399;
+    m.mercury->screenY = 200;
+    EXPECT_EQ(identifyObject(m.sys, 400, 200, HitFilter{}).kind, kKindPlanet);
 }
 
 TEST(Identify, LastMatchingPlanetCounts) {

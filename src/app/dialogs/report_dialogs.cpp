@@ -138,6 +138,9 @@ TDialogPosition::TDialogPosition(systeme& model, date2& date, QWidget* parent)
     values->addWidget(new QLabel(QStringLiteral("Distance to Earth :")), 2, 0);
     values->addWidget(boxes_[6], 2, 1, 1, 5);
     layout->addLayout(values);
+    riseTransitSet_ = new QLabel;
+    riseTransitSet_->setTextFormat(Qt::PlainText);
+    layout->addWidget(riseTransitSet_);
     auto* exit = new QPushButton(QStringLiteral("Exit"));
     exit->setDefault(true);
     auto* buttons = new QHBoxLayout;
@@ -165,6 +168,10 @@ void TDialogPosition::computePosition() {
     for (int i = 1; i < 6; ++i)
         boxes_[i]->setText(QString::number(numbers[i]));
     boxes_[6]->setText(fromBytes(v.distance));
+    std::string line =
+        reports::riseTransitSetLine(model_, date_, k, model_.latitude, model_.longitude, date_.decalageLieu);
+    if (!line.empty()) line.pop_back(); // the report's newline
+    riseTransitSet_->setText(fromBytes(line));
 }
 
 void TDialogPosition::accept() {

@@ -10,6 +10,7 @@
 #include "astro/date2.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -57,6 +58,8 @@ class TDialogPosition : public QDialog {
     QComboBox* objectList() const { return object_; }
     // Declination degrees, minutes, seconds; right ascension hours, minutes, seconds; distance.
     QLineEdit* box(int k) const { return boxes_[k]; }
+    // The rise, transit and set of the body for the settings' place, in its local day.
+    QLabel* riseTransitSetLabel() const { return riseTransitSet_; }
     void computePosition();
     void accept() override;
     void reject() override;
@@ -68,6 +71,7 @@ class TDialogPosition : public QDialog {
     ReportDateLists* dates_;
     QComboBox* object_;
     QLineEdit* boxes_[7];
+    QLabel* riseTransitSet_;
 };
 
 // The text box, the "Please wait..." text and the file dialog shared by the two report dialogs.
