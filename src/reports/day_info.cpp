@@ -73,8 +73,7 @@ void appendDayInfo(const date2& date, std::string& report, const std::vector<std
 
 std::string noteOfTheDay(const date2& date, const std::vector<std::string>& dirs) {
     std::string text;
-    bool found = false;
-    if (readDayInfo(date, text, dirs, &found) && found) return text;
+    if (readDayInfo(date, text, dirs)) return text;
     return {};
 }
 

@@ -27,8 +27,8 @@ bool readDayInfo(const date2& date, std::string& text, const std::vector<std::st
 // Appends the text of readDayInfo to `report` when it returns true.
 void appendDayInfo(const date2& date, std::string& report, const std::vector<std::string>& dirs = {});
 
-// The note of the day for the message shown at start-up: the text of readDayInfo when the day has
-// a record, "" otherwise (a month's heading alone is not worth a message).
+// The note of the day for the message shown at start-up: the text of readDayInfo (the month's
+// heading, with the day's record when it has one); "" when the month has no file.
 std::string noteOfTheDay(const date2& date, const std::vector<std::string>& dirs = {});
 
 } // namespace reports

@@ -2,7 +2,8 @@
 // eclipses, meteor showers, seasons, the note of the day, sunset and sunrise, and for Mercury to
 // Neptune their risings and settings, brightness, height and nearness to conjunction,
 // opposition, quadrature or greatest elongation. Risings and settings come from stepping the
-// clock through the night in five-minute steps. Windows-1252 text.
+// clock through the night in five-minute steps, each crossing of the horizon timed by linear
+// interpolation between two steps. Windows-1252 text.
 #pragma once
 
 #include <string>
@@ -14,20 +15,29 @@ class systeme;
 
 namespace reports {
 
+// One crossing of the geometric horizon by a body's centre during the night.
+struct HorizonCrossing {
+    bool rising = false;
+    int hour = 0, minute = 0; // local clock time, rounded to the minute
+    double minutes = 0;       // minutes after the report's start instant, interpolated
+};
+
 // One planet's record of the night's search.
 struct tabeveplanet {
     char nom[8] = {};
-    // At sunset: 100 above 1.3 deg, -10 below the horizon, -20 in between; then the local hour
-    // of a rising seen during the night.
+    // At sunset: 100 above the horizon, -10 below it; then the local hour of the night's first
+    // rising.
     int leverh = 0;
-    int leverm = -100;   // minute of the rising; -100 none
-    int coucherh = -100; // local hour of the setting; -100 none
+    int leverm = -100;   // minute of the first rising; -100 none
+    int coucherh = -100; // local hour of the first setting; -100 none
     int coucherm = 0;
     double magnitude = 0;     // at sunset
     double partieVisible = 0; // illuminated percentage at sunset
     double hauteurMax = 0;    // highest altitude of the night, deg (starts at the sunset altitude)
     double elongation = 0;    // RA of the Sun minus RA of the planet at sunset, deg (not reduced)
-    double ha = 0;            // last altitude retained, deg
+    double ha = 0;            // altitude at the last step, deg
+    // Every rising and setting between sunset and sunrise, in time order.
+    std::vector<HorizonCrossing> crossings;
 };
 
 // The search gives up after this many five-minute steps: a day or a night longer than 24 hours

@@ -231,9 +231,9 @@ TEST_F(ReportDialogs, CommandsButtonAndKeysOpenTheDialogs) {
     EXPECT_EQ(opened, expected);
 }
 
-TEST_F(ReportDialogs, FirstTickShowsTheNoteOfTheDayOnlyWhenTheDayHasOne) {
+TEST_F(ReportDialogs, FirstTickShowsTheNoteOfTheDayAndTheMonthsHeading) {
     // 2026-03-03: a total eclipse of the Moon and the full Moon in the shipped files; 2026-03-04:
-    // nothing but the month's heading.
+    // nothing but the month's heading, which is still shown.
     date2 d = *w->date;
     d.annee = 2026;
     d.mois = 3;
@@ -250,6 +250,16 @@ TEST_F(ReportDialogs, FirstTickShowsTheNoteOfTheDayOnlyWhenTheDayHasOne) {
 
     prompter.clear();
     w->date->jour = 4;
+    w->date->calculeT();
+    w->firstTickDone = false;
+    w->onTimer();
+    ASSERT_EQ(prompter.entries.size(), 1u);
+    EXPECT_EQ(prompter.entries[0].caption, "NALVO information");
+    EXPECT_EQ(prompter.entries[0].text, "\nAstronomical events of March 2026 (times in UT)\n");
+
+    // A month without a file: no message.
+    prompter.clear();
+    w->date->annee = 2040;
     w->date->calculeT();
     w->firstTickDone = false;
     w->onTimer();

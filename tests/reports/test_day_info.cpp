@@ -46,7 +46,8 @@ TEST_F(DayInfo, RecordsHeadingAndMissingDays) {
     ASSERT_TRUE(readDayInfo(day(4, 3, 2026), text, {dir}, &found));
     EXPECT_FALSE(found);
     EXPECT_EQ(text, "\nEvents of March 2026 (UT)\n");
-    EXPECT_EQ(noteOfTheDay(day(4, 3, 2026), {dir}), "");
+    // A day without a record still shows the month's heading.
+    EXPECT_EQ(noteOfTheDay(day(4, 3, 2026), {dir}), "\nEvents of March 2026 (UT)\n");
     EXPECT_EQ(noteOfTheDay(day(3, 3, 2026), {dir}).substr(0, 8), "\n\nEvents");
     // appendDayInfo adds exactly that text.
     std::string report = "x";

@@ -26,23 +26,24 @@ const end = A.MakeTime(new Date(Date.UTC(lastYear + 1, 0, 1)));
 // Events: { time (AstroTime), text }.
 const events = [];
 const hm = (t) => t.date.toISOString().substring(11, 16);
-const add = (t, text) => {
-  // Round to the minute first so that the day and the time shown agree.
+// The instant is rounded to the minute once; both the day of the record and the time in the
+// text (`textAt` of the rounded instant) come from it, so that 23:59:40 is 00:00 of the next day.
+const add = (t, textAt) => {
   const rounded = A.MakeTime(new Date(Math.round(t.date.getTime() / 60000) * 60000));
-  if (rounded.ut >= begin.ut && rounded.ut < end.ut) events.push({ time: rounded, text });
+  if (rounded.ut >= begin.ut && rounded.ut < end.ut) events.push({ time: rounded, text: textAt(hm(rounded)) });
 };
 
 const quarterNames = ['New Moon', 'First quarter of the Moon', 'Full Moon', 'Last quarter of the Moon'];
 for (let q = A.SearchMoonQuarter(begin.AddDays(-1)); q.time.ut < end.ut; q = A.NextMoonQuarter(q))
-  add(q.time, `${quarterNames[q.quarter]} at ${hm(q.time)} UT.`);
+  add(q.time, (at) => `${quarterNames[q.quarter]} at ${at} UT.`);
 
 for (let e = A.SearchLunarEclipse(begin.AddDays(-1)); e.peak.ut < end.ut; e = A.NextLunarEclipse(e.peak)) {
   const kind = e.kind.charAt(0).toUpperCase() + e.kind.slice(1);
-  add(e.peak, `${kind} eclipse of the Moon, greatest at ${hm(e.peak)} UT.`);
+  add(e.peak, (at) => `${kind} eclipse of the Moon, greatest at ${at} UT.`);
 }
 for (let e = A.SearchGlobalSolarEclipse(begin.AddDays(-1)); e.peak.ut < end.ut; e = A.NextGlobalSolarEclipse(e.peak)) {
   const kind = e.kind.charAt(0).toUpperCase() + e.kind.slice(1);
-  add(e.peak, `${kind} eclipse of the Sun, greatest at ${hm(e.peak)} UT.`);
+  add(e.peak, (at) => `${kind} eclipse of the Sun, greatest at ${at} UT.`);
 }
 
 // Conjunctions of two planets: minima of their geocentric separation below 2 degrees, found on a
@@ -66,7 +67,7 @@ for (let i = 0; i < planets.length; ++i)
         }
         const t = A.MakeTime((lo + hi) / 2);
         const s = separation(a, b, t);
-        if (s < 2) add(t, `${a} and ${b} in conjunction, ${s.toFixed(1)}\u00B0 apart at ${hm(t)} UT.`);
+        if (s < 2) add(t, (at) => `${a} and ${b} in conjunction, ${s.toFixed(1)}\u00B0 apart at ${at} UT.`);
       }
       s0 = s1;
       s1 = s2;
@@ -77,27 +78,27 @@ for (let i = 0; i < planets.length; ++i)
 for (const p of ['Mars', 'Jupiter', 'Saturn', 'Uranus', 'Neptune'])
   for (let t = A.SearchRelativeLongitude(A.Body[p], 0, begin.AddDays(-1)); t.ut < end.ut;
     t = A.SearchRelativeLongitude(A.Body[p], 0, t.AddDays(10)))
-    add(t, `${p} at opposition at ${hm(t)} UT.`);
+    add(t, (at) => `${p} at opposition at ${at} UT.`);
 
 for (const p of ['Mercury', 'Venus'])
   for (let e = A.SearchMaxElongation(A.Body[p], begin.AddDays(-1)); e.time.ut < end.ut;
     e = A.SearchMaxElongation(A.Body[p], e.time.AddDays(10))) {
     const side = e.visibility === 'evening' ? 'eastern' : 'western';
-    add(e.time, `${p} at greatest ${side} elongation, ${e.elongation.toFixed(1)}\u00B0 from the Sun `
-      + `(${e.visibility} sky), at ${hm(e.time)} UT.`);
+    add(e.time, (at) => `${p} at greatest ${side} elongation, ${e.elongation.toFixed(1)}\u00B0 from the Sun `
+      + `(${e.visibility} sky), at ${at} UT.`);
   }
 
 for (let y = firstYear; y <= lastYear; ++y) {
   const s = A.Seasons(y);
-  add(s.mar_equinox, `March equinox at ${hm(s.mar_equinox)} UT.`);
-  add(s.jun_solstice, `June solstice at ${hm(s.jun_solstice)} UT.`);
-  add(s.sep_equinox, `September equinox at ${hm(s.sep_equinox)} UT.`);
-  add(s.dec_solstice, `December solstice at ${hm(s.dec_solstice)} UT.`);
+  add(s.mar_equinox, (at) => `March equinox at ${at} UT.`);
+  add(s.jun_solstice, (at) => `June solstice at ${at} UT.`);
+  add(s.sep_equinox, (at) => `September equinox at ${at} UT.`);
+  add(s.dec_solstice, (at) => `December solstice at ${at} UT.`);
 }
 
 for (let a = A.SearchPlanetApsis(A.Body.Earth, begin.AddDays(-1)); a.time.ut < end.ut; a = A.NextPlanetApsis(A.Body.Earth, a))
-  add(a.time, `The Earth at ${a.kind === 0 ? 'perihelion' : 'aphelion'}, ${a.dist_au.toFixed(5)} AU from the Sun, `
-    + `at ${hm(a.time)} UT.`);
+  add(a.time, (at) => `The Earth at ${a.kind === 0 ? 'perihelion' : 'aphelion'}, ${a.dist_au.toFixed(5)} AU from the Sun, `
+    + `at ${at} UT.`);
 
 events.sort((x, y) => x.time.ut - y.time.ut);
 fs.mkdirSync(outDir, { recursive: true });

@@ -8,10 +8,29 @@
 //   sun,place,lat,lon_east,start_utc,sunset_utc,sunrise_utc
 //     the first setting of the Sun's centre through geometric altitude 0 (no refraction) after
 //     start, and the next rising through it.
-//   planet,place,lat,lon_east,start_utc,body,alt_at_sunset,rise_utc,set_utc,max_alt,magnitude,illuminated
+//   planet,place,lat,lon_east,start_utc,body,alt_at_sunset,rise_utc,set_utc,max_alt,magnitude,illuminated,crossings
 //     for the night after start (reference sunset to sunrise): the body's geometric topocentric
 //     altitude at sunset, its first rising and last setting through altitude 0 within the night
-//     ("" for none) and its highest altitude in the night.
+//     ("" for none), its highest altitude in the night, and every crossing of altitude 0 in the
+//     night in time order, "+" rising or "-" setting then the instant, separated by ";".
+//   case,rule,place,start_utc,body
+//     a night of the planet rows that shows one rule: a planet that sets and rises again
+//     ("setsAndRises"), one that grazes the horizon without crossing it ("grazes"), Venus rising
+//     after sunrise ("venusAfterSunrise").
+//   season,year,kind,utc
+//     Seasons(): the instants of the equinoxes and solstices (mar, jun, sep, dec).
+//   solar,place,lat,lon_east,start_utc,seen,partial_begin_utc,partial_end_utc
+//     SearchLocalSolarEclipse: whether the partial phase is under way with the Sun's centre above
+//     the horizon between start and the next sunrise (seen 1 or 0).
+//   lunar,place,lat,lon_east,start_utc,seen,penumbral_begin_utc,penumbral_end_utc
+//     SearchLunarEclipse: whether the penumbral phase is under way with the Moon above the horizon
+//     between start and the next sunrise.
+//   elongation,body,utc,elongation_deg
+//     SearchMaxElongation: greatest elongations of Mercury and Venus.
+//   phase,place,lat,lon_east,start_utc,body,ra_diff_deg,inferior
+//     at the reference sunset after start, the Sun's geocentric right ascension of date minus the
+//     planet's, reduced to [0, 360), and whether the planet is nearer than the Sun's distance from
+//     the Earth (1) or not (0).
 import { createRequire } from 'node:module';
 
 const require = createRequire(import.meta.url);
@@ -76,6 +95,20 @@ function crossing(body, observer, t0, days, direction) {
   }
   return null;
 }
+// Every crossing of altitude 0 within [t0, t0 + days], on a one-minute grid bisected to a tenth
+// of a second: { time, rising }.
+function allCrossings(body, observer, t0, days) {
+  const out = [];
+  for (let t = t0; ; ) {
+    const up = crossing(body, observer, t, t0.ut + days - t.ut, +1);
+    const down = crossing(body, observer, t, t0.ut + days - t.ut, -1);
+    const next = [up && { time: up, rising: true }, down && { time: down, rising: false }]
+      .filter(Boolean).sort((a, b) => a.time.ut - b.time.ut)[0];
+    if (!next) return out;
+    out.push(next);
+    t = next.time.AddDays(1 / 1440);
+  }
+}
 function iso(time) {
   return time ? time.date.toISOString().replace(/\.\d+Z$/, 'Z') : '';
 }
@@ -125,14 +158,66 @@ for (const p of places) {
 }
 
 // Planets through whole nights, for the forecast's sentences.
+// Local mean noon of a date at a place, to the minute.
+function noon(date, lon) {
+  return new Date(Math.round((Date.parse(date + 'T12:00:00Z') - (lon / 15) * 3600e3) / 60000) * 60000);
+}
+function night(lat, lon, start) {
+  const observer = new A.Observer(lat, lon, 0);
+  const set = crossing('Sun', observer, start, 1.5, -1);
+  const rise = set && crossing('Sun', observer, set, 1.5, +1);
+  return { observer, set, rise };
+}
+const planets = ['Mercury', 'Venus', 'Mars', 'Jupiter', 'Saturn', 'Uranus', 'Neptune'];
+const tromso = { name: 'Tromso', lat: 69.65, lon: 18.96 };
+const ushuaia = { name: 'Ushuaia', lat: -54.8, lon: -68.3 };
+// Nights of 2027 that show one rule each, the first found every 3 days from January 2.
+const cases = [];
+function findCase(rule, place, test) {
+  for (let day = 1; day < 365; day += 3) {
+    const date = new Date(Date.UTC(2027, 0, 1 + day)).toISOString().substring(0, 10);
+    const start = A.MakeTime(noon(date, place.lon));
+    const n = night(place.lat, place.lon, start);
+    if (!n.set || !n.rise) continue;
+    const body = test(n, start);
+    if (body) {
+      cases.push({ rule, place, start: start.date.toISOString(), body });
+      return;
+    }
+  }
+  throw new Error(`no night for ${rule}`);
+}
+const clearOfEnds = (n, t) => t.ut - n.set.ut > 30 / 1440 && n.rise.ut - t.ut > 30 / 1440;
+findCase('setsAndRises', tromso, (n) => {
+  for (const b of ['Mars', 'Jupiter', 'Saturn']) {
+    const c = allCrossings(b, n.observer, n.set, n.rise.ut - n.set.ut);
+    if (c.length === 2 && !c[0].rising && c[1].rising && clearOfEnds(n, c[0].time) && clearOfEnds(n, c[1].time))
+      return b;
+  }
+  return null;
+});
+findCase('grazes', tromso, (n) => {
+  for (const b of ['Mars', 'Jupiter', 'Saturn', 'Uranus', 'Neptune']) {
+    let min = 90;
+    for (let t = n.set; t.ut <= n.rise.ut; t = t.AddDays(1 / 1440)) min = Math.min(min, altitude(b, t, n.observer));
+    if (min > 0.2 && min < 1.3) return b;
+  }
+  return null;
+});
+findCase('venusAfterSunrise', ushuaia, (n) => {
+  const up = crossing('Venus', n.observer, n.rise, 2 / 24, +1);
+  return up && up.ut - n.rise.ut > 15 / 1440 && up.ut - n.rise.ut < 90 / 1440
+    && !crossing('Venus', n.observer, n.set, n.rise.ut - n.set.ut, +1) ? 'Venus' : null;
+});
+
 const nights = [
+  ...cases.map((c) => ({ name: c.place.name, lat: c.place.lat, lon: c.place.lon, start: c.start })),
   { name: 'Annecy', lat: 45.9, lon: 6.12, start: '2026-03-20T12:00:00Z' },
   { name: 'Annecy', lat: 45.9, lon: 6.12, start: '2026-10-05T12:00:00Z' },
   { name: 'Quito', lat: -0.22, lon: -78.51, start: '2026-07-15T17:00:00Z' },
   // Jupiter (declination +23) stays above the horizon all night at 69.65 N.
   { name: 'Tromso', lat: 69.65, lon: 18.96, start: '2026-02-01T11:00:00Z' },
 ];
-const planets = ['Mercury', 'Venus', 'Mars', 'Jupiter', 'Saturn', 'Uranus', 'Neptune'];
 for (const n of nights) {
   const observer = new A.Observer(n.lat, n.lon, 0);
   const start = A.MakeTime(new Date(n.start));
@@ -152,6 +237,85 @@ for (const n of nights) {
     let max = -90;
     for (let t = set; t.ut <= rise.ut; t = t.AddDays(1 / 1440)) max = Math.max(max, altitude(b, t, observer));
     const il = A.Illumination(A.Body[b], set);
-    console.log(['planet', n.name, n.lat, n.lon, iso(start), b, f(h0, 3), iso(up), iso(down), f(max, 3), f(il.mag, 2), f(il.phase_fraction, 4)].join(','));
+    const all = allCrossings(b, observer, set, nightDays).map((c) => (c.rising ? '+' : '-') + iso(c.time)).join(';');
+    console.log(['planet', n.name, n.lat, n.lon, iso(start), b, f(h0, 3), iso(up), iso(down), f(max, 3), f(il.mag, 2),
+      f(il.phase_fraction, 4), all].join(','));
+  }
+}
+for (const c of cases) console.log(['case', c.rule, c.place.name, iso(A.MakeTime(new Date(c.start))), c.body].join(','));
+
+for (const year of [2026, 2027]) {
+  const s = A.Seasons(year);
+  for (const [kind, t] of [['mar', s.mar_equinox], ['jun', s.jun_solstice], ['sep', s.sep_equinox], ['dec', s.dec_solstice]])
+    console.log(['season', year, kind, iso(t)].join(','));
+}
+
+// Eclipses: seen or not between the start (local noon of the day before) and the next sunrise.
+function seenDuring(body, observer, start, end, begin, finish) {
+  for (let t = start; t.ut <= end.ut; t = t.AddDays(1 / 1440))
+    if (t.ut >= begin.ut && t.ut <= finish.ut && altitude(body, t, observer) > 0) return 1;
+  return 0;
+}
+const eclipsePlaces = [
+  { name: 'Reykjavik', lat: 64.15, lon: -21.94 },
+  { name: 'CapeTown', lat: -33.92, lon: 18.42 },
+  { name: 'Annecy', lat: 45.9, lon: 6.12 },
+  { name: 'Sydney', lat: -33.87, lon: 151.21 },
+];
+for (const p of eclipsePlaces) {
+  // The eclipse of the Sun of 2026-08-12.
+  const start = A.MakeTime(noon('2026-08-12', p.lon));
+  const n = night(p.lat, p.lon, start);
+  const e = A.SearchLocalSolarEclipse(start.AddDays(-1), n.observer);
+  const seen = seenDuring('Sun', n.observer, start, n.rise, e.partial_begin.time, e.partial_end.time);
+  console.log(['solar', p.name, p.lat, p.lon, iso(start), seen, iso(e.partial_begin.time), iso(e.partial_end.time)].join(','));
+}
+for (const p of eclipsePlaces) {
+  // The partial eclipse of the Moon of 2026-08-28 (greatest at 04:13 UT): the night before.
+  const start = A.MakeTime(noon('2026-08-27', p.lon));
+  const n = night(p.lat, p.lon, start);
+  const e = A.SearchLunarEclipse(start);
+  const begin = e.peak.AddDays(-e.sd_penum / 1440), end = e.peak.AddDays(e.sd_penum / 1440);
+  const seen = seenDuring('Moon', n.observer, start, n.rise, begin, end);
+  console.log(['lunar', p.name, p.lat, p.lon, iso(start), seen, iso(begin), iso(end)].join(','));
+}
+
+const first = A.MakeTime(new Date('2026-01-01T00:00:00Z')), last = A.MakeTime(new Date('2028-01-01T00:00:00Z'));
+for (const b of ['Mercury', 'Venus'])
+  for (let e = A.SearchMaxElongation(A.Body[b], first); e.time.ut < last.ut; e = A.SearchMaxElongation(A.Body[b], e.time.AddDays(10)))
+    console.log(['elongation', b, iso(e.time), f(e.elongation, 2)].join(','));
+
+// Nights at Annecy when a planet is at one of the right-ascension differences the forecast
+// names: near each conjunction, opposition and quadrature of 2026-2027, the days when the
+// difference at sunset is nearest to each of 0, 4.5, 90, 94.5, 180, 184.5, 270 and 265.5 degrees
+// (the middles of the bands of the sentences, on either side).
+const annecy = { name: 'Annecy', lat: 45.9, lon: 6.12 };
+// Geometric geocentric places on the equator of date.
+function raDiff(body, t) {
+  const geoSun = A.GeoVector(A.Body.Sun, t, false), geoBody = A.GeoVector(A.Body[body], t, false);
+  const eqSun = A.EquatorFromVector(A.RotateVector(A.Rotation_EQJ_EQD(t), geoSun));
+  const eqBody = A.EquatorFromVector(A.RotateVector(A.Rotation_EQJ_EQD(t), geoBody));
+  let d = (eqSun.ra - eqBody.ra) * 15;
+  d = ((d % 360) + 360) % 360;
+  return { d, inferior: geoBody.Length() < geoSun.Length() ? 1 : 0 };
+}
+const targets = [0, 4.5, 355.5, 90, 94.5, 85.5, 180, 184.5, 175.5, 270, 274.5, 265.5];
+for (const b of planets) {
+  const best = new Map();
+  for (let day = 0; day < 730; day += 1) {
+    const date = new Date(Date.UTC(2026, 0, 1 + day)).toISOString().substring(0, 10);
+    const start = A.MakeTime(noon(date, annecy.lon));
+    const set = crossing('Sun', new A.Observer(annecy.lat, annecy.lon, 0), start, 1.5, -1);
+    const r = raDiff(b, set);
+    for (const target of targets) {
+      let off = Math.abs(r.d - target);
+      off = Math.min(off, 360 - off);
+      if (off < 0.7 && (!best.has(target) || off < best.get(target).off))
+        best.set(target, { off, start, r });
+    }
+  }
+  for (const target of targets) {
+    const x = best.get(target);
+    if (x) console.log(['phase', annecy.name, annecy.lat, annecy.lon, iso(x.start), b, f(x.r.d, 3), x.r.inferior].join(','));
   }
 }
