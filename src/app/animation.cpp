@@ -92,4 +92,10 @@ int helioSlower(int speed_h) {
     return speed_h;
 }
 
+std::string stepText(int step, int direction) {
+    const char* sign = direction < 0 ? "-" : "+";
+    if (step > 0) return sign + std::to_string(step) + " h per step";
+    return sign + std::to_string(-step) + " min per step";
+}
+
 }  // namespace anim

@@ -2,6 +2,8 @@
 // the year limits that keep an animated date between -99 and 3000.
 #pragma once
 
+#include <string>
+
 struct date2;
 
 namespace anim {
@@ -36,5 +38,8 @@ int satelliteSlower(int step);
 // Heliocentric view (`animationSpeed`, hours): doubled; minus 1 from 2 to 23, halved from 24.
 int helioFaster(int speed_h);
 int helioSlower(int speed_h);
+
+// A step as the user reads it, with its direction: "+2 h per step", "-5 min per step".
+std::string stepText(int step, int direction);
 
 }  // namespace anim

@@ -189,7 +189,7 @@ bool keyDown(W& w, int vk) {
 
 void updateTooltip(W& w, int x, int y) {
     Toolbar& tb = *w.boutons;
-    const int index = (x > 5 && y > 0 && y < 25) ? tb.hitButton(x, y, false) : -1;
+    const int index = (x > 5 && y > 0 && y < 25) ? tb.buttonWithTooltipAt(x, y) : -1;
     if (index < 0) {
         hideTooltip(w);
         return;

@@ -54,10 +54,16 @@ void drawSatelliteView(TPlanetariumWindow& w) {
 }
 
 void jupiterSatellitesCommand(TPlanetariumWindow& w) {
+    // The dialog opens on the 3.82-day span; a cancel puts the mode and the span back.
+    const int satViewBefore = w.satView;
+    const date2 endBefore = *w.endDate;
     w.satView = 1;
     timespan::setEnd(*w.date, *w.endDate, views::kJupiterCommandSpan);
     TDialogConjonctions dialog(*w.date, *w.endDate, &w);
-    if (commands::dialogRunner()(dialog) == QDialog::Accepted) {
+    if (commands::dialogRunner()(dialog) != QDialog::Accepted) {
+        w.satView = satViewBefore;
+        *w.endDate = endBefore;
+    } else {
         if (w.endDate->t < w.date->t) timespan::setEnd(*w.date, *w.endDate, views::kJupiterCommandSpan);
         w.view = 31;
         commands::stopAnimations(w);

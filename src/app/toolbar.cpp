@@ -96,6 +96,13 @@ int Toolbar::hitButton(int x, int y, bool scrollAreaShown) const {
     return hit;
 }
 
+int Toolbar::buttonWithTooltipAt(int x, int y) const {
+    const int hit = hitButton(x, y, false);
+    if (hit >= 0 || !playTellsStep || y < 0 || y > 16) return hit;
+    const Bouton& play = (*this)[kPlay];
+    return x > play.x && x < play.x + 20 ? kPlay : -1;
+}
+
 void Toolbar::placeScrollArrows(int clientHeight, int mapWidth) {
     (*this)[kScrollLeft].y = clientHeight - 13;
     (*this)[kScrollRight].x = mapWidth - 27;

@@ -93,6 +93,10 @@ public:
     // the scroll area is shown (10 x 10 boxes, first hit wins); then, on the row y in 0..16, the
     // enabled buttons 0..15 and 22..32 (20 pixels wide, last hit wins).
     int hitButton(int x, int y, bool scrollAreaShown) const;
+    // The button whose tooltip the pointer at (x, y) shows: the hit button, or the greyed
+    // " Play " while its tooltip tells the running animation's step.
+    int buttonWithTooltipAt(int x, int y) const;
+    bool playTellsStep = false;
 
     // Places the scroll buttons for the client height and map width; thumbX/thumbY are the
     // positions of the current view's thumbs along their troughs (pixels).

@@ -2,6 +2,7 @@
 #include "views/saturn3d.h"
 
 #include "app/animation.h"
+#include "app/animation_step.h"
 #include "app/application.h"
 #include "app/commands.h"
 #include "app/dialogs/report_commands.h"
@@ -70,6 +71,7 @@ TPlanetariumWindow::TPlanetariumWindow(Prompter& prompter, std::string iniPath, 
     if (!hooks.forecastOfTheDay) hooks.forecastOfTheDay = reportcommands::noteOfTheDay;
     skyui::installViewHandlers();
     resize(kInitialWidth, kInitialHeight);
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -373,6 +375,7 @@ void TPlanetariumWindow::redraw() {
     if (wait) QApplication::restoreOverrideCursor();
     if (view < 20 || view > 29) orbitsDirty = true;
     if (view != 32) saturnTablesDirty = true;
+    anim::showRunningStep(*this);
 
     // To the screen.
     if (isVisible()) repaint();

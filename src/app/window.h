@@ -46,6 +46,10 @@ class TPlanetariumWindow : public QWidget {
 public:
     static constexpr int kBufferWidth = 1500, kBufferHeight = 1400;
     static constexpr int kInitialWidth = 780, kInitialHeight = 500;
+    // The smallest client that keeps the toolbar and the legend whole: the last toolbar button
+    // (x = 513) is drawn left of mapWidth - 20 with the 232-pixel legend panel, and the legend's
+    // rows keep the spacing of the 500-pixel layout.
+    static constexpr int kMinimumWidth = 513 + 20 + 1 + 232, kMinimumHeight = 500;
     static constexpr int kTimerId = 5, kTimerPeriodMs = 5;
     // Period while only real time needs the timer: the clock is read once a second, not 200 times.
     static constexpr int kClockPeriodMs = 1000;

@@ -84,10 +84,11 @@ std::string parseRecord(const std::string& line, Record& r) {
     f[0] = line.substr(0, end);
     if (f[1] != "e") return "not elliptic elements (type '" + f[1] + "')";
     if (f[0].empty()) return "no name";
-    double inc, node, peri, a, n, e, M, equinox, epoch;
+    double inc, node, peri, a, n = 0, e, M, equinox, epoch;
+    // The daily motion is not used (the motion comes from a below), so it may be left empty.
     if (!parseNumber(f[2], inc) || !parseNumber(f[3], node) || !parseNumber(f[4], peri) ||
-        !parseNumber(f[5], a) || !parseNumber(f[6], n) || !parseNumber(f[7], e) || !parseNumber(f[8], M) ||
-        !parseNumber(f[10], equinox))
+        !parseNumber(f[5], a) || (!f[6].empty() && !parseNumber(f[6], n)) || !parseNumber(f[7], e) ||
+        !parseNumber(f[8], M) || !parseNumber(f[10], equinox))
         return "a field that is not a number";
     if (!(a > 0) || e < 0 || e >= 1) return "not an ellipse (a <= 0 or e outside 0-1)";
     if (n < 0) return "negative daily motion";

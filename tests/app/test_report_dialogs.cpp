@@ -125,7 +125,7 @@ TEST_F(ReportDialogs, EphemerisPreviewShowsTheWholeFileDecoded) {
     EXPECT_EQ(dialog.objectList()->currentText(), "Mercury");
     EXPECT_EQ(dialog.endBox()->text(), "5/10/2026"); // five hours later
     dialog.stepList()->setCurrentIndex(365);
-    EXPECT_EQ(dialog.endBox()->text(), "5/10/2026"); // computed once, when the dialog opens
+    EXPECT_EQ(dialog.endBox()->text(), "4/10/2031"); // five steps of 365 days, one of them leap
     dialog.countList()->setCurrentIndex(19);
     dialog.objectList()->setCurrentIndex(dialog.objectList()->count() - 1); // Moon, 100 lines
     dialog.showButton()->click();

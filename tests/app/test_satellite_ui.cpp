@@ -69,6 +69,24 @@ TEST_F(SatelliteViews, JupiterCommandShowsThreeAndAHalfDays) {
     EXPECT_EQ(w->view, 1);
 }
 
+TEST_F(SatelliteViews, CancelledJupiterDialogFromTheToolbarKeepsTheViewAndTheSpan) {
+    // Saturn's satellites over the menu's 26.13-day span (0.000715469 centuries).
+    w->view = 31;
+    w->satView = 1;
+    ASSERT_TRUE(commands::run(*w, 140));
+    ASSERT_EQ(w->view, 32);
+    ASSERT_NEAR(static_cast<double>(w->endDate->t - w->date->t), 0.000715469, 1e-12);
+    const date2 start = *w->date;
+    answer = QDialog::Rejected;
+    // The " Jupiter " button of the toolbar (x = 115, y = 2).
+    input::mouseDown(*w, 122, 8, Qt::LeftButton);
+    input::mouseUp(*w, 122, 8, Qt::LeftButton);
+    EXPECT_EQ(w->view, 32);
+    EXPECT_EQ(w->satView, 2);
+    EXPECT_EQ(w->date->t, start.t);
+    EXPECT_NEAR(static_cast<double>(w->endDate->t - w->date->t), 0.000715469, 1e-12) << "not 3.82 days";
+}
+
 TEST_F(SatelliteViews, FirstPaintOfSaturnsSatellitesAfterJupiterReinitialises) {
     ASSERT_TRUE(commands::run(*w, 11855));
     ASSERT_TRUE(commands::run(*w, 140));

@@ -240,3 +240,19 @@ TEST(AtomicFile, WritesWholeFilesAndReportsFailures) {
     EXPECT_NE(error.find("cannot replace " + t.path("new/dir")), std::string::npos) << error;
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(t.path("new")), {}), 1);
 }
+
+TEST(EdbConversion, AnEmptyDailyMotionIsAcceptedAsTheFieldIsNotUsed) {
+    // Juno with its daily motion left out: converted like the same line that gives it, since the
+    // motion is derived from a.
+    const EdbConversion c =
+        convertEdbText("3 Juno,e,12.99,169.85,247.88,2.6688,,0.2562,37.01,3/23/2023,2000,H5.19,0.32\n");
+    EXPECT_EQ(c.converted, 1);
+    EXPECT_EQ(c.skipped, 0);
+    EXPECT_NE(c.text.find("Nom:3Juno\na:2.6688\ne:0.2562\nI:12.99\no:247.88\nO:169.85\ntperi:"),
+              std::string::npos)
+        << c.text;
+    EXPECT_NE(c.text.find("tequi:2000\nmag:5.19 0.32\n"), std::string::npos) << c.text;
+    const EdbConversion given = convertEdbText(
+        "3 Juno,e,12.99,169.85,247.88,2.6688,0.22606,0.2562,37.01,3/23/2023,2000,H5.19,0.32\n");
+    EXPECT_EQ(c.text, given.text);
+}

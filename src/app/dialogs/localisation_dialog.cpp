@@ -8,8 +8,10 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -28,13 +30,16 @@ TDialogLocalisation::TDialogLocalisation(const localisationXfer& xfer, std::vect
                                          std::string paysPath, Prompter* prompter, QWidget* parent)
     : QDialog(parent), xfer_(xfer), cities_(std::move(cities)), iniPath_(std::move(iniPath)),
       paysPath_(std::move(paysPath)), prompter_(prompter), opened_(*xfer.date),
-      observer_(new QComboBox), computer_(new QComboBox),
+      filter_(new QLineEdit), observer_(new QComboBox), computer_(new QComboBox),
       longitude_(new QLineEdit), latitude_(new QLineEdit), season_(new QComboBox), computerZone_(new QComboBox),
       observerZone_(new QComboBox) {
     if (cities_.empty() || cities_.back().name != kOtherCity) cities_.push_back(City{kOtherCity, 0, 0});
     setWindowTitle(QStringLiteral("Localization"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
+    filter_->setPlaceholderText(QStringLiteral("Find a city"));
+    filter_->setClearButtonEnabled(true);
+    form->addRow(QStringLiteral("Find :"), filter_);
     form->addRow(QStringLiteral("Observation place :"), observer_);
     form->addRow(QStringLiteral("Longitude :"), longitude_);
     form->addRow(QStringLiteral("Latitude :"), latitude_);
@@ -76,12 +81,48 @@ TDialogLocalisation::TDialogLocalisation(const localisationXfer& xfer, std::vect
     computerZone_->setCurrentIndex(std::clamp(int(sys.computerTimeZone), 0, 47));
     observerZone_->setCurrentIndex(std::clamp(int(sys.observerTimeZone), 0, 47));
 
+    connect(filter_, &QLineEdit::textChanged, this, &TDialogLocalisation::filterCities);
+    filter_->installEventFilter(this);
     connect(observer_, &QComboBox::currentIndexChanged, this, &TDialogLocalisation::observerCityChanged);
     connect(computer_, &QComboBox::currentIndexChanged, this, &TDialogLocalisation::computerCityChanged);
     connect(computerZone_, &QComboBox::currentIndexChanged, this, &TDialogLocalisation::computerZoneChanged);
     connect(season_, &QComboBox::currentIndexChanged, this, &TDialogLocalisation::seasonChanged);
     connect(longitude_, &QLineEdit::textEdited, this, &TDialogLocalisation::coordinateEdited);
     connect(latitude_, &QLineEdit::textEdited, this, &TDialogLocalisation::coordinateEdited);
+}
+
+bool TDialogLocalisation::cityShown(int index) const {
+    const auto* view = qobject_cast<const QListView*>(observer_->view());
+    return index >= 0 && index < observer_->count() && !(view && view->isRowHidden(index));
+}
+
+void TDialogLocalisation::filterCities(const QString& text) {
+    auto* view = qobject_cast<QListView*>(observer_->view());
+    if (!view) return;
+    const QString wanted = text.trimmed();
+    // "Other" stays offered: it is not a city but the way to typed coordinates.
+    for (int i = 0; i < otherIndex(); ++i)
+        view->setRowHidden(i, !observer_->itemText(i).contains(wanted, Qt::CaseInsensitive));
+}
+
+void TDialogLocalisation::takeFirstMatch() {
+    for (int i = 0; i < otherIndex(); ++i)
+        if (cityShown(i)) {
+            observer_->setCurrentIndex(i);
+            return;
+        }
+}
+
+// Enter in the filter field chooses the first match instead of pressing OK.
+bool TDialogLocalisation::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == filter_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            takeFirstMatch();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TDialogLocalisation::showCoordinates(int index) {

@@ -35,6 +35,11 @@ public:
     static bool acceptLatitude(double latitude_deg) { return latitude_deg >= -90 && latitude_deg <= 90; }
     static bool acceptLongitude(double longitude_deg) { return longitude_deg >= -180 && longitude_deg <= 180; }
 
+    // The text field above the observer's list: the list shows only the cities whose name holds
+    // the typed text (any case), and Enter chooses the first of them.
+    QLineEdit* cityFilter() const { return filter_; }
+    // Whether the observer's list shows the entry at `index`.
+    bool cityShown(int index) const;
     QComboBox* observerList() const { return observer_; }
     QComboBox* computerList() const { return computer_; }
     QLineEdit* longitudeEdit() const { return longitude_; }
@@ -50,7 +55,12 @@ public:
     // Why the settings could not be written by OK ("" when they were).
     const std::string& saveError() const { return saveError_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void filterCities(const QString& text);
+    void takeFirstMatch();
     void observerCityChanged(int index);
     void computerCityChanged(int index);
     void computerZoneChanged(int index);
@@ -70,6 +80,7 @@ private:
     date2 opened_;           // the date as it was when the dialog opened (restored by Cancel)
     bool updating_ = false;  // true while the dialog itself changes its controls
     QString refusal_;
+    QLineEdit* filter_;
     QComboBox* observer_;
     QComboBox* computer_;
     QLineEdit* longitude_;

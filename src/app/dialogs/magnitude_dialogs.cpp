@@ -64,6 +64,13 @@ TDialogMagnitude::TDialogMagnitude(ParametreAffichage& options, std::string iniP
     layout->addWidget(okButton(this));
     field_->setText(QString::asprintf("%3.1lf  ", options_.starMagnitude));
     auto_->setChecked(options_.autoMagnitude);
+    // In automatic mode the map chooses the limit, so the chosen magnitude cannot be edited.
+    const auto showMode = [this](bool automatic) {
+        bar_->setEnabled(!automatic);
+        field_->setEnabled(!automatic);
+    };
+    showMode(options_.autoMagnitude);
+    connect(auto_, &QCheckBox::toggled, this, showMode);
     connect(bar_, &QScrollBar::valueChanged, this, [this](int position) {
         options_.starMagnitude = positionToMagnitude(position);
         field_->setText(QString::asprintf("%3.1lf  ", options_.starMagnitude));
@@ -105,6 +112,12 @@ TDialogCatalogueMagnitude::TDialogCatalogueMagnitude(ParametreAffichage& options
     show(gscMinField_, options_.gscMinMagnitude);
     show(gscMaxField_, options_.gscMaxMagnitude);
     auto_->setChecked(options_.autoMagnitude);
+    const auto showMode = [this](bool automatic) {
+        star_->setEnabled(!automatic);
+        starField_->setEnabled(!automatic);
+    };
+    showMode(options_.autoMagnitude);
+    connect(auto_, &QCheckBox::toggled, this, showMode);
     connect(star_, &QScrollBar::valueChanged, this, [this](int p) {
         options_.starMagnitude = positionToMagnitude(p);
         show(starField_, options_.starMagnitude);

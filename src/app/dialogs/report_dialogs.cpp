@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QVBoxLayout>
 #include <fstream>
 #include <iterator>
@@ -90,6 +92,7 @@ ReportDateLists::ReportDateLists(QWidget* parent, const date2& date)
     datelists::fillHours(hour);
     datelists::select(year, month, day, hour, date.annee, date.mois, date.jour, date.heure);
     year->setMaxVisibleItems(20);
+    datelists::watchTypedYears(year);
     datelists::adjustDays(day, datelists::selectedMonth(month), datelists::selectedYear(year));
     const auto adjust = [this] {
         datelists::adjustDays(day, datelists::selectedMonth(month), datelists::selectedYear(year));
@@ -106,13 +109,14 @@ void ReportDateLists::store(date2& date) const {
     date.mois = datelists::selectedMonth(month);
     date.jour = std::max(day->currentIndex(), 0) + 1;
     date.heure = std::max(hour->currentIndex(), 0);
+    date.minute = 0; // the lists show whole hours
     date.calculeT();
 }
 
 // --- position ----------------------------------------------------------------------------------------
 
 TDialogPosition::TDialogPosition(systeme& model, date2& date, QWidget* parent)
-    : QDialog(parent), model_(model), date_(date), dates_(new ReportDateLists(this, date)),
+    : QDialog(parent), model_(model), date_(date), opened_(date), dates_(new ReportDateLists(this, date)),
       object_(filledList(reports::positionObjectNames(model))) {
     setWindowTitle(QStringLiteral("Position"));
     auto* layout = new QVBoxLayout(this);
@@ -179,16 +183,16 @@ void TDialogPosition::accept() {
     QDialog::accept();
 }
 
-// Closing the window is an "Exit" that leaves the view as it was.
+// Escape or closing the window cancels: the view and the date stay as they were.
 void TDialogPosition::reject() {
-    dates_->store(date_);
+    date_ = opened_;
     QDialog::reject();
 }
 
 // --- text reports --------------------------------------------------------------------------------
 
 ReportDialog::ReportDialog(systeme& model, date2& date, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), model_(model), date_(date), prompter_(prompter),
+    : QDialog(parent), model_(model), date_(date), opened_(date), prompter_(prompter),
       dates_(new ReportDateLists(this, date)), text_(new QPlainTextEdit) {
     text_->setReadOnly(true);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -268,6 +272,28 @@ TDialogEphemeride::TDialogEphemeride(systeme& model, date2& date, Prompter& prom
     text_->setPlainText(QStringLiteral("Choose object and date\nThen click on the button \"Ephemeris\""));
     if (object_->count() > 1) object_->setCurrentIndex(1);
     computeEndDate();
+    // The "End :" box follows every choice that moves the last line.
+    connect(dates_, &ReportDateLists::changed, this, &TDialogEphemeride::computeEndDate);
+    connect(step_, &QComboBox::currentIndexChanged, this, &TDialogEphemeride::computeEndDate);
+    connect(count_, &QComboBox::currentIndexChanged, this, &TDialogEphemeride::computeEndDate);
+    alignColumns();
+}
+
+// Tab stops, in characters of the fixed font, where the table's header and its lines meet:
+// the header reaches each column with one tab more than the lines, whose cells have their own
+// widths ("%dh %d/%d/%d\t  ", 11-character right ascensions, 11- or 12-character declinations,
+// "  %3.2lf\t\t" magnitudes, "%3.2lf\t" phases), so a stop sits between a cell's end and the
+// header word's end. Past the last column the stops are every 8 characters.
+void TDialogEphemeride::alignColumns() {
+    const qreal ch = text_->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+    QTextOption option = text_->document()->defaultTextOption();
+    QList<QTextOption::Tab> tabs;
+    for (int column : {16, 18, 31, 36, 50, 58, 62})
+        tabs.append(QTextOption::Tab(column * ch, QTextOption::LeftTab));
+    for (int column = 64; column <= 160; column += 8)
+        tabs.append(QTextOption::Tab(column * ch, QTextOption::LeftTab));
+    option.setTabs(tabs);
+    text_->document()->setDefaultTextOption(option);
 }
 
 void TDialogEphemeride::computeEndDate() {
@@ -288,7 +314,7 @@ void TDialogEphemeride::accept() {
 }
 
 void TDialogEphemeride::reject() {
-    dates_->store(date_);
+    date_ = opened_;
     QDialog::reject();
 }
 
@@ -331,7 +357,7 @@ void TDialogPrevision::accept() {
 }
 
 void TDialogPrevision::reject() {
-    dates_->store(date_);
+    date_ = opened_;
     text_->clear();
     QDialog::reject();
 }

@@ -44,7 +44,7 @@ class ReportDateLists : public QObject {
     QComboBox* month;
     QComboBox* day;
     QComboBox* hour;
-    // Writes year, month, day and hour into `date` (the minute is kept) and recomputes t.
+    // Writes year, month, day and hour into `date` (minute 0) and recomputes t.
     void store(date2& date) const;
   signals:
     void changed();
@@ -68,6 +68,7 @@ class TDialogPosition : public QDialog {
   private:
     systeme& model_;
     date2& date_;
+    date2 opened_; // the date as the dialog found it, which closing without "Exit" puts back
     ReportDateLists* dates_;
     QComboBox* object_;
     QLineEdit* boxes_[7];
@@ -94,6 +95,7 @@ class ReportDialog : public QDialog {
 
     systeme& model_;
     date2& date_;
+    date2 opened_; // the date as the dialog found it, which closing without "Exit" puts back
     Prompter& prompter_;
     ReportDateLists* dates_ = nullptr;
     QPlainTextEdit* text_ = nullptr;
@@ -122,6 +124,7 @@ class TDialogEphemeride : public ReportDialog {
     std::string writeReport() override;
 
   private:
+    void alignColumns();
     QComboBox* object_;
     QComboBox* step_;
     QComboBox* count_;

@@ -1,6 +1,8 @@
 // The "Sky map" dialog.
 #include "app/dialogs/skymap_dialog.h"
 
+#include "app/dialogs/date_lists.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -104,6 +106,7 @@ TSkyMapDialog::TSkyMapDialog(const skyMapXfer& xfer, std::vector<City> cities, s
     dateGrid->addWidget(hour_, 1, 3);
     layout->addWidget(dateBox);
     adjustDays();
+    datelists::watchTypedYears(year_);
     connect(month_, &QComboBox::currentIndexChanged, this, [this] { adjustDays(); });
     connect(year_, &QComboBox::currentIndexChanged, this, [this] { adjustDays(); });
 
@@ -229,12 +232,13 @@ void TSkyMapDialog::showCityCoordinates(int index) {
 }
 
 void TSkyMapDialog::accept() {
-    // Date: the minute stays.
+    // Date: the lists show whole hours.
     date2& date = *xfer_.date;
     date.annee = year_->currentIndex() + kFirstYear;
     date.mois = month_->currentIndex() + 1;
     date.jour = day_->currentIndex() + 1;
     date.heure = hour_->currentIndex();
+    date.minute = 0;
     date.calculeT();
 
     *xfer_.projection = projectionOf(view_->currentIndex());

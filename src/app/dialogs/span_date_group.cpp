@@ -23,6 +23,7 @@ SpanDateGroup::SpanDateGroup(const QString& title, int firstControl, const date2
     datelists::fillHours(hour_);
     datelists::select(year_, month_, day_, hour_, shown.annee, shown.mois, shown.jour, shown.heure);
     year_->setMaxVisibleItems(20);
+    datelists::watchTypedYears(year_);
     const auto adjust = [this] {
         datelists::adjustDays(day_, datelists::selectedMonth(month_), datelists::selectedYear(year_));
     };
