@@ -13,14 +13,22 @@ const char* const kGalileanMoonNames[4] = {"Io", "Europa", "Ganymede", "Callisto
 
 const char* jovianEventName(JovianEventKind kind) {
     switch (kind) {
-    case JovianEventKind::TransitStart: return "transit_start";
-    case JovianEventKind::TransitEnd: return "transit_end";
-    case JovianEventKind::OccultationStart: return "occultation_start";
-    case JovianEventKind::OccultationEnd: return "occultation_end";
-    case JovianEventKind::EclipseStart: return "eclipse_start";
-    case JovianEventKind::EclipseEnd: return "eclipse_end";
-    case JovianEventKind::ShadowStart: return "shadow_start";
-    case JovianEventKind::ShadowEnd: return "shadow_end";
+    case JovianEventKind::TransitStart:
+        return "transit_start";
+    case JovianEventKind::TransitEnd:
+        return "transit_end";
+    case JovianEventKind::OccultationStart:
+        return "occultation_start";
+    case JovianEventKind::OccultationEnd:
+        return "occultation_end";
+    case JovianEventKind::EclipseStart:
+        return "eclipse_start";
+    case JovianEventKind::EclipseEnd:
+        return "eclipse_end";
+    case JovianEventKind::ShadowStart:
+        return "shadow_start";
+    case JovianEventKind::ShadowEnd:
+        return "shadow_end";
     }
     return "";
 }
@@ -54,7 +62,7 @@ constexpr double kMaxSpeed_kmPerDay[4] = {17.4 * 86400 * 1.1, 13.8 * 86400 * 1.1
                                           8.25 * 86400 * 1.1};
 // Mean motions (rad/day) for the moons' light-time differences.
 constexpr double kMeanMotion_radPerDay[4] = {203.48895579 * M_PI / 180, 101.374724735 * M_PI / 180,
-                                            50.317609207 * M_PI / 180, 21.571071177 * M_PI / 180};
+                                             50.317609207 * M_PI / 180, 21.571071177 * M_PI / 180};
 
 // The polar component multiplied by k: k = kStretch turns the spheroid into a sphere of radius kA.
 Vec3d stretch(Vec3d v, Vec3d pole, double k) {
@@ -64,23 +72,30 @@ Vec3d stretch(Vec3d v, Vec3d pole, double k) {
 // The Earth and Jupiter at a Julian day of TT: straight from the series, or interpolated over
 // nodes one day apart (four-point Lagrange, about a kilometre from the series) for a long search.
 class PlanetSource {
-public:
+  public:
     PlanetSource() = default;
     PlanetSource(double fromTt, double toTt) : start_(std::floor(fromTt) - 2) {
         const int n = static_cast<int>(std::ceil(toTt - start_)) + 3;
         earth_.reserve(n);
         jupiter_.reserve(n);
+        pole_.reserve(n);
         for (int i = 0; i < n; ++i) {
             earth_.push_back(earthHeliocentric_km(start_ + i));
             jupiter_.push_back(jupiterHeliocentric_km(start_ + i));
+            pole_.push_back(jupiterPole(start_ + i));
         }
     }
     Vec3d earth(double jdTt) const { return earth_.empty() ? earthHeliocentric_km(jdTt) : at(earth_, jdTt); }
     Vec3d jupiter(double jdTt) const {
         return jupiter_.empty() ? jupiterHeliocentric_km(jdTt) : at(jupiter_, jdTt);
     }
+    Vec3d pole(double jdTt) const {
+        if (pole_.empty()) return jupiterPole(jdTt);
+        const Vec3d p = at(pole_, jdTt);
+        return p * (1 / norm(p));
+    }
 
-private:
+  private:
     Vec3d at(const std::vector<Vec3d>& nodes, double jdTt) const {
         const double u = jdTt - start_;
         int i = std::clamp(static_cast<int>(std::floor(u)) - 1, 0, static_cast<int>(nodes.size()) - 4);
@@ -90,7 +105,7 @@ private:
         return nodes[i] * w0 + nodes[i + 1] * w1 + nodes[i + 2] * w2 + nodes[i + 3] * w3;
     }
     double start_ = 0;
-    std::vector<Vec3d> earth_, jupiter_;
+    std::vector<Vec3d> earth_, jupiter_, pole_;
 };
 
 struct System {
@@ -110,7 +125,7 @@ System systemAt(const PlanetSource& planets, double jdUt) {
         tau = norm(s.jupiter - s.earth) / kLightSpeed_kmPerDay;
     }
     s.tau = tau;
-    s.pole = jupiterPole(s.jdTt - tau);
+    s.pole = planets.pole(s.jdTt - tau);
     galileanMoons_km(s.jdTt - tau, s.moons);
     return s;
 }
@@ -182,25 +197,30 @@ enum class Watch { Disc, Umbra, ShadowLine, ShadowFacing };
 
 double margin(const JovianMoonState& st, Watch w) {
     switch (w) {
-    case Watch::Disc: return st.discMargin_km;
-    case Watch::Umbra: return st.umbraMargin_km;
-    case Watch::ShadowLine: return st.shadowLineMargin_km;
-    case Watch::ShadowFacing: return -st.shadowFacing;
+    case Watch::Disc:
+        return st.discMargin_km;
+    case Watch::Umbra:
+        return st.umbraMargin_km;
+    case Watch::ShadowLine:
+        return st.shadowLineMargin_km;
+    case Watch::ShadowFacing:
+        return -st.shadowFacing;
     }
     return 0;
 }
 
-// The instant in [lo, hi] where the margin changes sign, by regula falsi (Illinois), to 0.1 s.
-double refine(const PlanetSource& planets, int k, Watch w, double lo, double hi) {
+// The instant in [lo, hi] where the margin changes sign, by regula falsi (Illinois) from its
+// values at the ends, to 0.3 s (or a margin the moon crosses in 0.2 s).
+double refine(const PlanetSource& planets, int k, Watch w, double lo, double hi, double flo, double fhi) {
     auto f = [&](double t) { return margin(moonState(planets, systemAt(planets, t), k), w); };
-    double flo = f(lo), fhi = f(hi);
     if (!(flo * fhi < 0)) return 0.5 * (lo + hi);
+    const double close = w == Watch::ShadowFacing ? 0 : kMaxSpeed_kmPerDay[k] * 0.2 * kSecond;
     int side = 0;
-    for (int iter = 0; iter < 60 && hi - lo > 0.1 * kSecond; ++iter) {
+    for (int iter = 0; iter < 60 && hi - lo > 0.3 * kSecond; ++iter) {
         double t = (lo * fhi - hi * flo) / (fhi - flo);
-        // Keep some bisection so that a curved margin cannot stall one end.
         if (!(t > lo && t < hi)) t = 0.5 * (lo + hi);
         const double ft = f(t);
+        if (std::abs(ft) < close) return t;
         if (ft * flo > 0) {
             lo = t;
             flo = ft;
@@ -213,11 +233,13 @@ double refine(const PlanetSource& planets, int k, Watch w, double lo, double hi)
             side = 1;
         }
     }
-    return flo * fhi <= 0 ? (std::abs(flo) < std::abs(fhi) ? lo : hi) : 0.5 * (lo + hi);
+    return std::abs(flo) < std::abs(fhi) ? lo : hi;
 }
 
-double elongation_deg(const System& s) {
-    const Vec3d toSun = s.earth * -1, toJupiter = s.jupiter - s.earth;
+double elongation_deg(const PlanetSource& planets, double jdUt) {
+    const double jdTt = jdUt + deltaT_s(jdUt) * kSecond;
+    const Vec3d earth = planets.earth(jdTt);
+    const Vec3d toSun = earth * -1, toJupiter = planets.jupiter(jdTt) - earth;
     const double c = dot(toSun, toJupiter) / (norm(toSun) * norm(toJupiter));
     return std::acos(std::clamp(c, -1.0, 1.0)) * 180 / M_PI;
 }
@@ -237,7 +259,7 @@ JovianMoonState jovianMoonState(double jdUt, int moon) {
 
 double jupiterSunElongation_deg(double jdUt) {
     const PlanetSource planets;
-    return elongation_deg(systemAt(planets, jdUt));
+    return elongation_deg(planets, jdUt);
 }
 
 std::vector<JovianEvent> jovianMoonEvents(double fromJdUt, double toJdUt, double minElongation_deg) {
@@ -250,11 +272,13 @@ std::vector<JovianEvent> jovianMoonEvents(double fromJdUt, double toJdUt, double
     double t = fromJdUt;
     {
         const System s = systemAt(planets, t);
-        for (int k = 0; k < 4; ++k) prev[k] = moonState(planets, s, k);
+        for (int k = 0; k < 4; ++k)
+            prev[k] = moonState(planets, s, k);
     }
     while (t < toJdUt) {
         double step = kMaxStep;
-        for (int k = 0; k < 4; ++k) step = std::min(step, safeStep(prev[k], k));
+        for (int k = 0; k < 4; ++k)
+            step = std::min(step, safeStep(prev[k], k));
         step = std::max(step, kMinStep);
         const double t2 = std::min(t + step, toJdUt);
         const System s = systemAt(planets, t2);
@@ -262,21 +286,26 @@ std::vector<JovianEvent> jovianMoonEvents(double fromJdUt, double toJdUt, double
             const JovianMoonState now = moonState(planets, s, k);
             const JovianMoonState& was = prev[k];
             if (now.onDisc != was.onDisc) {
-                const double when = refine(planets, k, Watch::Disc, t, t2);
-                const bool nearer = moonState(planets, systemAt(planets, when), k).nearer;
+                const double when =
+                    refine(planets, k, Watch::Disc, t, t2, was.discMargin_km, now.discMargin_km);
+                // The side of the crossing: the moon is far from Jupiter's distance at the edge.
+                const bool nearer = now.nearer;
                 const JovianEventKind kind =
-                    nearer ? (now.onDisc ? JovianEventKind::TransitStart : JovianEventKind::TransitEnd)
-                           : (now.onDisc ? JovianEventKind::OccultationStart : JovianEventKind::OccultationEnd);
+                    nearer
+                        ? (now.onDisc ? JovianEventKind::TransitStart : JovianEventKind::TransitEnd)
+                        : (now.onDisc ? JovianEventKind::OccultationStart : JovianEventKind::OccultationEnd);
                 events.push_back({when, k, kind});
             }
             if (now.inUmbra != was.inUmbra) {
-                events.push_back({refine(planets, k, Watch::Umbra, t, t2), k,
-                                  now.inUmbra ? JovianEventKind::EclipseStart : JovianEventKind::EclipseEnd});
+                events.push_back(
+                    {refine(planets, k, Watch::Umbra, t, t2, was.umbraMargin_km, now.umbraMargin_km), k,
+                     now.inUmbra ? JovianEventKind::EclipseStart : JovianEventKind::EclipseEnd});
             }
             if (now.shadowSeen != was.shadowSeen) {
                 const Watch w = now.shadowHits != was.shadowHits ? Watch::ShadowLine : Watch::ShadowFacing;
-                events.push_back({refine(planets, k, w, t, t2), k,
-                                  now.shadowSeen ? JovianEventKind::ShadowStart : JovianEventKind::ShadowEnd});
+                events.push_back(
+                    {refine(planets, k, w, t, t2, margin(was, w), margin(now, w)), k,
+                     now.shadowSeen ? JovianEventKind::ShadowStart : JovianEventKind::ShadowEnd});
             }
             prev[k] = now;
         }
@@ -287,7 +316,7 @@ std::vector<JovianEvent> jovianMoonEvents(double fromJdUt, double toJdUt, double
     for (JovianEvent& e : events) {
         e.jdUt = roundToSecond(e.jdUt);
         if (e.jdUt < fromJdUt || e.jdUt >= toJdUt) continue;
-        if (minElongation_deg > 0 && !(elongation_deg(systemAt(planets, e.jdUt)) > minElongation_deg)) continue;
+        if (minElongation_deg > 0 && !(elongation_deg(planets, e.jdUt) > minElongation_deg)) continue;
         kept.push_back(e);
     }
     std::stable_sort(kept.begin(), kept.end(),

@@ -35,10 +35,10 @@ struct JovianMoonState {
     bool nearer = false;       // the moon nearer the Earth than Jupiter's centre
     double umbraMargin_km = 0; // distance to the umbra's surface
     bool inUmbra = false;
-    bool shadowHits = false;   // the Sun-moon line meets the spheroid beyond the moon
+    bool shadowHits = false; // the Sun-moon line meets the spheroid beyond the moon
     double shadowLineMargin_km = 0;
-    double shadowFacing = 0;   // cosine of the angle between the spheroid's normal at the shadow and the Earth
-    bool shadowSeen = false;   // the shadow on the hemisphere facing the Earth
+    double shadowFacing = 0; // cosine of the angle between the spheroid's normal at the shadow and the Earth
+    bool shadowSeen = false; // the shadow on the hemisphere facing the Earth
     double shadowIncidence = 0; // cosine of the Sun's incidence at the shadow
 };
 

@@ -41,6 +41,12 @@ Vec3d vsopPosition(const VsopSeries (&L)[NL], const VsopSeries (&B)[NB], const V
     return {r * std::cos(b) * std::cos(l), r * std::cos(b) * std::sin(l), r * std::sin(b)};
 }
 
+// An angle in radians brought into [0, 2 pi), so that the many sines of its combinations take
+// the fast path of small arguments.
+double turn(double x) {
+    return x - 2 * M_PI * std::floor(x / (2 * M_PI));
+}
+
 double poly(double t, double c0, double c1, double c2, double c3) {
     return c0 + t * (c1 + t * (c2 + t * c3));
 }
@@ -100,24 +106,24 @@ Vec3d jupiterPole(double jdTt) {
 void galileanMoons_km(double jdTt, Vec3d out[4]) {
     const double p = kDeg;
     const double t = jdTt - 2443000.5;
-    const double l1 = 106.07719 * p + 203.48895579 * p * t;
-    const double l2 = 175.73161 * p + 101.374724735 * p * t;
-    const double l3 = 120.55883 * p + 50.317609207 * p * t;
-    const double l4 = 84.44459 * p + 21.571071177 * p * t;
-    const double pi1 = 97.0881 * p + 0.16138586 * p * t;
-    const double pi2 = 154.8663 * p + 0.04726307 * p * t;
-    const double pi3 = 188.184 * p + 0.00712734 * p * t;
-    const double pi4 = 335.2868 * p + 0.00184 * p * t;
-    const double w1 = 312.3346 * p - 0.13279386 * p * t;
-    const double w2 = 100.4411 * p - 0.03263064 * p * t;
-    const double w3 = 119.1942 * p - 0.00717703 * p * t;
-    const double w4 = 322.6186 * p - 0.00175934 * p * t;
+    const double l1 = turn(106.07719 * p + 203.48895579 * p * t);
+    const double l2 = turn(175.73161 * p + 101.374724735 * p * t);
+    const double l3 = turn(120.55883 * p + 50.317609207 * p * t);
+    const double l4 = turn(84.44459 * p + 21.571071177 * p * t);
+    const double pi1 = turn(97.0881 * p + 0.16138586 * p * t);
+    const double pi2 = turn(154.8663 * p + 0.04726307 * p * t);
+    const double pi3 = turn(188.184 * p + 0.00712734 * p * t);
+    const double pi4 = turn(335.2868 * p + 0.00184 * p * t);
+    const double w1 = turn(312.3346 * p - 0.13279386 * p * t);
+    const double w2 = turn(100.4411 * p - 0.03263064 * p * t);
+    const double w3 = turn(119.1942 * p - 0.00717703 * p * t);
+    const double w4 = turn(322.6186 * p - 0.00175934 * p * t);
     const double Gamma = 0.33033 * p * std::sin(163.679 * p + 0.0010512 * p * t) +
     0.03439 * p * std::sin(34.486 * p - 0.0161731 * p * t);
-    const double PhiL = 199.6766 * p + 0.1737919 * p * t;
-    double psi = 316.5182 * p - 0.00000208 * p * t;
-    const double G = 30.23756 * p + 0.0830925701 * p * t + Gamma;
-    const double G2 = 31.97853 * p + 0.0334597339 * p * t;
+    const double PhiL = turn(199.6766 * p + 0.1737919 * p * t);
+    double psi = turn(316.5182 * p - 0.00000208 * p * t);
+    const double G = turn(30.23756 * p + 0.0830925701 * p * t) + Gamma;
+    const double G2 = turn(31.97853 * p + 0.0334597339 * p * t);
     const double PI = 13.469942 * p;
 
     const double S1 = 0.47259 * p * std::sin(2 * (l1 - l2)) +

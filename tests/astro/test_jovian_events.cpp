@@ -24,7 +24,8 @@ std::vector<std::vector<std::string>> readRows(const std::string& name) {
     std::vector<std::vector<std::string>> rows;
     std::string line;
     while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#' || line.rfind("year", 0) == 0 || line.rfind("utc", 0) == 0) continue;
+        if (line.empty() || line[0] == '#' || line.rfind("year", 0) == 0 || line.rfind("utc", 0) == 0)
+            continue;
         std::vector<std::string> fields;
         std::stringstream ss(line);
         std::string f;
@@ -87,8 +88,8 @@ TEST(JovianTheory, MoonsAgreeWithAstronomyEngine1950To2050) {
     for (const auto& f : rows) {
         const int k = moonIndex(f[5]);
         ASSERT_GE(k, 0) << f[5];
-        const double jdUt = julianDay(std::stoi(f[0]), std::stoi(f[1]), std::stoi(f[2]), std::stoi(f[3]),
-                                      std::stoi(f[4]));
+        const double jdUt =
+            julianDay(std::stoi(f[0]), std::stoi(f[1]), std::stoi(f[2]), std::stoi(f[3]), std::stoi(f[4]));
         const double jdTt = jdUt + deltaT_s(jdUt) / 86400;
         const Vec3d earth = earthHeliocentric_km(jdTt);
         double tau = 0;
@@ -112,8 +113,8 @@ TEST(JovianTheory, MoonsAgreeWithAstronomyEngine1950To2050) {
         ++count[k];
     }
     for (int k = 0; k < 4; ++k) {
-        std::printf("%-9s sky-plane error: max %.4f  rms %.4f Jupiter radii\n", kGalileanMoonNames[k], worst[k],
-                    std::sqrt(sum2[k] / count[k]));
+        std::printf("%-9s sky-plane error: max %.4f  rms %.4f Jupiter radii\n", kGalileanMoonNames[k],
+                    worst[k], std::sqrt(sum2[k] / count[k]));
         EXPECT_LT(worst[k], maxBound[k]) << kGalileanMoonNames[k];
         EXPECT_LT(std::sqrt(sum2[k] / count[k]), rmsBound[k]) << kGalileanMoonNames[k];
     }
@@ -125,8 +126,10 @@ TEST(JovianEvents, AgreeWithAstronomyEngineGeometry2026To2028) {
     const std::vector<JovianEvent> ours = jovianMoonEvents(julianDay(2026, 1, 1), julianDay(2029, 1, 1));
     // Per moon and kind, the reference instants and ours, in order.
     std::map<std::pair<int, std::string>, std::vector<double>> ref, got;
-    for (const auto& f : rows) ref[{moonIndex(f[1]), f[2]}].push_back(julianDayOfIso(f[0]));
-    for (const JovianEvent& e : ours) got[{e.moon, jovianEventName(e.kind)}].push_back(e.jdUt);
+    for (const auto& f : rows)
+        ref[{moonIndex(f[1]), f[2]}].push_back(julianDayOfIso(f[0]));
+    for (const JovianEvent& e : ours)
+        got[{e.moon, jovianEventName(e.kind)}].push_back(e.jdUt);
     // Time errors in minutes: the budget of an observer's plan, 2 minutes for the inner three
     // and 4 for Callisto, whose slow motion turns the same position error into more time. The
     // budget holds where the moon (or its shadow) crosses the edge at a fair angle: a crossing
@@ -154,7 +157,8 @@ TEST(JovianEvents, AgreeWithAstronomyEngineGeometry2026To2028) {
             const double rate = std::abs(edgeMargin(t + 1.0 / 1440) - edgeMargin(t - 1.0 / 1440)) / 2;
             const bool graze = rate < 0.4 * speed_kmPerMin[k];
             double best = 1e9;
-            for (double m : mine) best = std::min(best, std::abs(m - t) * 1440);
+            for (double m : mine)
+                best = std::min(best, std::abs(m - t) * 1440);
             if (best > 30) {
                 const bool nearMiss = std::abs(edgeMargin(t)) < 715;
                 std::printf("  %s %s at JD %.5f: none of ours within 30 min (our margin %.0f km)\n",
@@ -178,9 +182,10 @@ TEST(JovianEvents, AgreeWithAstronomyEngineGeometry2026To2028) {
     EXPECT_EQ(got.size(), ref.size());
     EXPECT_EQ(unmatched, 0);
     for (int k = 0; k < 4; ++k) {
-        std::printf("%-9s time error: max %.2f  rms %.2f minutes over %d events; %d grazes, worst %.2f minutes\n",
-                    kGalileanMoonNames[k], worst[k], std::sqrt(sum2[k] / std::max(matched[k], 1)), matched[k],
-                    grazes[k], worstGraze[k]);
+        std::printf(
+            "%-9s time error: max %.2f  rms %.2f minutes over %d events; %d grazes, worst %.2f minutes\n",
+            kGalileanMoonNames[k], worst[k], std::sqrt(sum2[k] / std::max(matched[k], 1)), matched[k],
+            grazes[k], worstGraze[k]);
         EXPECT_LT(worst[k], bound_min[k]) << kGalileanMoonNames[k];
         // Callisto's orbit, nearly edge-on, grazes 37 times in 2026-2028; the others never.
         EXPECT_LT(grazes[k], matched[k] / 8) << kGalileanMoonNames[k];
