@@ -10,6 +10,7 @@
 #include "catalog/systeme.h"
 #include "catalog/systeme_positions.h"
 #include "reports/day_info.h"
+#include "reports/jupiter_events_lines.h"
 #include "reports/report_text.h"
 
 namespace reports {
@@ -339,8 +340,12 @@ std::string forecastText(systeme& model, date2& date, const ForecastOptions& opt
 
     appendf(out, "\n%s %dh%d, %s %dh%d.\n", "The sun rise at", sunriseH, sunriseM, "it shink at", sunsetH,
             sunsetM);
-    for (int i : kPlanetIndices)
+    for (int i : kPlanetIndices) {
         appendPlanetResults(out, i, records[static_cast<size_t>(i)], model);
+        if (i == 4)
+            appendJupiterMoonEventLines(out, model, date,
+                                        (sunriseH * 60 + sunriseM - sunsetH * 60 - sunsetM + 1440) % 1440);
+    }
     if (planetsOut) *planetsOut = records;
     log("fin\n");
     return out;
