@@ -131,52 +131,11 @@ System systemAt(const PlanetSource& planets, double jdUt) {
 }
 
 JovianMoonState moonState(const PlanetSource& planets, const System& s, int k) {
-    JovianMoonState st;
     // The moon at its own light time: its place moved back along its orbit by the difference.
     const double dtau = norm(s.jupiter + s.moons[k] - s.earth) / kLightSpeed_kmPerDay - s.tau;
     const Vec3d rel = s.moons[k] - cross(s.pole, s.moons[k]) * (kMeanMotion_radPerDay[k] * dtau);
     const Vec3d jupiterThen = planets.jupiter(s.jdTt - s.tau - dtau);
-    const Vec3d moon = jupiterThen + rel;
-
-    // Disc: the Earth-moon line against the stretched sphere about Jupiter's centre.
-    const Vec3d e = stretch(s.earth - s.jupiter, s.pole, kStretch);
-    const Vec3d q = stretch(moon - s.jupiter, s.pole, kStretch);
-    const Vec3d d = q - e;
-    st.discMargin_km = norm(cross(e, d)) / norm(d) - kA;
-    st.onDisc = st.discMargin_km < 0;
-    st.nearer = norm(moon - s.earth) < norm(s.jupiter - s.earth);
-
-    // Umbra: the cone behind the sphere from the Sun of radius kSunRadius_km, apex at L.
-    const Vec3d p = stretch(rel, s.pole, kStretch);
-    const Vec3d sun = stretch(jupiterThen * -1, s.pole, kStretch);
-    const double D = norm(sun);
-    const Vec3d w = sun * (-1 / D);
-    const double x = dot(p, w), rho = norm(p - w * x);
-    const double L = kA * D / (kSunRadius_km - kA);
-    const double slope = kA / std::sqrt(L * L - kA * kA);
-    st.umbraMargin_km = x > 0 ? rho - (L - x) * slope : std::max(-x, rho - L * slope);
-    st.inUmbra = st.umbraMargin_km < 0;
-
-    // Shadow: the ray from the moon away from the Sun meets the sphere; the spheroid's normal there
-    // against the direction of the Earth.
-    const Vec3d ps = p - sun;
-    const Vec3d u = ps * (1 / norm(ps));
-    const double pu = dot(p, u);
-    const double lineRho = norm(p - u * pu);
-    st.shadowHits = pu < 0 && lineRho < kA;
-    st.shadowLineMargin_km = pu < 0 ? lineRho - kA : std::max(pu, lineRho - kA);
-    if (st.shadowHits) {
-        const double lambda = -pu - std::sqrt(kA * kA - lineRho * lineRho);
-        const Vec3d hitStretched = p + u * lambda;
-        const Vec3d hit = stretch(hitStretched, s.pole, 1 / kStretch);
-        Vec3d normal = stretch(hitStretched, s.pole, kStretch);
-        normal = normal * (1 / norm(normal));
-        const Vec3d toEarth = s.earth - jupiterThen - hit;
-        st.shadowFacing = dot(normal, toEarth) / norm(toEarth);
-        st.shadowIncidence = -dot(normal, u);
-        st.shadowSeen = st.shadowFacing > 0;
-    }
-    return st;
+    return jovianMoonGeometry(s.earth, s.jupiter, jupiterThen, rel, s.pole);
 }
 
 // How far (days) the search may step from this state without missing a change of it.
@@ -251,6 +210,51 @@ double roundToSecond(double jd) {
 }
 
 } // namespace
+
+JovianMoonState jovianMoonGeometry(const Vec3d& earth, const Vec3d& jupiter, const Vec3d& jupiterThen,
+                                   const Vec3d& rel, const Vec3d& pole) {
+    JovianMoonState st;
+    const Vec3d moon = jupiterThen + rel;
+    // Disc: the Earth-moon line against the stretched sphere about Jupiter's centre.
+    const Vec3d e = stretch(earth - jupiter, pole, kStretch);
+    const Vec3d q = stretch(moon - jupiter, pole, kStretch);
+    const Vec3d d = q - e;
+    st.discMargin_km = norm(cross(e, d)) / norm(d) - kA;
+    st.onDisc = st.discMargin_km < 0;
+    st.nearer = norm(moon - earth) < norm(jupiter - earth);
+
+    // Umbra: the cone behind the sphere from the Sun of radius kSunRadius_km, apex at L.
+    const Vec3d p = stretch(rel, pole, kStretch);
+    const Vec3d sun = stretch(jupiterThen * -1, pole, kStretch);
+    const double D = norm(sun);
+    const Vec3d w = sun * (-1 / D);
+    const double x = dot(p, w), rho = norm(p - w * x);
+    const double L = kA * D / (kSunRadius_km - kA);
+    const double slope = kA / std::sqrt(L * L - kA * kA);
+    st.umbraMargin_km = x > 0 ? rho - (L - x) * slope : std::max(-x, rho - L * slope);
+    st.inUmbra = st.umbraMargin_km < 0;
+
+    // Shadow: the ray from the moon away from the Sun meets the sphere; the spheroid's normal there
+    // against the direction of the Earth.
+    const Vec3d ps = p - sun;
+    const Vec3d u = ps * (1 / norm(ps));
+    const double pu = dot(p, u);
+    const double lineRho = norm(p - u * pu);
+    st.shadowHits = pu < 0 && lineRho < kA;
+    st.shadowLineMargin_km = pu < 0 ? lineRho - kA : std::max(pu, lineRho - kA);
+    if (st.shadowHits) {
+        const double lambda = -pu - std::sqrt(kA * kA - lineRho * lineRho);
+        const Vec3d hitStretched = p + u * lambda;
+        const Vec3d hit = stretch(hitStretched, pole, 1 / kStretch);
+        Vec3d normal = stretch(hitStretched, pole, kStretch);
+        normal = normal * (1 / norm(normal));
+        const Vec3d toEarth = earth - jupiterThen - hit;
+        st.shadowFacing = dot(normal, toEarth) / norm(toEarth);
+        st.shadowIncidence = -dot(normal, u);
+        st.shadowSeen = st.shadowFacing > 0;
+    }
+    return st;
+}
 
 JovianMoonState jovianMoonState(double jdUt, int moon) {
     const PlanetSource planets;

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "astro/jovian_theory.h"
+
 enum class JovianEventKind {
     TransitStart,
     TransitEnd,
@@ -41,6 +43,12 @@ struct JovianMoonState {
     bool shadowSeen = false; // the shadow on the hemisphere facing the Earth
     double shadowIncidence = 0; // cosine of the Sun's incidence at the shadow
 };
+
+// The state of a moon from the places (heliocentric, km): the Earth at the instant, Jupiter's
+// centre at its light time, Jupiter's centre and the moon (relative to it) at the moon's light
+// time, and Jupiter's north pole (unit vector).
+JovianMoonState jovianMoonGeometry(const Vec3d& earth, const Vec3d& jupiter, const Vec3d& jupiterAtMoon,
+                                   const Vec3d& moon, const Vec3d& pole);
 
 // The state of `moon` (0-3) at a Julian day of UT.
 JovianMoonState jovianMoonState(double jdUt, int moon);

@@ -1,6 +1,7 @@
 // Reference events of the Galilean moons, 2026-2028, from Astronomy Engine's geometry (npm
 // astronomy-engine@2.1.19, MIT): its heliocentric Earth and Jupiter, JupiterMoons and Jupiter's
-// rotation axis. Written to tests/data/jovian_events_reference.csv as utc,moon,event.
+// rotation axis. Written to tests/data/ as utc,moon,event: jovian_events_reference.csv (the four
+// moons, 2026-2028) and jovian_callisto_2024_reference.csv (Callisto, 2024).
 //
 // The definitions are those of the program's events, seen from the Earth's centre:
 // - Jupiter is a spheroid (equatorial radius 71492 km, polar 66854 km) about its IAU pole, taken at
@@ -24,7 +25,7 @@ const require = createRequire(import.meta.url);
 const A = require('astronomy-engine');
 
 const here = path.dirname(fileURLToPath(import.meta.url));
-const outFile = path.join(here, '..', '..', 'tests', 'data', 'jovian_events_reference.csv');
+const outDir = path.join(here, '..', '..', 'tests', 'data');
 
 A.SetDeltaTFunction(() => 69.2);
 
@@ -109,8 +110,6 @@ function states(sys, k) {
 
 const stateAt = (ut, k) => states(system(ut), k);
 
-const startUt = A.MakeTime(new Date(Date.UTC(2026, 0, 1))).ut;
-const endUt = A.MakeTime(new Date(Date.UTC(2029, 0, 1))).ut;
 const step = 2 / 1440;
 
 function refine(lo, hi, k, which) {
@@ -123,35 +122,46 @@ function refine(lo, hi, k, which) {
   return (lo + hi) / 2;
 }
 
-const events = [];
-let prev = [0, 1, 2, 3].map((k) => states(system(startUt), k));
-for (let ut = startUt + step; ut <= endUt + 1e-9; ut += step) {
-  const sys = system(ut);
-  for (let k = 0; k < 4; ++k) {
-    const now = states(sys, k);
-    for (const which of [0, 2, 3]) {
-      if (now[which] === prev[k][which]) continue;
-      const when = refine(ut - step, ut, k, which);
-      const begins = now[which];
-      let kind;
-      if (which === 0) kind = (stateAt(when, k)[1] ? 'transit' : 'occultation') + (begins ? '_start' : '_end');
-      else if (which === 2) kind = begins ? 'eclipse_start' : 'eclipse_end';
-      else kind = begins ? 'shadow_start' : 'shadow_end';
-      events.push([when, names[k], kind]);
+// Every event of the moons `which` from `from` to `to` (JS dates), in time order.
+function search(from, to, moons) {
+  const startUt = A.MakeTime(from).ut;
+  const endUt = A.MakeTime(to).ut;
+  const events = [];
+  const prev = [];
+  for (const k of moons) prev[k] = states(system(startUt), k);
+  for (let ut = startUt + step; ut <= endUt + 1e-9; ut += step) {
+    const sys = system(ut);
+    for (const k of moons) {
+      const now = states(sys, k);
+      for (const which of [0, 2, 3]) {
+        if (now[which] === prev[k][which]) continue;
+        const when = refine(ut - step, ut, k, which);
+        const begins = now[which];
+        let kind;
+        if (which === 0) kind = (stateAt(when, k)[1] ? 'transit' : 'occultation') + (begins ? '_start' : '_end');
+        else if (which === 2) kind = begins ? 'eclipse_start' : 'eclipse_end';
+        else kind = begins ? 'shadow_start' : 'shadow_end';
+        events.push([when, names[k], kind]);
+      }
+      prev[k] = now;
     }
-    prev[k] = now;
   }
+  return events.sort((p, q) => p[0] - q[0]);
 }
-events.sort((p, q) => p[0] - q[0]);
 
 const utcText = (ut) => {
   const ms = Math.round((ut * 86400 + 946728000) ) * 1000; // J2000 = 2000-01-01T12:00:00 UT
   return new Date(ms).toISOString().slice(0, 19);
 };
-const lines = [
-  '# Galilean moon events 2026-2028 (UT, TT-UT 69.2 s) from Astronomy Engine 2.1.19 geometry; tools/satellites/moon_events.mjs',
-  'utc,moon,event',
-  ...events.map(([ut, moon, kind]) => `${utcText(ut)},${moon},${kind}`),
-];
-fs.writeFileSync(outFile, lines.join('\n') + '\n');
-console.log(`wrote ${events.length} events to tests/data/jovian_events_reference.csv`);
+function write(file, title, events) {
+  const lines = [`# ${title} (UT, TT-UT 69.2 s) from Astronomy Engine 2.1.19 geometry; tools/satellites/moon_events.mjs`,
+    'utc,moon,event', ...events.map(([ut, moon, kind]) => `${utcText(ut)},${moon},${kind}`)];
+  fs.writeFileSync(path.join(outDir, file), lines.join('\n') + '\n');
+  console.log(`wrote ${events.length} events to tests/data/${file}`);
+}
+
+write('jovian_events_reference.csv', 'Galilean moon events 2026-2028',
+  search(new Date(Date.UTC(2026, 0, 1)), new Date(Date.UTC(2029, 0, 1)), [0, 1, 2, 3]));
+// Jupiter's northern summer solstice: Callisto passes above or below the shadow all year.
+write('jovian_callisto_2024_reference.csv', 'Callisto events 2024',
+  search(new Date(Date.UTC(2024, 0, 1)), new Date(Date.UTC(2025, 0, 1)), [3]));
