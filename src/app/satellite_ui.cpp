@@ -40,7 +40,10 @@ spanui::SpanGraph satelliteGraph(int view) {
     };
     g.band = [](const TPlanetariumWindow& w) { return std::pair<int, int>(20, w.clientWidth() / 2 - 10); };
     g.showPointedDate = [view](TPlanetariumWindow& w, int y) {
-        views::showPointedDate(*w.memDC[0], sceneOf(w), y, view == 31 ? 79 : 85);
+        if (view == 31)
+            views::showJovianPointedDate(*w.memDC[0], sceneOf(w), y);
+        else
+            views::showPointedDate(*w.memDC[0], sceneOf(w), y, 85);
     };
     g.afterSelection = [](TPlanetariumWindow& w) { w.saturnTablesDirty = true; };
     return g;
