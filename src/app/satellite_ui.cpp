@@ -4,6 +4,7 @@
 #include "app/dialogs/span_dialogs.h"
 #include "app/span_views.h"
 #include "app/window.h"
+#include "views/jupiter.h"
 #include "views/satellite_views.h"
 
 namespace satui {

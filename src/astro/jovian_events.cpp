@@ -115,7 +115,8 @@ struct System {
     Vec3d moons[4]; // at Jupiter's light time
 };
 
-System systemAt(const PlanetSource& planets, double jdUt) {
+// The system at a Julian day of UT, with the moons of `mask` only.
+System systemAt(const PlanetSource& planets, double jdUt, unsigned mask = 0xf) {
     System s;
     s.jdTt = jdUt + deltaT_s(jdUt) * kSecond;
     s.earth = planets.earth(s.jdTt);
@@ -126,7 +127,7 @@ System systemAt(const PlanetSource& planets, double jdUt) {
     }
     s.tau = tau;
     s.pole = planets.pole(s.jdTt - tau);
-    galileanMoons_km(s.jdTt - tau, s.moons);
+    galileanMoons_km(s.jdTt - tau, s.moons, mask);
     return s;
 }
 
@@ -171,7 +172,7 @@ double margin(const JovianMoonState& st, Watch w) {
 // The instant in [lo, hi] where the margin changes sign, by regula falsi (Illinois) from its
 // values at the ends, to 0.3 s (or a margin the moon crosses in 0.2 s).
 double refine(const PlanetSource& planets, int k, Watch w, double lo, double hi, double flo, double fhi) {
-    auto f = [&](double t) { return margin(moonState(planets, systemAt(planets, t), k), w); };
+    auto f = [&](double t) { return margin(moonState(planets, systemAt(planets, t, 1u << k), k), w); };
     if (!(flo * fhi < 0)) return 0.5 * (lo + hi);
     const double close = w == Watch::ShadowFacing ? 0 : kMaxSpeed_kmPerDay[k] * 0.2 * kSecond;
     int side = 0;
@@ -258,7 +259,7 @@ JovianMoonState jovianMoonGeometry(const Vec3d& earth, const Vec3d& jupiter, con
 
 JovianMoonState jovianMoonState(double jdUt, int moon) {
     const PlanetSource planets;
-    return moonState(planets, systemAt(planets, jdUt), moon);
+    return moonState(planets, systemAt(planets, jdUt, 1u << moon), moon);
 }
 
 double jupiterSunElongation_deg(double jdUt) {
@@ -272,48 +273,35 @@ std::vector<JovianEvent> jovianMoonEvents(double fromJdUt, double toJdUt, double
     const PlanetSource planets(fromJdUt - 1, toJdUt + 1);
     constexpr double kMinStep = 1.0 / 1440, kMaxStep = 1.0;
 
-    JovianMoonState prev[4];
-    double t = fromJdUt;
-    {
-        const System s = systemAt(planets, t);
-        for (int k = 0; k < 4; ++k)
-            prev[k] = moonState(planets, s, k);
-    }
-    while (t < toJdUt) {
-        double step = kMaxStep;
-        for (int k = 0; k < 4; ++k)
-            step = std::min(step, safeStep(prev[k], k));
-        step = std::max(step, kMinStep);
-        const double t2 = std::min(t + step, toJdUt);
-        const System s = systemAt(planets, t2);
-        for (int k = 0; k < 4; ++k) {
-            const JovianMoonState now = moonState(planets, s, k);
-            const JovianMoonState& was = prev[k];
+    // Each moon on its own: its steps follow its own margins, and only its series is summed.
+    for (int k = 0; k < 4; ++k) {
+        const unsigned mask = 1u << k;
+        double t = fromJdUt;
+        JovianMoonState was = moonState(planets, systemAt(planets, t, mask), k);
+        while (t < toJdUt) {
+            const double t2 = std::min(t + std::clamp(safeStep(was, k), kMinStep, kMaxStep), toJdUt);
+            const JovianMoonState now = moonState(planets, systemAt(planets, t2, mask), k);
             if (now.onDisc != was.onDisc) {
-                const double when =
-                    refine(planets, k, Watch::Disc, t, t2, was.discMargin_km, now.discMargin_km);
+                const double when = refine(planets, k, Watch::Disc, t, t2, was.discMargin_km, now.discMargin_km);
                 // The side of the crossing: the moon is far from Jupiter's distance at the edge.
                 const bool nearer = now.nearer;
                 const JovianEventKind kind =
-                    nearer
-                        ? (now.onDisc ? JovianEventKind::TransitStart : JovianEventKind::TransitEnd)
-                        : (now.onDisc ? JovianEventKind::OccultationStart : JovianEventKind::OccultationEnd);
+                    nearer ? (now.onDisc ? JovianEventKind::TransitStart : JovianEventKind::TransitEnd)
+                           : (now.onDisc ? JovianEventKind::OccultationStart : JovianEventKind::OccultationEnd);
                 events.push_back({when, k, kind});
             }
             if (now.inUmbra != was.inUmbra) {
-                events.push_back(
-                    {refine(planets, k, Watch::Umbra, t, t2, was.umbraMargin_km, now.umbraMargin_km), k,
-                     now.inUmbra ? JovianEventKind::EclipseStart : JovianEventKind::EclipseEnd});
+                events.push_back({refine(planets, k, Watch::Umbra, t, t2, was.umbraMargin_km, now.umbraMargin_km), k,
+                                  now.inUmbra ? JovianEventKind::EclipseStart : JovianEventKind::EclipseEnd});
             }
             if (now.shadowSeen != was.shadowSeen) {
                 const Watch w = now.shadowHits != was.shadowHits ? Watch::ShadowLine : Watch::ShadowFacing;
-                events.push_back(
-                    {refine(planets, k, w, t, t2, margin(was, w), margin(now, w)), k,
-                     now.shadowSeen ? JovianEventKind::ShadowStart : JovianEventKind::ShadowEnd});
+                events.push_back({refine(planets, k, w, t, t2, margin(was, w), margin(now, w)), k,
+                                  now.shadowSeen ? JovianEventKind::ShadowStart : JovianEventKind::ShadowEnd});
             }
-            prev[k] = now;
+            was = now;
+            t = t2;
         }
-        t = t2;
     }
     std::vector<JovianEvent> kept;
     kept.reserve(events.size());

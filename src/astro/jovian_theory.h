@@ -18,8 +18,9 @@ Vec3d earthHeliocentric_km(double jdTt);
 Vec3d jupiterHeliocentric_km(double jdTt);
 
 // Jupiter-centred positions of Io, Europa, Ganymede and Callisto (index 0-3) at a Julian day of TT
-// (the instant the light left the moon), km.
-void galileanMoons_km(double jdTt, Vec3d out[4]);
+// (the instant the light left the moon), km. Only the moons of `mask` (bit k for moon k) are
+// computed; the others are left as they were.
+void galileanMoons_km(double jdTt, Vec3d out[4], unsigned mask = 0xf);
 
 // Unit vector of Jupiter's north pole (IAU 2015: right ascension 268.056595 - 0.006499 T,
 // declination 64.495303 + 0.002413 T on the ICRF equator, T in centuries from J2000).
