@@ -38,8 +38,9 @@ std::string isoUtcOfJulianDay(double jd) {
     const long long dayNumber = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
     const long long sod = seconds - dayNumber * 86400;
     const long long Z = dayNumber;
+    // The Julian calendar before 1582 October 15, as the program's dates.
     const long long alpha = static_cast<long long>(std::floor((Z - 1867216.25) / 36524.25));
-    const long long A = Z + 1 + alpha - static_cast<long long>(std::floor(alpha / 4.0));
+    const long long A = Z < 2299161 ? Z : Z + 1 + alpha - static_cast<long long>(std::floor(alpha / 4.0));
     const long long B = A + 1524;
     const long long C = static_cast<long long>(std::floor((B - 122.1) / 365.25));
     const long long D = static_cast<long long>(std::floor(365.25 * C));

@@ -9,5 +9,6 @@
 int moonEventsCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err);
 extern const char kMoonEventsHelp[];
 
-// "YYYY-MM-DDTHH:MM:SS" of a Julian day (UT, proleptic Gregorian calendar), rounded to the second.
+// "YYYY-MM-DDTHH:MM:SS" of a Julian day (UT), rounded to the second, in the calendar of the
+// program's dates (Julian before 1582 October 15, Gregorian from then on).
 std::string isoUtcOfJulianDay(double jd);

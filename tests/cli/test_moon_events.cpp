@@ -43,6 +43,23 @@ TEST(MoonEvents, JulianDaysAsUtcText) {
     EXPECT_EQ(isoUtcOfJulianDay(2451545.0), "2000-01-01T12:00:00");
     EXPECT_EQ(isoUtcOfJulianDay(2436116.31), "1957-10-04T19:26:24");
     EXPECT_EQ(isoUtcOfJulianDay(2451544.5 - 1.0 / 86400 * 0.4), "2000-01-01T00:00:00");
+    // Before 1582 October 15 the Julian calendar, as the dates the command reads: JD 1842713.0 is
+    // 333 January 27.5 (Meeus, example 7.b); JD 2299160.5 is 1582 October 15 and the day before
+    // it October 4.
+    EXPECT_EQ(isoUtcOfJulianDay(1842713.0), "0333-01-27T12:00:00");
+    EXPECT_EQ(isoUtcOfJulianDay(2299160.5), "1582-10-15T00:00:00");
+    EXPECT_EQ(isoUtcOfJulianDay(2299159.5), "1582-10-04T00:00:00");
+}
+
+TEST(MoonEvents, AncientSpanStartsAtItsFirstDay) {
+    // The span's bounds and the printed times are in one calendar: nothing before the start.
+    const EventsRun r = run({"--from", "-0100-03-01", "--to", "-0100-03-03"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_GT(r.lines.size(), 2u);
+    for (size_t i = 1; i < r.lines.size(); ++i) {
+        EXPECT_TRUE(r.lines[i].rfind("-0100-03-01T", 0) == 0 || r.lines[i].rfind("-0100-03-02T", 0) == 0)
+            << r.lines[i];
+    }
 }
 
 TEST(MoonEvents, NightOfADoubleShadowTransit) {
