@@ -4,6 +4,7 @@
 #include "app/dialogs/span_dialogs.h"
 #include "app/span_views.h"
 #include "app/window.h"
+#include "views/jupiter.h"
 #include "views/satellite_views.h"
 
 namespace satui {
@@ -40,7 +41,10 @@ spanui::SpanGraph satelliteGraph(int view) {
     };
     g.band = [](const TPlanetariumWindow& w) { return std::pair<int, int>(20, w.clientWidth() / 2 - 10); };
     g.showPointedDate = [view](TPlanetariumWindow& w, int y) {
-        views::showPointedDate(*w.memDC[0], sceneOf(w), y, view == 31 ? 79 : 85);
+        if (view == 31)
+            views::showJovianPointedDate(*w.memDC[0], sceneOf(w), y);
+        else
+            views::showPointedDate(*w.memDC[0], sceneOf(w), y, 85);
     };
     g.afterSelection = [](TPlanetariumWindow& w) { w.saturnTablesDirty = true; };
     return g;

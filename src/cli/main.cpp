@@ -9,6 +9,7 @@
 #include "cli/accuracy.h"
 #include "cli/asteroids.h"
 #include "cli/command.h"
+#include "cli/moon_events.h"
 #include "cli/moons.h"
 #include "cli/positions.h"
 #include "cli/report_commands.h"
@@ -30,6 +31,7 @@ constexpr Entry kCommands[] = {
     {"ephemeris", "the ephemeris table of the Sun, a planet or the Moon", ephemerisCommand},
     {"forecast", "the forecast of one night's phenomena", forecastCommand},
     {"moons", "Jupiter's and Saturn's satellites beside their planet as CSV", moonsCommand},
+    {"moon-events", "transits, occultations, eclipses and shadows of Jupiter's moons as CSV", moonEventsCommand},
     {"asteroids", "converts an XEphem .edb file into the comet file", asteroidsCommand},
 };
 

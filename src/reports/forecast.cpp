@@ -12,6 +12,7 @@
 #include "catalog/systeme.h"
 #include "catalog/systeme_positions.h"
 #include "reports/day_info.h"
+#include "reports/jupiter_events_lines.h"
 #include "reports/report_text.h"
 
 namespace reports {
@@ -485,9 +486,11 @@ std::string forecastText(systeme& model, date2& date, const ForecastOptions& opt
     for (int i : kPlanetIndices) {
         appendPlanetResults(night, i, records[static_cast<size_t>(i)], model,
                             i < 2 && nearGreatestElongation[i]);
-        if (i == kJupiter) {
-            // The place for lines about Jupiter's own system, right after the planet's.
-        }
+        // The events of Jupiter's moons between the sunset and the current step (the first with
+        // the Sun up); the lines keep those with the Sun down and Jupiter up.
+        if (i == kJupiter)
+            appendJupiterMoonEventLines(night, model, date,
+                                        static_cast<int>(std::lround(elapsed - sunsetMinutes)));
     }
     if (planetsOut) *planetsOut = records;
     return finish(night.c_str());

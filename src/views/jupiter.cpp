@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "astro/jovian_events.h"
 #include "astro/satellites.h"
 #include "catalog/systeme.h"
 #include "views/view_pictures.h"
@@ -197,6 +198,36 @@ void drawJupiterView(gfx::Canvas& c, const SatelliteScene& s, systeme& sys) {
     drawJupiterDisc(c, s, sys);
     drawJovianStrip(c, s, sys);
     drawJovianPolarView(c, s, sys);
+}
+
+std::string nearestJovianEventText(const date2& date) {
+    const double jd = static_cast<double>(date.t * 36525) + 2415020.0;
+    const double window = 30.0 / 1440;
+    const JovianEvent* best = nullptr;
+    const std::vector<JovianEvent> events = jovianMoonEvents(jd - window, jd + window);
+    for (const JovianEvent& e : events)
+        if (std::abs(e.jdUt - jd) <= window && (!best || std::abs(e.jdUt - jd) < std::abs(best->jdUt - jd)))
+            best = &e;
+    if (!best) return "";
+    static const char* const kWhat[] = {"transit begins",        "transit ends",       "occultation begins",
+                                        "occultation ends",      "eclipse begins",     "eclipse ends",
+                                        "shadow transit begins", "shadow transit ends"};
+    date2 when = date;
+    when.t = static_cast<long double>(std::round((best->jdUt - 2415020.0) * 1440) / 1440 / 36525);
+    when.calculeCalendrier();
+    char text[128];
+    std::snprintf(text, sizeof text, "%s : %s at %dh%02d UT", kJovianSatelliteNames[best->moon],
+                  kWhat[static_cast<int>(best->kind)], when.heure, when.minute);
+    return text;
+}
+
+void showJovianPointedDate(gfx::Canvas& c, const SatelliteScene& s, int y) {
+    showPointedDate(c, s, y, 79);
+    if (std::abs(s.clientHeight - 158) < 4) return;
+    // Padded so that a shorter text covers a longer one left by the previous row.
+    std::string text = nearestJovianEventText(pointedDate(s, y));
+    text.resize(48, ' ');
+    c.textOut(s.mapWidth + 10, 91, text);
 }
 
 } // namespace views

@@ -4,6 +4,8 @@
 // picture is seen as through an astronomical telescope.
 #pragma once
 
+#include <string>
+
 #include "gfx/canvas.h"
 #include "views/satellite_scene.h"
 
@@ -21,6 +23,12 @@ bool hiddenByJupiter(int x, int y, int z, int cx, int cy, double rho);
 // satellite's satell record (slots 0-3 of the model) keeps where it was drawn: pos slot 0 the
 // picture, 1 the legend sample, 2 the polar view, 3 the strip.
 void drawJupiterView(gfx::Canvas& c, const SatelliteScene& s, systeme& sys);
+// The event of Jupiter's moons nearest `date` within 30 minutes, e.g. "Io : shadow transit begins
+// at 21h25 UT"; "" when there is none.
+std::string nearestJovianEventText(const date2& date);
+// The pointed date of row y at (W + 10, 79), and under it at (W + 10, 91) the event nearest that
+// date within 30 minutes (the line is cleared when there is none).
+void showJovianPointedDate(gfx::Canvas& c, const SatelliteScene& s, int y);
 void drawJovianGraph(gfx::Canvas& c, const SatelliteScene& s, systeme& sys);
 void drawJupiterDisc(gfx::Canvas& c, const SatelliteScene& s, systeme& sys);
 void drawJovianStrip(gfx::Canvas& c, const SatelliteScene& s, systeme& sys);

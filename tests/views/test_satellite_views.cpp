@@ -9,6 +9,7 @@
 #include "catalog/prompter.h"
 #include "catalog/ring_model.h"
 #include "catalog/systeme.h"
+#include "gfx/recording_canvas.h"
 #include "views/camera.h"
 #include "views/jupiter.h"
 #include "views/saturn3d.h"
@@ -155,4 +156,32 @@ TEST(SaturnMoonsView, FirstPaintAfterTheJupiterViewReinitialisesTheTables) {
     EXPECT_TRUE(views::redrawnUnderRingLine(100 + 41, 100, 1, 40.0));
     EXPECT_FALSE(views::redrawnUnderRingLine(100 + 41, 100, 0, 40.0));
     EXPECT_FALSE(views::redrawnUnderRingLine(100 + 92, 100, 1, 40.0));
+}
+
+TEST(JupiterView, PointedDateNamesTheNearestMoonEvent) {
+    // 342 graph rows (H = 500) over 342 minutes from 2026-12-11 15:00 UT: one minute a row.
+    // Astronomy Engine's geometry (tests/data/jovian_events_reference.csv) has Europa's shadow
+    // come onto Jupiter at 19:32:51 and nothing from 12:07 to 18:12: the row of 19:40 names it,
+    // the row of 15:00 names nothing and clears the line.
+    views::SatelliteScene s = sceneAt(2026, 12, 11, 342.0 / 1440);
+    s.start.heure = 15;
+    s.start.calculeT();
+    s.end = views::dateAt(s.start, s.start.t + 342.0L / 1440 / 36525);
+    auto eventLine = [&](int minutes) {
+        gfx::RecordingCanvas c(1500, 1400);
+        views::showJovianPointedDate(c, s, views::kGraphTop + minutes);
+        std::string line;
+        for (const gfx::DrawCall& call : c.calls())
+            if (call.kind == gfx::DrawCall::Kind::Text && call.points.at(0).y == 91) line = call.text;
+        return line;
+    };
+    const std::string at1940 = eventLine(280);
+    ASSERT_EQ(at1940.size(), 48u);
+    // Within the two-minute budget of the event times: 19h31 to 19h34 after rounding.
+    EXPECT_EQ(at1940.rfind("Europe : shadow transit begins at 19h3", 0), 0u) << at1940;
+    const int minute = std::stoi(at1940.substr(38, 1));
+    EXPECT_GE(minute, 1);
+    EXPECT_LE(minute, 4);
+    EXPECT_EQ(eventLine(0), std::string(48, ' '));
+    EXPECT_EQ(views::nearestJovianEventText(views::pointedDate(s, views::kGraphTop)), "");
 }
