@@ -128,4 +128,3 @@ TEST(MoonsCommand, SaturnMoonsCrossTheDiscTogetherAsObservedIn2009) {
         EXPECT_LT(std::stod(r.rows[k + 10][3]), std::stod(r.rows[k][3]))
             << r.rows[k][2] << " moves west in front";
 }
-}
