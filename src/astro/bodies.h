@@ -24,6 +24,8 @@ public:
     // Computed for the last date: heliocentric ecliptic latitude and longitude (deg), radius
     // vector (AU), geocentric declination and right ascension (deg, RA in 0-360), distance (AU).
     double beta = 0, lambda = 0, r = 0, dec = 0, ra = 0, delta = 0;
+    // The Earth-Sun distance (AU) at that date, for the phase angle; 0 when not computed.
+    double sunDistance = 0;
 
     // Window point where a view last drew the body; x <= 0 means not drawn in the last paint.
     int32_t screenX = 0, screenY = 0;

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "astro/angles.h"
+#include "astro/satellites.h"
 #include "astro/sun.h"
 
 namespace {
@@ -77,13 +78,14 @@ void planetPosition(objetceleste& p, const date2& date, const SunGeometry& sun) 
     p.lambda = normalize360(radToDeg(std::atan2(y, x)));
     p.beta = radToDeg(std::asin(z));
 
+    const double R = sun.distance_au;
+    p.sunDistance = R;
     if (std::strcmp(p.nom, "Terre") == 0) {
         p.dec = p.ra = p.delta = 0;
         return;
     }
     // Geocentric: the Sun's geocentric vector plus the heliocentric one, then turned by the
     // obliquity about the equinox line.
-    const double R = sun.distance_au;
     const double gx = p.r * x + R * sun.cosLongitude, gy = p.r * y + R * sun.sinLongitude, gz = p.r * z;
     const double X = gx, Y = gy * sun.cosObliquity - gz * sun.sinObliquity,
                  Z = gy * sun.sinObliquity + gz * sun.cosObliquity;
@@ -159,6 +161,7 @@ void cometPosition(comet& c, const date2& date, const soleil& sun) {
     // The Sun's geocentric place in the equator of date.
     const SunGeometry g = sunGeometry(sun, t);
     const double R = g.distance_au;
+    c.sunDistance = R;
     const double X = R * g.cosLongitude, Y = R * g.sinLongitude * g.cosObliquity,
                  Z = R * g.sinLongitude * g.sinObliquity;
     const double xi = x + X, eta = y + Y, zeta = z + Z;
@@ -174,7 +177,10 @@ void cometPosition(comet& c, const date2& date, const soleil& sun) {
 double phaseAngle(const objetceleste& b) {
     const double denom = 2 * b.r * b.delta;
     if (!(denom > 0)) return 0;
-    const double c = clampUnit((b.r * b.r + b.delta * b.delta - 1) / denom);
+    // The Earth-Sun distance of the body's last position; 1 AU for a body placed by hand. Taking
+    // 1 always would put Saturn 1.1 degrees from opposition on the day of opposition.
+    const double R = b.sunDistance > 0 ? b.sunDistance : 1.0;
+    const double c = clampUnit((b.r * b.r + b.delta * b.delta - R * R) / denom);
     return radToDeg(std::acos(c));
 }
 
@@ -195,7 +201,14 @@ double planetMagnitude(const objetceleste& b, double phase_deg) {
     const double x = phase_deg * 0.01;
     const double rd = b.r * b.delta;
     const double distanceTerm = rd > 0 ? 5 * std::log10(rd) : 0; // no distance: the body's mag0
-    return b.mag[0] + distanceTerm + b.mag[1] * x + b.mag[2] * x * x + b.mag[3] * x * x * x;
+    double m = b.mag[0] + distanceTerm + b.mag[1] * x + b.mag[2] * x * x + b.mag[3] * x * x * x;
+    if (std::strcmp(b.nom, "Saturne") == 0 && rd > 0) {
+        // The rings brighten Saturn as they open: -2.60 sin|B| + 1.25 sin^2 B, B the Earth's
+        // latitude above the ring plane (Astronomical Almanac 1984).
+        const double s = std::abs(std::sin(saturnRingTilt_rad(b.ra, b.dec)));
+        m += -2.60 * s + 1.25 * s * s;
+    }
+    return m;
 }
 
 double apparentDiameter(const objetceleste& b) {

@@ -19,13 +19,15 @@ void planetPosition(objetceleste& planet, const date2& date, const SunGeometry& 
 // (the elements' equinox, precessed to the date). Writes ra in [0, 360), dec, delta, r, beta = 0
 // and lambda (heliocentric right ascension, mean equator of date).
 void cometPosition(comet& body, const date2& date, const soleil& sun);
-// Sun-body-Earth angle (deg) from r and delta with the Sun-Earth distance taken as 1.
+// Sun-body-Earth angle (deg) from r, delta and sunDistance (taken as 1 AU when 0).
 double phaseAngle(const objetceleste& body);
 // cos^2(phase / 2), 0..1.
 double visibleFraction(const objetceleste& body);
 // The same from the phase angle (deg) already computed.
 double visibleFractionAtPhase(double phase_deg);
-// mag0 + 5 log10(r delta) + mag1 x + mag2 x^2 + mag3 x^3, x = phase angle / 100 deg.
+// mag0 + 5 log10(r delta) + mag1 x + mag2 x^2 + mag3 x^3, x = phase angle / 100 deg; Saturn
+// ("Saturne") adds its rings, -2.60 sin|B| + 1.25 sin^2 B, with B the ring tilt seen from the
+// Earth at its ra and dec.
 double planetMagnitude(const objetceleste& body);
 // The same from the phase angle (deg) already computed.
 double planetMagnitude(const objetceleste& body, double phase_deg);

@@ -16,17 +16,27 @@ double cosd(double deg) {
     return std::cos(deg * kDeg);
 }
 
-// Saturn's satellites on circular orbits: longitude at 1980 January 0.0 (deg), daily motion
-// (deg/day), magnitude, orbit radius (Saturn diameters), diameter (km).
+// Saturn's satellites on circular orbits in Saturn's equatorial plane: mean longitude at
+// 1980 January 0.0 (JD 2444238.5), counted from the ascending node of that plane on the Earth's
+// equator of date, and sidereal daily motion (deg/day), fitted to the Bureau des Longitudes
+// ephemeris over 1999-2039 by tools/satellites/fit_saturn_moons.py; magnitude, orbit radius
+// (Saturn diameters), diameter (km). Hyperion and Japet keep their constants only.
 struct SaturnOrbit {
     double epochLongitude, motion, magnitude, radius, diameter;
 };
 constexpr SaturnOrbit kSaturnOrbits[kSaturnSatellites] = {
-    {18.2919, 381.960878, 13.0, 1.5382, 390},     {174.2135, 262.702179, 11.8, 1.97331, 510},
-    {172.8546, 190.6686144, 10.3, 2.4424, 1050},  {76.8438, 131.505802, 10.2, 3.12862, 1120},
-    {37.2555, 79.6607672, 9.8, 4.3693, 1530},     {57.7005, 22.54663941, 8.4, 10.12431, 5150},
-    {266.6977, 16.88756168, 14.3, 12.29073, 300}, {195.3513, 4.504559706, 11.2, 29.50522, 1440},
+    {206.669213, 381.993900874, 13.0, 1.5382, 390}, {51.801262, 262.731925757, 11.8, 1.97331, 510},
+    {52.468139, 190.698129653, 10.3, 2.4424, 1050}, {316.985337, 131.534967286, 10.2, 3.12862, 1120},
+    {276.871553, 79.690084644, 9.8, 4.3693, 1530},  {288.960344, 22.577011692, 8.4, 10.12431, 5150},
+    {266.6977, 16.88756168, 14.3, 12.29073, 300},   {195.3513, 4.504559706, 11.2, 29.50522, 1440},
 };
+// Mimas librates in its resonance with Tethys: A sin(2 pi d / P + phase), P = 70.8 years.
+constexpr double kMimasLibration_deg = 41.9753, kMimasLibrationPhase_deg = 43.4553,
+                 kMimasLibrationPeriod_days = 70.8 * 365.25;
+// Titan's orbit: eccentricity, and its perisaturnium in the same frame at the epoch (deg) and its
+// daily motion (deg/day).
+constexpr double kTitanEccentricity = 0.0288, kTitanPeriapsis_deg = 193.6176,
+                 kTitanPeriapsisMotion = 0.00145744;
 
 // Saturn's north pole, equator of date: right ascension and polar distance, degrees.
 constexpr double kSaturnPoleRa_deg = 40.27, kSaturnPolarDistance_deg = 6.49;
@@ -81,8 +91,22 @@ void computeJovianSatellites(const date2& date, SatelliteTable& table) {
     }
 }
 
-void computeSaturnSatellites(const date2& date, double saturnDelta_au, SatelliteTable& table,
-                             bool initialise) {
+double saturnEarthLongitude(double saturnRa_deg, double saturnDec_deg) {
+    // The Earth seen from Saturn, e = -(direction of Saturn); the pole n; the node q = z x n on
+    // the equator, and r = n x q a quarter turn further in the direction of the motion.
+    const double cd = cosd(saturnDec_deg);
+    const double e[3] = {-cd * cosd(saturnRa_deg), -cd * sind(saturnRa_deg), -sind(saturnDec_deg)};
+    const double A = kSaturnPoleRa_deg, cosDec = sind(kSaturnPolarDistance_deg),
+                 sinDec = cosd(kSaturnPolarDistance_deg);
+    const double n[3] = {cosDec * cosd(A), cosDec * sind(A), sinDec};
+    const double q[3] = {-sind(A), cosd(A), 0};
+    const double r[3] = {n[1] * q[2] - n[2] * q[1], n[2] * q[0] - n[0] * q[2], n[0] * q[1] - n[1] * q[0]};
+    return std::atan2(e[0] * r[0] + e[1] * r[1] + e[2] * r[2], e[0] * q[0] + e[1] * q[1] + e[2] * q[2]) /
+           kDeg;
+}
+
+void computeSaturnSatellites(const date2& date, double saturnRa_deg, double saturnDec_deg,
+                             double saturnDelta_au, SatelliteTable& table, bool initialise) {
     if (initialise) {
         for (int i = 0; i < kSaturnSatellites; ++i) {
             table.satEpochLongitude[i] = kSaturnOrbits[i].epochLongitude;
@@ -94,11 +118,23 @@ void computeSaturnSatellites(const date2& date, double saturnDelta_au, Satellite
     }
     const double d = 36525.0 * static_cast<double>(date.t) - 29218.5; // days from JD 2444238.5
     const double tau = saturnDelta_au * 0.005752746936662256;         // light time, delta / 173.83 days
+    const double t = d - tau;                                         // when the light left the moons
+    const double earth = saturnEarthLongitude(saturnRa_deg, saturnDec_deg);
     for (int i = 0; i < kSaturnPositioned; ++i) {
-        const double l = reduceAngle(table.satMotion[i] * (d - tau) + table.satEpochLongitude[i]);
+        double mean = table.satMotion[i] * t + table.satEpochLongitude[i], radius = table.satRadius[i];
+        if (i == 0)
+            mean += kMimasLibration_deg *
+                    std::sin(2 * M_PI * t / kMimasLibrationPeriod_days + kMimasLibrationPhase_deg * kDeg);
+        if (i == 5) { // Titan: equation of the centre and radius of its ellipse
+            const double e = kTitanEccentricity;
+            const double M = (mean - kTitanPeriapsis_deg - kTitanPeriapsisMotion * t) * kDeg;
+            mean += (2 * e * std::sin(M) + 1.25 * e * e * std::sin(2 * M)) / kDeg;
+            radius *= 1 - e * std::cos(M);
+        }
+        const double l = reduceAngle(mean - earth);
         table.satLongitude[i] = l;
-        table.satX[i] = table.satRadius[i] * sind(l);
-        table.satY[i] = table.satRadius[i] * cosd(l);
+        table.satX[i] = radius * sind(l);
+        table.satY[i] = radius * cosd(l);
     }
 }
 

@@ -12,8 +12,8 @@ struct SatelliteTable {
     // Jupiter: distance from the centre, Jupiter equatorial radii. Saturn: orbit radius a, Saturn
     // diameters (a constant of the theory).
     double satRadius[kSlots] = {};
-    // Jupiter: the satellite's corrected angle u in its orbit. Saturn: its longitude lambda,
-    // reduced to [0, 360).
+    // Jupiter: the satellite's corrected angle u in its orbit. Saturn: its longitude lambda in the
+    // ring plane counted from the direction of the Earth towards the west, reduced to [0, 360).
     double satLongitude[kSlots] = {};
     // Jupiter: offsets in Jupiter radii, satX along the equator (-r sin u), satZ along the line of
     // sight (-r cos u, positive away from the Earth), satY across the equator (-r cos u sin De).
@@ -46,9 +46,17 @@ double reduceAngle(double deg);
 void computeJovianSatellites(const date2& date, SatelliteTable& table);
 
 // Stores the Saturn constants when `initialise`, then fills satLongitude, satX and satY of slots
-// 0-5 for `date`, with the light time of Saturn's geocentric distance `saturnDelta_au`.
-void computeSaturnSatellites(const date2& date, double saturnDelta_au, SatelliteTable& table,
-                             bool initialise);
+// 0-5 for `date`, from Saturn's geocentric right ascension and declination (deg, equator of date)
+// and distance (AU): the moons are taken when the light left them, and their longitudes in
+// Saturn's equatorial plane are counted from the direction of the Earth. Titan's satX and satY
+// lie on its ellipse (its distance from Saturn varies by 2.9 percent about satRadius).
+void computeSaturnSatellites(const date2& date, double saturnRa_deg, double saturnDec_deg,
+                             double saturnDelta_au, SatelliteTable& table, bool initialise);
+
+// The Earth's longitude seen from Saturn in Saturn's equatorial plane (deg, -180..180], counted
+// from the ascending node of that plane on the Earth's equator, in the direction of the moons'
+// motion, from Saturn's geocentric right ascension and declination (deg, equator of date).
+double saturnEarthLongitude(double saturnRa_deg, double saturnDec_deg);
 
 // The Earth's saturnicentric latitude, the elevation of the Earth above Saturn's ring plane, in
 // radians, from Saturn's geocentric right ascension and declination (deg, equator of date).

@@ -121,7 +121,7 @@ void sunPosition(soleil& sun, const SunGeometry& g) {
     if (ra >= 360) ra -= 360;
     sun.ra = ra;
     sun.dec = radToDeg(std::asin(clampUnit(g.sinObliquity * g.sinLongitude)));
-    sun.delta = 1.0;
+    sun.delta = g.distance_au;
 }
 
 Equatorial eclipticToEquatorial(double lambda_deg, double beta_deg, double obliquity_deg) {

@@ -20,7 +20,7 @@ struct KeplerSolution {
 KeplerSolution keplerSolution(double meanAnomaly_deg, double e);
 // True anomaly in degrees, (-180, 180], from the solution's sin E and cos E.
 double trueAnomaly(const KeplerSolution& k, double e);
-// Writes the Sun's ra, dec and delta (= 1.0) for `date`.
+// Writes the Sun's ra, dec and delta (its true geocentric distance, AU) for `date`.
 void sunPosition(soleil& sun, const date2& date);
 // Earth-Sun distance (AU) from the Sun's e and M lists at t: 1.0000002 (1 - e cos E).
 double sunEarthDistance(const soleil& sun, double t);
@@ -39,7 +39,7 @@ struct SunGeometry {
     double sinObliquity = 0, cosObliquity = 1;
 };
 SunGeometry sunGeometry(const soleil& sun, double t);
-// The Sun's ra, dec and delta (= 1.0) from its geometry at the date (same result as
+// The Sun's ra, dec and delta (true distance) from its geometry at the date (same result as
 // sunPosition at that date).
 void sunPosition(soleil& sun, const SunGeometry& geometry);
 // eclipticToEquatorial with the sine and cosine of the obliquity given.

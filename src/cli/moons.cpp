@@ -109,7 +109,7 @@ void writeInstant(std::FILE* out, systeme& model, const planete& saturn, const d
                      table.satX[i], table.satY[i], table.satZ[i] > 0 ? 1 : 0);
 
     model.computePositions(date, false);
-    computeSaturnSatellites(date, saturn.delta, table, true);
+    computeSaturnSatellites(date, saturn.ra, saturn.dec, saturn.delta, table, true);
     const double tilt = saturnRingTilt_rad(saturn.ra, saturn.dec);
     // The 3D view puts a satellite at 0.8 (-satX, satY, 0) model units, 0.4 units to a Saturn
     // radius, and looks from the Earth's latitude over the ring plane along +satY, north up and

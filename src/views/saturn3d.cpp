@@ -60,7 +60,8 @@ void drawSatellites(gfx::Canvas& c, const SatelliteScene& s, systeme& sys, const
     const planete* saturn = saturnOf(sys);
     SatelliteTable& table = sys.satelliteTable;
     for (int i = 0; i < kSaturnPositioned; ++i) {
-        computeSaturnSatellites(s.start, saturn ? saturn->delta : 0.0, table, true);
+        computeSaturnSatellites(s.start, saturn ? saturn->ra : 0.0, saturn ? saturn->dec : 0.0,
+                                saturn ? saturn->delta : 0.0, table, true);
         // The theory's x is positive towards the west and its y towards the Earth (the moons that
         // cross the disc together, as Mimas and Dione did on 2009 February 24, come out in front
         // with y > 0). The model's +x is the sky's east (screen left), so x changes sign here.

@@ -24,19 +24,24 @@ int colourOf(int i, const SatelliteScene& s) {
     return s.blackWhite ? 0 : satelliteColour(i, s);
 }
 
-// Saturn's geocentric distance at the start date, for the light time of the theory.
-double saturnDelta(systeme& sys, const date2& date) {
+// Saturn seen from the Earth at `date` (on a copy: the model keeps its instant): its direction
+// turns the moons' longitudes to the Earth, its distance gives the light time.
+struct SaturnSight {
+    double ra = 0, dec = 0, delta = 0;
+};
+SaturnSight saturnSight(const systeme& sys, const date2& date) {
     for (int k = 0; k < sys.planetCount(); ++k) {
-        planete* p = sys.planet(k);
+        const planete* p = sys.planet(k);
         if (p && std::strcmp(p->nom, "Saturne") == 0 && sys.sun()) {
-            planetPosition(*p, date, *sys.sun());
-            return p->delta;
+            planete saturn = *p;
+            planetPosition(saturn, date, *sys.sun());
+            return {saturn.ra, saturn.dec, saturn.delta};
         }
     }
-    return 0.0;
+    return {};
 }
 
-void graph(gfx::Canvas& c, const SatelliteScene& s, systeme& sys, double delta, bool initialise) {
+void graph(gfx::Canvas& c, const SatelliteScene& s, systeme& sys, bool initialise) {
     const int cw = s.clientWidth, H = s.clientHeight, W = s.mapWidth;
     const int E = cw / 4, S2 = static_cast<int>(cw * 2 / 3.0), top = kGraphTop, bottom = graphBottom(H);
     c.selectBrush(s.saving ? 1 : 3);
@@ -56,7 +61,8 @@ void graph(gfx::Canvas& c, const SatelliteScene& s, systeme& sys, double delta, 
         date2 d = s.start;
         for (int y = top + 1; y <= bottom - 2; ++y) {
             d.t = s.start.t + (y - top - 1) * step;
-            computeSaturnSatellites(d, delta, table, initialise);
+            const SaturnSight saturn = saturnSight(sys, d); // Saturn moves over a long range
+            computeSaturnSatellites(d, saturn.ra, saturn.dec, saturn.delta, table, initialise);
             for (int i = 0; i < kSaturnPositioned; ++i) {
                 const int x = static_cast<int>(S2 * table.satX[i] / 29 + E);
                 c.selectPen(colourOf(i, s));
@@ -143,9 +149,9 @@ void strip(gfx::Canvas& c, const SatelliteScene& s, systeme& sys) {
     for (int i = 0; i < kSaturnPositioned; ++i) {
         const int x = static_cast<int>(S2 * table.satX[i] / 30 + E), y = 65;
         setPos(sys, i, 3, x, y);
-        if (std::abs(x - E) < S2 / 27 && std::abs(y - 65) < S2 / 27 &&
-            std::abs(static_cast<int>(table.satLongitude[i])) < 90)
-            continue;
+        // Hidden behind the planet: over its disc and farther than its centre (the longitude is
+        // counted from the direction of the Earth, so satY < 0 is the far side).
+        if (std::abs(x - E) < S2 / 27 && std::abs(y - 65) < S2 / 27 && table.satY[i] < 0) continue;
         c.selectBrush(colourOf(i, s));
         c.selectPen(colourOf(i, s));
         disc(c, x, y, 1);
@@ -177,10 +183,10 @@ bool redrawnUnderRingLine(int x, int cx, int z, double rho) {
 }
 
 void drawSaturnMoonsView(gfx::Canvas& c, const SatelliteScene& s, systeme& sys, bool initialise) {
-    const double delta = saturnDelta(sys, s.start);
-    graph(c, s, sys, delta, initialise);
+    graph(c, s, sys, initialise);
+    const SaturnSight saturn = saturnSight(sys, s.start);
     // The panels show the start date; the table's constants are in place after the graph.
-    computeSaturnSatellites(s.start, delta, sys.satelliteTable, initialise);
+    computeSaturnSatellites(s.start, saturn.ra, saturn.dec, saturn.delta, sys.satelliteTable, initialise);
     picture(c, s, sys);
     strip(c, s, sys);
     polar(c, s, sys);

@@ -120,10 +120,11 @@ TEST(Planet, GeocentricPlaceOfABodyOppositeTheSun) {
     const Equatorial q = eclipticToEquatorial(normalize360(sunLon + 180), 0, polynomial(s.E, t));
     EXPECT_NEAR(p.ra, q.ra_deg, 1e-9);
     EXPECT_NEAR(p.dec, q.dec_deg, 1e-9);
-    // The phase takes the Sun-Earth distance as 1, so in January (R = 0.983) it is not 0.
-    const double c = (4 + p.delta * p.delta - 1) / (4 * p.delta);
-    EXPECT_NEAR(phaseAngle(p), radToDeg(std::acos(c)), 1e-9);
-    EXPECT_NEAR(visibleFraction(p), (1 + c) / 2, 1e-9);
+    // Sun, Earth and body in a line: the phase angle is 0 with the true Sun-Earth distance
+    // (R = 0.983 in January; taking 1 would give 7.3 degrees).
+    EXPECT_NEAR(p.sunDistance, sunEarthDistance(s, t), 1e-12);
+    EXPECT_NEAR(phaseAngle(p), 0, 1e-4);
+    EXPECT_NEAR(visibleFraction(p), 1, 1e-9);
 }
 
 TEST(Phase, ClampedAtOneEightyDegrees) {

@@ -135,7 +135,7 @@ TEST_F(ShippedModel, ComputePositionsOrderAndEarth) {
     EXPECT_STREQ(earth->nom, "Terre");
     EXPECT_EQ(earth->delta, 0);
     EXPECT_NEAR(earth->r, 0.985, 0.001);
-    EXPECT_DOUBLE_EQ(model.sun()->delta, 1.0);
+    EXPECT_NEAR(model.sun()->delta, earth->r, 1e-5); // the true distance, as the Earth's radius vector
     ASSERT_EQ(earth->satelliteCount(), 1);
     const satellite* moon = earth->getSatellite(0);
     ASSERT_NE(moon, nullptr);

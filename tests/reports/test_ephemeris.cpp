@@ -260,3 +260,13 @@ TEST_F(ShippedModel, RequestsOutsideTheListWriteNothing) {
     EXPECT_EQ(ephemerisText(model, date, {10, 0, 0}), "");
     EXPECT_EQ(ephemerisText(model, date, {-1, 0, 0}), "");
 }
+
+TEST_F(ShippedModel, SunDistanceFollowsTheEarthsOrbit) {
+    // The Earth at perihelion on 2027 January 3 and at aphelion on 2027 July 6 (Astronomy Engine
+    // 2.1.19: 0.98333 and 1.01673 AU at 0h UT): the dialog's four decimals.
+    PositionValues v;
+    ASSERT_TRUE(computePosition(model, testutil::dateOf("2027-01-03T00:00"), 0, v));
+    EXPECT_EQ(v.distance, "0.9833 AU");
+    ASSERT_TRUE(computePosition(model, testutil::dateOf("2027-07-06T00:00"), 0, v));
+    EXPECT_EQ(v.distance, "1.0167 AU");
+}

@@ -185,3 +185,44 @@ TEST(JupiterView, PointedDateNamesTheNearestMoonEvent) {
     EXPECT_EQ(eventLine(0), std::string(48, ' '));
     EXPECT_EQ(views::nearestJovianEventText(views::pointedDate(s, views::kGraphTop)), "");
 }
+
+TEST(Saturn3D, TitanCrossesTheGlobeOn2009February24) {
+    // Titan passed in front of Saturn's disc on 2009 February 24 from about 11:20 to 15:35 UT
+    // (PyEphem 4.1.4, Bureau des Longitudes ephemeris, tests/data/saturn_moons_reference.py; it is
+    // then 0.68 Saturn radii north of the centre and moves 0.35 radii an hour). The instants
+    // checked stand 0.3 radii or more inside or outside the disc's edge.
+    auto sys = loadModel();
+    const RingModel rings = loadRingModel();
+    const struct {
+        int hour, minute;
+        bool onDisc;
+    } kInstants[] = {{10, 40, false}, {12, 0, true}, {13, 20, true}, {14, 40, true}, {16, 10, false}};
+    int lastX = -1;
+    for (const auto& at : kInstants) {
+        views::SatelliteScene s = sceneAt(2009, 2, 24, 0);
+        s.start.heure = at.hour;
+        s.start.minute = at.minute;
+        s.start.calculeT();
+        s.end = s.start;
+        s.mapWidth = static_cast<int>(sys->mapWidth);
+        views::ViewCamera camera;
+        views::computeSaturnTilt(*sys, s.start, camera);
+        views::updateCamera(camera, 33);
+        gfx::Canvas c(1500, 1400);
+        views::drawSaturn3D(c, s, *sys, camera, 4.0, false, rings);
+        const satell* titan = sys->satell(4 + 5);
+        ASSERT_NE(titan, nullptr);
+        const int tx = titan->pos[0], ty = titan->pos[1];
+        const views::Projected g = views::projectPoint(camera, views::vecScale(camera.screenX, 0.4));
+        const double globe = std::hypot(g.x, g.y) * 400; // the globe's radius in pixels
+        const double off = std::hypot(tx - 390, ty - 270);
+        EXPECT_EQ(off < globe, at.onDisc)
+            << at.hour << ":" << at.minute << " Titan " << off << " px from the centre";
+        // Titan moves from east (screen left) to west, and is drawn above the globe's centre,
+        // over the globe while it crosses it.
+        EXPECT_GT(tx, lastX) << at.hour << ":" << at.minute;
+        lastX = tx;
+        EXPECT_LT(ty, 270);
+        if (at.onDisc) EXPECT_EQ(c.pixel(tx, ty) & 0xffffff, c.palette().brush(8).colour & 0xffffff);
+    }
+}
