@@ -204,6 +204,9 @@ bool identifyAt(TPlanetariumWindow& w, int x, int y) {
         drawn = views::saturnThumbnail(*w.sys, *w.date);
     TDialogInfo dialog(facts, &w, {}, drawn);
     infoDialogRunner()(dialog);
+    // The pointer has been on the dialog: the label of the object goes, the legend's lines are
+    // seen again until the next move.
+    layerOf(w).hideOverlay();
     return true;
 }
 
