@@ -352,6 +352,19 @@ TEST(InfoWindow, TheLabelGoesAfterTheDialogAndTheRedrawAndTheLegendLinesShowAgai
     if (!layer) layer = t.w().findChild<QWidget*>(QStringLiteral("skyInteractionLayer"));
     ASSERT_NE(layer, nullptr);
     EXPECT_FALSE(layer->isHidden());
+    // "Star:Sirius" at y = 430 and "Constellation:..." at 450 cross the legend's "Local time"
+    // (from 425), "City" and "Longitude" (to 473) lines: those are cleared whole, so the panel's
+    // grey is all there is above the first label and below the second.
+    {
+        const gfx::Canvas* shown = skyui::overlayCanvas(t.w());
+        ASSERT_NE(shown, nullptr);
+        const int mw = static_cast<int>(t.w().sys->mapWidth);
+        int fragments = 0;
+        for (int y : {425, 426, 427, 428, 466, 468, 470, 472, 473})
+            for (int x = mw + 3; x < 777; ++x)
+                fragments += (shown->pixel(x, y) & 0xffffffu) != 0xc8c8c8u;
+        EXPECT_EQ(fragments, 0);
+    }
     // The information dialog took the pointer away: "Star:Sirius" is not left over the legend.
     EXPECT_TRUE(input::mouseDown(t.w(), sirius->screenX, sirius->screenY, Qt::RightButton));
     EXPECT_EQ(t.dialogs, 1);
