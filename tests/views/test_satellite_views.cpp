@@ -362,3 +362,20 @@ TEST(Saturn3D, TheGlobeIsPaleGoldWithSoftBands) {
     }
     EXPECT_GT(maxG - minG, 12) << "bands";
 }
+
+TEST(SaturnMoonsView, EastAndWestMarksFollowTheTheorysWestwardX) {
+    // Saturn's theory gives x towards the west (the 3D view turns it round to put east on the
+    // left): in view 32 the graph and the strip grow westwards, "W" on the right, "E" on the left.
+    auto sys = loadModel();
+    views::SatelliteScene s = sceneAt(2026, 12, 9, 26.13);
+    s.mapWidth = static_cast<int>(sys->mapWidth);
+    gfx::RecordingCanvas c(1500, 1400);
+    views::drawSaturnMoonsView(c, s, *sys, true);
+    int marks = 0;
+    for (const gfx::DrawCall& call : c.calls()) {
+        if (call.kind != gfx::DrawCall::Kind::Text || (call.text != "E" && call.text != "W")) continue;
+        ++marks;
+        EXPECT_EQ(call.points[0].x > 780 / 4, call.text == "W") << call.text;
+    }
+    EXPECT_EQ(marks, 4);
+}
