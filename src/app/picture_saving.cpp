@@ -74,6 +74,7 @@ void drawWhitePicture(TPlanetariumWindow& w) {
     w.updateMapWidth();
     if (w.view >= 10 && w.view <= 29) w.sys->computePositions(*w.date, true);
     w.orbitsDirty = true;
+    w.drawFrame(); // only Saturn 3D draws one in a picture
     drawViewContent(w);
     w.showLegend = legend;
     w.updateMapWidth();

@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWidget>
+#include <climits>
 #include <memory>
 
 #include "app/commands.h"
@@ -85,6 +86,10 @@ const Layer* findLayer(const TPlanetariumWindow& w) {
     auto* existing = w.findChild<QWidget*>(QString::fromLatin1(kLayerName), Qt::FindDirectChildrenOnly);
     return static_cast<const Layer*>(existing);
 }
+
+// The sky legend's five text lines (UT, local time, city, longitude, latitude): the first at
+// H - 92, then every 17 pixels.
+constexpr int kLegendLines = 5, kLegendLinesFromBottom = 92, kLegendLineStep = 17;
 
 // Fills one text row of the legend panel (right of mapWidth, inside the window frame) with the
 // panel's grey.
@@ -204,6 +209,9 @@ bool identifyAt(TPlanetariumWindow& w, int x, int y) {
         drawn = views::saturnThumbnail(*w.sys, *w.date);
     TDialogInfo dialog(facts, &w, {}, drawn);
     infoDialogRunner()(dialog);
+    // The pointer has been on the dialog: the label of the object goes, the legend's lines are
+    // seen again until the next move.
+    layerOf(w).hideOverlay();
     return true;
 }
 
@@ -255,12 +263,25 @@ void drawOverlay(gfx::Canvas& c, const Overlay& o, const skymap::MapGeometry& g)
         c.selectFont(gfx::FontId::Arial14);
         c.setBackgroundMode(gfx::BackgroundMode::Transparent);
         c.setTextColour(gfx::rgb(0, 0, 0));
+        // The legend's own lines lie on these rows: the band of the panel they cross is cleared
+        // first, whole legend lines with it (none is left cut in half), so that the label can be
+        // read; the legend shows again once the pointer leaves the object.
+        int top = INT_MAX, bottom = INT_MIN;
         for (const skymap::LabelText& t : o.hover.texts) {
-            // The legend's own lines may lie on these rows: the row of the panel is cleared first
-            // so that the label can be read.
-            clearPanelRow(c, g, t.y, c.textExtent(t.text).height);
-            c.textOut(t.x, t.y, t.text);
+            top = std::min(top, t.y - 4);
+            bottom = std::max(bottom, t.y + c.textExtent(t.text).height);
         }
+        const int lineHeight = c.textExtent("Longitude").height;
+        for (int k = 0; k < kLegendLines; ++k) {
+            const int line = static_cast<int>(g.clientHeight) - kLegendLinesFromBottom + kLegendLineStep * k;
+            if (line + lineHeight > top && line < bottom) {
+                top = std::min(top, line);
+                bottom = std::max(bottom, line + lineHeight + 1);
+            }
+        }
+        if (!o.hover.texts.empty()) clearPanelRow(c, g, top + 4, bottom - top - 4);
+        for (const skymap::LabelText& t : o.hover.texts)
+            c.textOut(t.x, t.y, t.text);
     }
     if (o.status) {
         const skymap::PixelPoint at = skymap::statusLinePosition(g);

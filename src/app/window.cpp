@@ -299,9 +299,19 @@ void sunkenBox(gfx::Canvas& c, int left, int top, int right, int bottom) {
 } // namespace
 
 void TPlanetariumWindow::drawFrame() {
-    if (options && options->whiteScheme) return; // a saved picture has no frame
     gfx::Canvas& c = *memDC[0];
     const int W = clientWidth_, H = clientHeight_;
+    if (options && options->whiteScheme) {
+        // A saved picture has no frame, but Saturn 3D keeps its frame lines, in black.
+        if (view != 33) return;
+        c.selectPen(options->saveBlackWhite ? 0 : 3);
+        c.moveTo(W - 3, 24);
+        c.lineTo(W - 3, H - 2);
+        c.lineTo(1, H - 2);
+        c.lineTo(1, 24);
+        c.lineTo(W - 3, 24);
+        return;
+    }
     if (view == 31 || view == 32) {
         sunkenBox(c, 1, 25, W / 2 - 2, 103);
         sunkenBox(c, 1, 107, W / 2 - 2, H - 5);
@@ -335,8 +345,9 @@ void TPlanetariumWindow::redraw() {
     boutons->setEnabled(toolbar::kLegend, view >= 10 && view <= 29);
     drawFrame();
 
-    // Separator of the legend panel.
-    if ((showLegend && view < 30) || view >= 30) {
+    // Separator of the legend panel. Saturn 3D is drawn over a fresh background and frame, with
+    // its legend over the picture: no separator.
+    if (((showLegend && view < 30) || view >= 30) && view != 33) {
         const int bottom = (view == 31 || view == 32) ? 100 : H - 2;
         bb.selectPen(17);
         bb.line(mapW, 24, mapW, bottom);
@@ -377,7 +388,13 @@ void TPlanetariumWindow::redraw() {
     if (view != 32) saturnTablesDirty = true;
     anim::showRunningStep(*this);
 
-    // To the screen.
+    // To the screen. The whole picture is new: a tooltip strip or a hover label drawn over the
+    // previous one goes until the pointer moves again.
+    boutons->tooltipShown = false;
+    boutons->tooltipButton = -1;
+    for (const char* layer : {"nalvoTooltipLayer", "skyInteractionLayer"})
+        if (auto* child = findChild<QWidget*>(QString::fromLatin1(layer), Qt::FindDirectChildrenOnly))
+            child->hide();
     if (isVisible()) repaint();
 }
 

@@ -65,10 +65,15 @@ struct Options {
     std::vector<std::string> asteroids;
 };
 
-// Visual magnitude of an asteroid from its H and G (Bowell et al. 1989, the IAU H-G system).
-double asteroidMagnitude(const comet& c) {
+// Visual magnitude of an asteroid from its H and G (Bowell et al. 1989, the IAU H-G system). The
+// phase angle takes the Earth's true distance from the Sun, R: the 1 AU of phaseAngle makes an
+// asteroid up to a quarter of a magnitude too bright.
+double asteroidMagnitude(const comet& c, double R) {
     const double H = c.mag[0], G = c.mag[1];
-    const double tanHalf = std::tan(phaseAngle(c) * M_PI / 360.0);
+    const double denom = 2 * c.r * c.delta;
+    const double cosPhase =
+        denom > 0 ? std::clamp((c.r * c.r + c.delta * c.delta - R * R) / denom, -1.0, 1.0) : 1.0;
+    const double tanHalf = std::tan(std::acos(cosPhase) / 2);
     const double phi1 = std::exp(-3.33 * std::pow(tanHalf, 0.63)),
                  phi2 = std::exp(-1.87 * std::pow(tanHalf, 1.22));
     const double rd = c.r * c.delta;
@@ -186,10 +191,13 @@ void writeInstant(CsvBuffer& csv, systeme& model, const date2& date, const RowNa
                      moonMagnitude(*s, moonFraction, sunDistance_au), moonFraction, apparentDiameter(*s));
         }
     }
+    // The Sun record's distance is the model's 1 AU; the phase angle wants the true one.
+    const double earthSun_au = asteroids.empty() ? 1.0 : sunEarthDistance(sun, static_cast<double>(date.t));
     for (int index : asteroids) {
         comet& c = *model.comets[index];
         cometPosition(c, date, sun);
-        writeRow(csv, when, c.nom, c.ra, c.dec, c.delta, asteroidMagnitude(c), visibleFraction(c), 0);
+        writeRow(csv, when, c.nom, c.ra, c.dec, c.delta, asteroidMagnitude(c, earthSun_au),
+                 visibleFraction(c), 0);
     }
 }
 

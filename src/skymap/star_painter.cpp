@@ -162,7 +162,9 @@ void drawStar(gfx::Canvas& canvas, PixelPoint p, double magnitude, int colourInd
                 canvas.setPixel(p.x, p.y, dot);
         }
     }
-    if (style.showNames && m > 0 && m <= 2.5 * s && name && std::strlen(name) > 2) {
+    // Every star up to 2.5 s is named, the brightest too: a lower bound of 0 would leave Sirius,
+    // Canopus, Arcturus and Alpha Centauri without their names.
+    if (style.showNames && m <= 2.5 * s && name && std::strlen(name) > 2) {
         canvas.setBackgroundMode(gfx::BackgroundMode::Transparent);
         canvas.setTextColour(style.whiteScheme ? gfx::rgb(0, 0, 0) : gfx::rgb(255, 255, 255));
         canvas.textOut(p.x + 5, p.y - 3, name);

@@ -175,7 +175,7 @@ std::string showHeliocentricHit(gfx::Canvas& screen, const HelioScene& s, int mx
         }
     }
     // The row of the legend panel, in the panel's colour, so that texts never pile up.
-    screen.fillRect(W + 2, 448, s.clientWidth, 468, o.palette.brush(o.whiteScheme ? 1 : 33).colour);
+    screen.fillRect(W + 2, 448, s.clientWidth - 3, 468, o.palette.brush(o.whiteScheme ? 1 : 33).colour);
     if (!text[0]) return {};
     screen.selectFont(gfx::FontId::Arial14);
     screen.setBackgroundMode(gfx::BackgroundMode::Transparent);

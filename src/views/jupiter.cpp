@@ -119,8 +119,9 @@ void drawJupiterDisc(gfx::Canvas& c, const SatelliteScene& s, systeme& sys) {
     const int cx = 3 * cw / 4, cy = 3 * H / 4 + 15;
     const int r = static_cast<int>(rho), left = static_cast<int>(cx - rho), topY = static_cast<int>(cy - rho);
     if (s.blackWhite) {
+        // A white disc outlined in black: pen 0 is the black of the black-and-white scheme.
         c.selectBrush(1);
-        c.selectPen(3);
+        c.selectPen(0);
         c.ellipse(cx - r, cy - r, cx + r, cy + r);
     } else if (const QImage* picture = viewPicture(kJupiterPicture)) {
         c.drawPicture(*picture, left, topY, 2 * r, 2 * r);
@@ -135,8 +136,8 @@ void drawJupiterDisc(gfx::Canvas& c, const SatelliteScene& s, systeme& sys) {
         const int y = static_cast<int>(cy - 0.002 * H * (0.064 * H));
         const int hw = static_cast<int>(static_cast<int>(std::cos(a * kDeg) * 0.016 * H) * 1.2);
         const int hh = static_cast<int>(static_cast<int>(0.016 * H) * 0.8);
-        c.selectBrush(s.blackWhite ? 3 : 7);
-        c.selectPen(s.blackWhite ? 3 : 1);
+        c.selectBrush(s.blackWhite ? 0 : 7);
+        c.selectPen(s.blackWhite ? 0 : 1);
         c.ellipse(x - hw, y - hh, x + hw, y + hh);
     }
 
@@ -198,6 +199,7 @@ void drawJupiterView(gfx::Canvas& c, const SatelliteScene& s, systeme& sys) {
     drawJupiterDisc(c, s, sys);
     drawJovianStrip(c, s, sys);
     drawJovianPolarView(c, s, sys);
+    drawEastWest(c, s, true); // the theory's x, and the screen's, grow towards the east
 }
 
 std::string nearestJovianEventText(const date2& date) {

@@ -59,6 +59,20 @@ std::string graphDateText(const date2& d) {
     return text;
 }
 
+void drawEastWest(gfx::Canvas& c, const SatelliteScene& s, bool eastOnTheRight) {
+    const char* left = eastOnTheRight ? "W" : "E";
+    const char* right = eastOnTheRight ? "E" : "W";
+    const int rightX = eastWestRightX(s.clientWidth);
+    c.selectFont(gfx::FontId::Arial14);
+    c.setBackgroundMode(gfx::BackgroundMode::Transparent);
+    c.setTextColour(s.saving ? gfx::rgb(0, 0, 0) : gfx::rgb(255, 255, 255));
+    c.textOut(kEastWestLeftX, eastWestBandY(), left);
+    c.textOut(rightX, eastWestBandY(), right);
+    c.setTextColour(gfx::rgb(0, 0, 0));
+    c.textOut(kEastWestLeftX, kEastWestStripY, left);
+    c.textOut(rightX, kEastWestStripY, right);
+}
+
 void whitenBlack(gfx::Canvas& c, int left, int top, int right, int bottom) {
     for (int y = std::max(top, 0); y < std::min(bottom, c.height()); ++y)
         for (int x = std::max(left, 0); x < std::min(right, c.width()); ++x)

@@ -38,6 +38,20 @@ void drawDragBand(gfx::Canvas& c, const SatelliteScene& s, int y0, int y1);
 date2 dateAt(const date2& like, long double t);
 // "%d/%d/%d %dh  " of a date (day, month, year, hour).
 std::string graphDateText(const date2& d);
+// "E" and "W" at the two ends of the graph's top band (white on its black, black in a saved
+// picture) and of the strip (black), in the legend's font; `eastOnTheRight` says which end is
+// the sky's east.
+void drawEastWest(gfx::Canvas& c, const SatelliteScene& s, bool eastOnTheRight);
+// Where drawEastWest writes: the rows of the graph band and of the strip, the left and right x.
+constexpr int kEastWestStripY = 58;
+inline int eastWestBandY() {
+    return kGraphTop - 17;
+}
+constexpr int kEastWestLeftX = 8;
+inline int eastWestRightX(int clientWidth) {
+    return 2 * (clientWidth / 4) - 16;
+}
+
 // Black pixels of the square turned white (pictures saved on a white background).
 void whitenBlack(gfx::Canvas& c, int left, int top, int right, int bottom);
 

@@ -13,6 +13,9 @@
 namespace views {
 
 namespace {
+// Below the legend's last line ("Heure Locale" at y = 140, 14-pixel font).
+constexpr int kLegendBottom = 160;
+
 const planete* saturnOf(const systeme& sys) {
     for (int k = 0; k < sys.planetCount(); ++k)
         if (const planete* p = sys.planet(k); p && std::strcmp(p->nom, "Saturne") == 0) return p;
@@ -47,9 +50,10 @@ void drawRings(gfx::Canvas& c, const SatelliteScene& s, const ViewCamera& camera
             gfx::Point corners[4];
             for (int k = 0; k < 4; ++k)
                 corners[k] = at.place(projectPoint(camera, Vec3{q.x[k], q.y[k], 0}));
+            // Black and white: white zones outlined in black (pen 0; pens 1 to 33 are white then).
             const bool bw = s.saving && s.blackWhite;
             c.selectBrush(bw ? 1 : kZoneColours[z]);
-            c.selectPen(bw ? 3 : kZoneColours[z]);
+            c.selectPen(bw ? 0 : kZoneColours[z]);
             c.polygon(corners);
         }
 }
@@ -62,16 +66,14 @@ void drawSatellites(gfx::Canvas& c, const SatelliteScene& s, systeme& sys, const
     for (int i = 0; i < kSaturnPositioned; ++i) {
         computeSaturnSatellites(s.start, saturn ? saturn->ra : 0.0, saturn ? saturn->dec : 0.0,
                                 saturn ? saturn->delta : 0.0, table, true);
-        // The theory's x is positive towards the west and its y towards the Earth (the moons that
-        // cross the disc together, as Mimas and Dione did on 2009 February 24, come out in front
-        // with y > 0). The model's +x is the sky's east (screen left), so x changes sign here.
-        const Vec3 p{-0.8 * table.satX[i], 0.8 * table.satY[i], 0};
+        const Vec3 p = saturnMoonPoint(table.satX[i], table.satY[i]);
         if ((distanceFromOrigin(camera, p) >= d0) != far) continue;
         const gfx::Point sp = at.place(projectPoint(camera, p));
         const double r = std::max(1.0, std::sqrt(0.01 * at.f) * 5 * 0.5 * kSizes[i]);
-        const int colour = (s.saving && s.blackWhite) ? -1 : satelliteColour(i, s);
-        c.selectBrush(colour < 0 ? 1 : colour);
-        c.selectPen(colour < 0 ? 3 : colour);
+        // Black and white: black discs (index 0 is the one black of that scheme).
+        const int colour = (s.saving && s.blackWhite) ? 0 : satelliteColour(i, s);
+        c.selectBrush(colour);
+        c.selectPen(colour);
         c.ellipse(static_cast<int>(sp.x - r), static_cast<int>(sp.y - r), static_cast<int>(sp.x + r),
                   static_cast<int>(sp.y + r));
         if (satell* rec = sys.satell(4 + i)) {
@@ -118,6 +120,13 @@ void drawLegend(gfx::Canvas& c, const SatelliteScene& s, systeme& sys) {
 }
 } // namespace
 
+Vec3 saturnMoonPoint(double satX, double satY) {
+    // The theory's x is positive towards the west and its y towards the Earth (the moons that
+    // cross the disc together, as Mimas and Dione did on 2009 February 24, come out in front
+    // with y > 0). The model's +x is the sky's east (screen left), so x changes sign here.
+    return Vec3{-0.8 * satX, 0.8 * satY, 0};
+}
+
 double saturnPixelFactor(double saturnZoom) {
     const int n = static_cast<int>(saturnZoom);
     return 100.0 * (n >= 1 ? n : std::sqrt(1.0 / (2 - n)));
@@ -153,7 +162,7 @@ void drawSaturn3D(gfx::Canvas& c, const SatelliteScene& s, systeme& sys, const V
     const int r = static_cast<int>(rho * (thumbnail ? 350 : at.f));
     const gfx::Point centre = at.place(projectPoint(camera, Vec3{0, 0, 0}));
     c.selectBrush(s.blackWhite ? 1 : 7);
-    c.selectPen(s.blackWhite ? 3 : 7);
+    c.selectPen(s.blackWhite ? 0 : 7);
     c.ellipse(centre.x - r, centre.y - r, centre.x + r, centre.y + r);
     if (!s.blackWhite)
         if (const QImage* picture = viewPicture(kSaturnGlobePicture))
@@ -163,6 +172,9 @@ void drawSaturn3D(gfx::Canvas& c, const SatelliteScene& s, systeme& sys, const V
     if (!thumbnail) {
         drawSatellites(c, s, sys, camera, at, d0, false);
         c.clearClip();
+        // The legend's box belongs to the legend: a globe or moon zoomed under it is cut there.
+        c.selectBrush(s.saving ? 1 : 3);
+        c.fillRect(s.mapWidth, 45, cw - 5, kLegendBottom);
         drawLegend(c, s, sys);
     }
 }

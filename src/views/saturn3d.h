@@ -13,6 +13,10 @@ class systeme;
 
 namespace views {
 
+// The model point of a satellite at (satX, satY) of the theory (Saturn diameters, x towards the
+// west, y towards the Earth): 0.8 times the offset in the ring plane, x towards the east.
+Vec3 saturnMoonPoint(double satX, double satY);
+
 // Pixel factor of a Saturn zoom: 100 x n for n = trunc(zoom) >= 1, else 100 sqrt(1 / (2 - n)).
 double saturnPixelFactor(double saturnZoom);
 

@@ -110,8 +110,9 @@ void picture(gfx::Canvas& c, const SatelliteScene& s, systeme& sys) {
     const int cx = 3 * cw / 4, cy = 3 * H / 4 + 15, r = static_cast<int>(rho);
     const int left = static_cast<int>(cx - rho), topY = static_cast<int>(cy - rho);
     if (s.blackWhite) {
+        // A white disc outlined in black: pen 0 is the black of the black-and-white scheme.
         c.selectBrush(1);
-        c.selectPen(3);
+        c.selectPen(0);
         c.ellipse(cx - r, cy - r, cx + r, cy + r);
     } else if (const QImage* p = viewPicture(kSaturnPicture)) {
         c.drawPicture(*p, left, topY, 2 * r, 2 * r);
@@ -190,6 +191,7 @@ void drawSaturnMoonsView(gfx::Canvas& c, const SatelliteScene& s, systeme& sys, 
     picture(c, s, sys);
     strip(c, s, sys);
     polar(c, s, sys);
+    drawEastWest(c, s, false); // the theory's x, and the screen's, grow towards the west
 }
 
 } // namespace views

@@ -624,6 +624,22 @@ TEST_F(Commands, TooltipShownOverAButtonAndHiddenAway) {
     EXPECT_FALSE(w->boutons->tooltipShown && w->boutons->tooltipButton == kStop);
 }
 
+TEST_F(Commands, AViewChangedUnderATooltipTakesTheStripToo) {
+    circular();
+    input::mouseMove(*w, 367 + 8, 10);
+    ASSERT_TRUE(w->boutons->tooltipShown);
+    auto* layer = w->findChild<QWidget*>(QStringLiteral("nalvoTooltipLayer"));
+    ASSERT_NE(layer, nullptr);
+    ASSERT_FALSE(layer->isHidden());
+    // The pointer stays on Play while a key changes the view: the strip of the sky map (its
+    // "North" label, the disc's top) and the tooltip go with the redraw.
+    w->redraw();
+    EXPECT_FALSE(w->boutons->tooltipShown);
+    EXPECT_TRUE(layer->isHidden());
+    input::mouseMove(*w, 367 + 9, 10);
+    EXPECT_TRUE(w->boutons->tooltipShown) << "shown again at the next move";
+}
+
 TEST_F(Commands, ExitAsksFirst) {
     int asked = 0;
     bool answer = false;

@@ -153,6 +153,9 @@ TEST_F(HelioWindow, HoverNamesThePlanetInTheLegendPanel) {
     EXPECT_EQ(rowInked(), 0);
     input::mouseMove(*w, mars->screenX + 1, mars->screenY + 1);
     EXPECT_GT(rowInked(), 20);
+    // The frame's light right edge (pen 19, 240 grey) at clientWidth - 3 stays through the row.
+    for (int y = 448; y < 468; ++y)
+        EXPECT_EQ(w->memDC[0]->pixel(780 - 3, y) & 0xffffffu, 0xf0f0f0u) << y;
     input::mouseMove(*w, mars->screenX + 3, mars->screenY);
     EXPECT_EQ(rowInked(), 0);
     // Not while the animation runs.

@@ -373,3 +373,54 @@ TEST(InfoWindow, MouseAndKeyRoutingReachTheSkyInteraction) {
     EXPECT_EQ(t.w().quadRa1, 156);
     EXPECT_EQ(t.w().quadDec2, 2);
 }
+
+TEST(InfoWindow, TheLabelGoesAfterTheDialogAndTheRedrawAndTheLegendLinesShowAgain) {
+    SkyWindow t;
+    ASSERT_TRUE(t.ok);
+    t.w().resize(780, 500); // the layer is as wide as the window: the legend panel inside it
+    QApplication::processEvents();
+    ASSERT_EQ(t.w().width(), 780);
+    skyui::installViewHandlers();
+    t.paintSky(kViewQuadratic);
+    const etoile* sirius = t.star("Sirius");
+    ASSERT_NE(sirius, nullptr);
+    auto* layer = t.w().findChild<QWidget*>(QStringLiteral("skyInteractionLayer"));
+    EXPECT_TRUE(skyui::onSkyMouseMove(t.w(), sirius->screenX, sirius->screenY));
+    if (!layer) layer = t.w().findChild<QWidget*>(QStringLiteral("skyInteractionLayer"));
+    ASSERT_NE(layer, nullptr);
+    EXPECT_FALSE(layer->isHidden());
+    // "Star:Sirius" at y = 430 and "Constellation:..." at 450 cross the legend's "Local time"
+    // (from 425), "City" and "Longitude" (to 473) lines: those are cleared whole, so the panel's
+    // grey is all there is above the first label and below the second.
+    {
+        const gfx::Canvas* shown = skyui::overlayCanvas(t.w());
+        ASSERT_NE(shown, nullptr);
+        const int mw = static_cast<int>(t.w().sys->mapWidth);
+        int fragments = 0;
+        for (int y : {425, 426, 427, 428, 466, 468, 470, 472, 473})
+            for (int x = mw + 3; x < 777; ++x)
+                fragments += (shown->pixel(x, y) & 0xffffffu) != 0xc8c8c8u;
+        EXPECT_EQ(fragments, 0);
+    }
+    // The information dialog took the pointer away: "Star:Sirius" is not left over the legend.
+    EXPECT_TRUE(input::mouseDown(t.w(), sirius->screenX, sirius->screenY, Qt::RightButton));
+    EXPECT_EQ(t.dialogs, 1);
+    EXPECT_TRUE(layer->isHidden());
+    // Nor after a redraw (a key, a dialog's OK, the clock).
+    EXPECT_TRUE(skyui::onSkyMouseMove(t.w(), sirius->screenX, sirius->screenY));
+    EXPECT_FALSE(layer->isHidden());
+    t.w().redraw();
+    EXPECT_TRUE(layer->isHidden());
+    // Off the star, only the coordinate line stays: the legend's "Local time", "City" and
+    // "Longitude" lines (y 425 to 472) are the back buffer's again.
+    EXPECT_TRUE(skyui::onSkyMouseMove(t.w(), sirius->screenX, sirius->screenY));
+    EXPECT_TRUE(skyui::onSkyMouseMove(t.w(), 10, 470));
+    const gfx::Canvas* shown = skyui::overlayCanvas(t.w());
+    ASSERT_NE(shown, nullptr);
+    const int mw = static_cast<int>(t.w().sys->mapWidth);
+    int differ = 0;
+    for (int y = 420; y < 472; ++y)
+        for (int x = mw + 3; x < 777; ++x)
+            differ += (shown->pixel(x, y) & 0xffffffu) != (t.w().memDC[0]->pixel(x, y) & 0xffffffu);
+    EXPECT_EQ(differ, 0);
+}

@@ -2,9 +2,11 @@
 // after the Jupiter view, the Saturn zoom and the drag selection of a time range.
 #include "app/commands.h"
 #include "app/input.h"
+#include "app/picture_saving.h"
 #include "app/toolbar_icons.h"
 #include "app/window.h"
 #include "../common/test_window.h"
+#include "astro/satellites.h"
 #include "catalog/paths.h"
 #include "catalog/prompter.h"
 #include "views/saturn_moons.h"
@@ -111,6 +113,21 @@ TEST_F(SatelliteViews, FirstPaintOfSaturnsSatellitesAfterJupiterReinitialises) {
     w->redraw(); // a later paint reuses the tables
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(strip[i], w->sys->satell(4 + i)->pos[6]) << i;
+    // Reused, not written again: with the shared storage overwritten behind the view's back (the
+    // Jupiter theory's radii, 5.9 to 26.4 Jupiter radii), a later paint of view 32 draws from
+    // what is there, which puts Titan elsewhere; a paint after another view starts afresh.
+    computeJovianSatellites(*w->date, w->sys->satelliteTable);
+    w->redraw();
+    int moved = 0;
+    for (int i = 0; i < 6; ++i)
+        moved += strip[i] != w->sys->satell(4 + i)->pos[6];
+    EXPECT_GT(moved, 0) << "the later paint initialised the tables again";
+    w->view = 31;
+    w->redraw();
+    w->view = 32;
+    w->redraw();
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(strip[i], w->sys->satell(4 + i)->pos[6]) << i;
 }
 
 TEST_F(SatelliteViews, SaturnZoomHalvesAndDoubles) {
@@ -144,4 +161,59 @@ TEST_F(SatelliteViews, DragInTheGraphSelectsTheRows) {
     w->hooks.mouseDown(*w, 100, 220, Qt::LeftButton);
     w->hooks.mouseUp(*w, 100, 220, Qt::LeftButton);
     EXPECT_EQ(w->date->t, start);
+}
+
+TEST_F(SatelliteViews, Saturn3DHasNoLegendSeparatorAndItsPictureKeepsTheFrame) {
+    ASSERT_TRUE(commands::run(*w, 139));
+    ASSERT_EQ(w->view, 33);
+    const int W = static_cast<int>(w->sys->mapWidth), H = 500;
+    // The window's grey (palette 33) above and below the view where the other views have their
+    // legend separator (pens 17 and 19).
+    for (int y : {26, 30, 44, H - 5, H - 3})
+        for (int x : {W, W + 1})
+            EXPECT_EQ(w->memDC[0]->pixel(x, y) & 0xffffffu, 0xc8c8c8u) << x << "," << y;
+    // In a picture on white the frame's lines stay, black.
+    picturesave::drawWhitePicture(*w);
+    for (int y : {30, 100, 480}) {
+        EXPECT_EQ(w->memDC[0]->pixel(1, y) & 0xffffffu, 0u) << y;
+        EXPECT_EQ(w->memDC[0]->pixel(780 - 3, y) & 0xffffffu, 0u) << y;
+    }
+    EXPECT_EQ(w->memDC[0]->pixel(3, 100) & 0xffffffu, 0xffffffu) << "white outside the lines";
+    picturesave::restoreScreen(*w);
+    w->options->saveBlackWhite = true;
+    picturesave::drawWhitePicture(*w);
+    EXPECT_EQ(w->memDC[0]->pixel(1, 100) & 0xffffffu, 0u) << "black and white";
+    picturesave::restoreScreen(*w);
+}
+
+TEST_F(SatelliteViews, PointedDateUnderTheMouseInBothSatelliteGraphs) {
+    // 2026-12-09 20:00 UT to 342 days later over the graph's 342 rows: row 154 is 24 days on,
+    // 2 January 2027 20h.
+    const std::string expected = "Pointed date : 2/1/2027 20h     ";
+    for (int view : {31, 32}) {
+        ASSERT_TRUE(commands::run(*w, view == 31 ? 11855 : 140));
+        ASSERT_EQ(w->view, view);
+        *w->endDate = *w->date;
+        w->endDate->t += 342.0L / 36525;
+        w->endDate->calculeCalendrier();
+        w->redraw();
+        input::mouseMove(*w, 100, 154);
+        // The text as the Part places it: (W + 10, 79) in view 31, (W + 10, 85) in view 32.
+        const int x = static_cast<int>(w->sys->mapWidth) + 10, y = view == 31 ? 79 : 85;
+        gfx::Canvas ref(1500, 1400);
+        ref.selectFont(gfx::FontId::Arial14);
+        ref.setTextColour(gfx::rgb(0, 0, 0));
+        ref.setBackgroundColour(gfx::rgb(200, 200, 200));
+        ref.setBackgroundMode(gfx::BackgroundMode::Opaque);
+        ref.textOut(x, y, expected);
+        const gfx::Size extent = ref.textExtent(expected);
+        int differ = 0, ink = 0;
+        for (int yy = y; yy < y + extent.height; ++yy)
+            for (int xx = x; xx < x + extent.width; ++xx) {
+                differ += w->memDC[0]->pixel(xx, yy) != ref.pixel(xx, yy);
+                ink += gfx::red(ref.pixel(xx, yy)) < 100;
+            }
+        EXPECT_GT(ink, 100);
+        EXPECT_EQ(differ, 0) << view;
+    }
 }

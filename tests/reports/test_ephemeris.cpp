@@ -71,6 +71,29 @@ TEST_F(ShippedModel, ObjectListsOfTheTwoDialogs) {
     EXPECT_EQ(ephemerisObjectNames(model), ephemeris);
 }
 
+TEST_F(ShippedModel, PositionOfTheMoonWithinArcminutesOfTheGeocentricReference) {
+    // Astronomy Engine 2.1.19, geocentric, mean equator and equinox of date
+    // (tests/data/astro_reference.csv): the Moon's right ascension, declination and distance.
+    // The model's Moon is within 2' in this century (accuracy table); the dialog rounds to the
+    // second of time (0.25') and the arcsecond: 3' allowed, against the 70' the topocentric
+    // comparison leaves.
+    struct Row {
+        const char* when;
+        double ra, dec, distanceAu;
+    } rows[] = {{"2015-05-04T13:49", 227.142747, -14.228227, 0.002630962},
+                {"2016-02-29T13:15", 233.467727, -14.356544, 0.002688188},
+                {"2025-02-08T09:08", 88.756732, 28.602923, 0.002533866}};
+    for (const Row& r : rows) {
+        PositionValues v;
+        ASSERT_TRUE(computePosition(model, testutil::dateOf(r.when), 10, v));
+        const double ra = 15 * (v.ra.hours + v.ra.minutes / 60.0 + v.ra.seconds / 3600.0);
+        const double decAbs = std::abs(v.dec.degrees) + v.dec.minutes / 60.0 + v.dec.seconds / 3600.0;
+        const double dec = v.dec.negative ? -decAbs : decAbs;
+        EXPECT_LT(testutil::separation_arcmin(ra, dec, r.ra, r.dec), 3.0) << r.when;
+        EXPECT_NEAR(std::stod(v.distance), r.distanceAu * 1000, 0.015) << r.when << " " << v.distance;
+    }
+}
+
 TEST_F(ShippedModel, PositionValuesOfEarthMarsAndMoon) {
     const date2 date = testutil::dateOf("2026-06-01T00:00");
     PositionValues v;

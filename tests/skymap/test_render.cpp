@@ -203,9 +203,10 @@ TEST(StarPainter, NamesOnlyWhenSwitchedOn) {
         drawStar(canvas, {50, 50}, 1.0, 1, 0, "Vega", style);
         drawStar(canvas, {50, 50}, 1.0, 1, 0, "-", style);      // no name
         drawStar(canvas, {50, 50}, 2.6, 1, 0, "Mizar", style);  // fainter than 2.5 s
-        drawStar(canvas, {50, 50}, -0.5, 1, 0, "Sirius", style); // m <= 0: no name either
-        ASSERT_EQ(canvas.count(gfx::DrawCall::Kind::Text), 1);
+        drawStar(canvas, {50, 50}, -1.46, 1, 0, "Sirius", style); // the brightest are named too
+        ASSERT_EQ(canvas.count(gfx::DrawCall::Kind::Text), 2);
         EXPECT_TRUE(canvas.hasText("Vega"));
+        EXPECT_TRUE(canvas.hasText("Sirius"));
         for (const gfx::DrawCall& call : canvas.calls())
             if (call.kind == gfx::DrawCall::Kind::Text) {
                 EXPECT_EQ(call.points.at(0), (gfx::Point{55, 47}));

@@ -144,8 +144,13 @@ TEST(DanceDrawing, BlackAndWhiteMarksTheFarSideChanges) {
     gfx::RecordingCanvas c(1500, 1400);
     o.attach(c);
     dance::drawDance(c, *sys, start, end, 3, o, kCw, kH);
-    // The start mark, the legend mark and one small circle per change of side.
-    EXPECT_EQ(c.count(gfx::DrawCall::Kind::Ellipse), 2 + changes);
+    // The start mark, the legend mark and one small circle per change of side. Mars is past
+    // conjunction with the Sun (2026 January 9) at the start, so on the far side; the Earth
+    // gains about 0.46 degree a day on it in heliocentric longitude, so it comes within 71
+    // degrees some 154 days before the opposition of 2027 February 19 and leaves 154 days after
+    // it, both inside the span: two changes of side.
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(c.count(gfx::DrawCall::Kind::Ellipse), 2 + 2);
     for (const gfx::DrawCall& call : c.calls())
         if (call.kind == gfx::DrawCall::Kind::Line) {
             EXPECT_EQ(call.penIndex, 0);
@@ -189,4 +194,28 @@ TEST(DancePath, SunColumnCrossingsMatchReferenceConjunctions) {
         }
     }
     EXPECT_GE(compared, 25);
+}
+
+TEST(DancePath, EastIsLeftAndNorthUpAsOnTheSky) {
+    REQUIRE_MODEL(sys);
+    // Astronomy Engine 2.1.19 (tests/data/astro_reference.csv), right ascension and declination
+    // of date: 2015-05-04 13:49 UT Sun 41.334933, 15.977349, Mercury 62.063520, 23.592516
+    // (Mercury east of the Sun, in the evening sky, and north of it); 2016-02-29 13:15 UT Sun
+    // 341.897731, -7.671371, Mercury 325.178710, -15.967790 (west and south, a morning star).
+    // Mercury's scales: 10 pixels a degree across, 12 down, around (390, 250). Half a degree
+    // (5 and 6 pixels) covers the model's error and the light time.
+    struct Case {
+        int y, mo, d, h, mi;
+        double sunRa, sunDec, ra, dec;
+    } cases[] = {{2015, 5, 4, 13, 49, 41.334933, 15.977349, 62.063520, 23.592516},
+                 {2016, 2, 29, 13, 15, 341.897731, -7.671371, 325.178710, -15.967790}};
+    for (const Case& k : cases) {
+        const date2 start = makeDate(k.y, k.mo, k.d, k.h, k.mi);
+        date2 end;
+        timespan::setEnd(start, end, dance::defaultSpan(0));
+        const std::vector<dance::PathPoint> path = dance::tracePath(*sys, start, end, 0, kCw, kH);
+        ASSERT_FALSE(path.empty());
+        EXPECT_NEAR(path[0].x, 390 + (k.sunRa - k.ra) * 10, 5.0) << k.y;
+        EXPECT_NEAR(path[0].y, 250 + (k.sunDec - k.dec) * 12, 6.0) << k.y;
+    }
 }

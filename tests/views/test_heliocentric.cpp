@@ -354,6 +354,11 @@ TEST(View, SelectedAsteroidsAndTheHoverText) {
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0]->points[0], (gfx::Point{548 + 65, 450}));
     EXPECT_EQ(showHeliocentricHit(screen, s.scene, mars.screenX + 3, mars.screenY), "");
+    // Mercury, the first planet of the model, is named too (the scan reaches index 0).
+    const planete& mercury = *s.sys.planet(0);
+    ASSERT_STREQ(mercury.nom, "Mercure");
+    EXPECT_EQ(showHeliocentricHit(screen, s.scene, mercury.screenX - 2, mercury.screenY + 2),
+              "Planet : Mercure");
     screen.clearCalls();
     EXPECT_EQ(showHeliocentricHit(screen, s.scene, ceres.screenX, ceres.screenY + 2), "Asteroid : Ceres");
     texts = callsOf(screen, DrawCall::Kind::Text);

@@ -10,7 +10,11 @@
 - 8.png, 99 x 86: Saturn for the Saturn's satellites view, the banded globe filling the frame and
   the rings nearly edge-on across it (the view draws the rings' line beyond the globe).
 - 10.png, 197 x 200: Saturn's globe for the 3D view, banded, on black: the view combines it with
-  an orange disc by a bitwise OR, so black stays transparent; the rings come from anneau3d.nal.
+  an orange disc (255, 125, 0) by a bitwise OR, so black stays transparent; the rings come from
+  anneau3d.nal. The OR leaves red at 255 and green at 125 or 253 (bits 1 and 7 are the only free
+  ones), so the picture is drawn for what the OR makes of it: blue carries the bands and the limb,
+  and green is dithered between 125 and 253 (4 x 4 ordered dither) to give the pale gold of the
+  real planet's zones and the deeper gold of its belts.
 
 The globes come from make_pictures.py's orthographic renderer and band colours (after the real
 appearance of the planets). Python 3 standard library only; the output is deterministic.
@@ -74,6 +78,38 @@ def saturn_small(width, height):
     return img
 
 
+ORANGE = (255, 125, 0)  # palette brush 7, the disc the 3D view ORs the picture with
+BAYER4 = [[0, 8, 2, 10], [12, 4, 14, 6], [3, 11, 1, 9], [15, 7, 13, 5]]
+
+
+def saturn_for_or(width, height, tilt_deg):
+    """Saturn's globe whose bitwise OR with ORANGE looks like the banded planet."""
+    flat = globe(width, height, mp.saturn_globe, 0.0, tilt_deg=tilt_deg)  # colour without limb
+    lit = globe(width, height, lambda la, lo, p: (255.0, 255.0, 255.0), 0.45, tilt_deg=tilt_deg)
+    img = []
+    for j in range(height):
+        row = []
+        for i in range(width):
+            r, g, b = flat[j][i]
+            cover = lit[j][i][0] / 255.0  # limb darkening times the antialiased edge
+            if r <= 0.0 or cover <= 0.02:
+                row.append((0.0, 0.0, 0.0))
+                continue
+            # The colour brought to full red, as the OR makes it, its bands' contrast raised
+            # (full red flattens them), then darkened towards the orange disc at the limb.
+            L = max(0.0, min(1.0, cover))
+            # At most 240: a zone of pure 253 green is the lemon yellow again.
+            green = min(240.0, 230.0 + (g * 255.0 / r - 230.0) * 3.0)
+            blue = 175.0 + (b * 255.0 / r - 175.0) * 2.5
+            green = ORANGE[1] + (green - ORANGE[1]) * L
+            blue = blue * L
+            f = (green - ORANGE[1]) / (253.0 - ORANGE[1])
+            high = f * 16.0 > BAYER4[j % 4][i % 4] + 0.5
+            row.append((128.0, 128.0 if high else 0.0, max(1.0, min(255.0, blue))))
+        img.append(row)
+    return img
+
+
 def png(rows):
     height, width = len(rows), len(rows[0])
     raw = b"".join(b"\x00" + bytes(max(0, min(255, int(round(v)))) for px in row for v in px) for row in rows)
@@ -91,7 +127,7 @@ def main():
     pictures = {
         "2.png": [row[::-1] for row in globe(212, 198, jupiter_without_spot, 0.5)[::-1]],  # turned 180 degrees
         "8.png": saturn_small(99, 86),
-        "10.png": globe(197, 200, mp.saturn_globe, 0.45, tilt_deg=12.0),
+        "10.png": saturn_for_or(197, 200, 12.0),
     }
     for name, rows in pictures.items():
         with open(os.path.join(out, name), "wb") as f:
