@@ -45,7 +45,7 @@ std::optional<Posix::time_zone> footerRule(const std::string& zoneName) {
 struct TimeZone::Rules {
     std::string name;
     const date::time_zone* zone = nullptr; // tzdata's entry, kept by the library for the whole run
-    std::optional<Posix::time_zone> after;  // the rule from `lastTransition` on
+    std::optional<Posix::time_zone> after; // the rule from `lastTransition` on
     date::sys_seconds lastTransition;
 };
 
@@ -58,8 +58,7 @@ std::shared_ptr<const TimeZone> TimeZone::find(const std::string& name) {
     try {
         rules->zone = date::locate_zone(name);
         // The start of the last period the file lists.
-        rules->lastTransition =
-            rules->zone->get_info(date::sys_days{date::year{9999} / 1 / 1}).begin;
+        rules->lastTransition = rules->zone->get_info(date::sys_days{date::year{9999} / 1 / 1}).begin;
     } catch (const std::exception&) {
         return nullptr;
     }
@@ -67,7 +66,9 @@ std::shared_ptr<const TimeZone> TimeZone::find(const std::string& name) {
     return std::make_shared<const TimeZone>(std::move(rules));
 }
 
-const std::string& TimeZone::name() const { return rules_->name; }
+const std::string& TimeZone::name() const {
+    return rules_->name;
+}
 
 double TimeZone::offsetAt_h(long double t) const {
     long double s = (t * 36525 + kJdEpoch - kJdUnixEpoch) * 86400;

@@ -7,7 +7,7 @@
 #include <string>
 
 class TimeZone {
-public:
+  public:
     struct Rules;
     explicit TimeZone(std::unique_ptr<const Rules> rules);
     ~TimeZone();
@@ -20,6 +20,6 @@ public:
     // local time = UT + offset.
     double offsetAt_h(long double t) const;
 
-private:
+  private:
     std::unique_ptr<const Rules> rules_;
 };
