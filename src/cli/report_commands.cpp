@@ -7,10 +7,13 @@
 #include <map>
 #include <strings.h>
 
+#include "astro/clock.h"
 #include "catalog/atomic_file.h"
+#include "catalog/cities.h"
 #include "catalog/paths.h"
 #include "catalog/prompter.h"
 #include "catalog/systeme.h"
+#include "cli/city_option.h"
 #include "cli/output_file.h"
 #include "cli/positions.h"
 #include "gfx/text_codec.h"
@@ -22,24 +25,28 @@
 namespace {
 
 const char kPositionHelp[] =
-    "usage: nalvo-cli position --body NAME [--date YYYY-MM-DDTHH:MM] [--out FILE]\n"
+    "usage: nalvo-cli position --body NAME [--date YYYY-MM-DDTHH:MM] [--city NAME] [--out FILE]\n"
     "The values of the Position dialog on one line: geocentric right ascension, declination and\n"
-    "distance of the Sun, a planet (Earth included) or the Moon at the date's whole hour (UT).\n";
+    "distance of the Sun, a planet (Earth included) or the Moon at the date's whole hour (UT).\n"
+    "  --city NAME  the observer: a city of the list (ville.syt), its place and time zone\n";
 const char kEphemerisHelp[] =
     "usage: nalvo-cli ephemeris --body NAME [--date D] [--step 1h|Nd] [--count N] [--lat DEG --lon DEG]\n"
-    "                           [--out FILE]\n"
+    "                           [--city NAME] [--out FILE]\n"
     "The Ephemeris dialog's table of the Sun, a planet or the Moon (topocentric for the place).\n"
     "  --date D    start, YYYY-MM-DDTHH:MM UT (the minute is kept; default: now)\n"
     "  --step S    1h, or Nd with N from 1 to 365 (default 1h)\n"
     "  --count N   lines, 5 to 100 in fives (default 5)\n"
-    "  --lat, --lon  the observer, degrees (north and east positive; default: the settings)\n";
+    "  --lat, --lon  the observer, degrees (north and east positive; default: the settings)\n"
+    "  --city NAME   the observer: a city of the list (ville.syt), its place and time zone\n";
 const char kForecastHelp[] =
-    "usage: nalvo-cli forecast [--date D] [--lat DEG --lon DEG] [--offset HOURS] [--place NAME] [--out "
-    "FILE]\n"
+    "usage: nalvo-cli forecast [--date D] [--city NAME] [--lat DEG --lon DEG] [--offset HOURS] [--place NAME]\n"
+    "                          [--out FILE]\n"
     "The forecast of the night that follows a day-time date or contains a night-time one.\n"
     "  --date D      YYYY-MM-DDTHH:MM UT (default: now)\n"
     "  --lat, --lon  the observer, degrees (north and east positive; default: the settings)\n"
-    "  --offset H    local time = UT + H hours, the time of the report (default: the settings' zone)\n"
+    "  --city NAME   a city of the list (ville.syt): its latitude, longitude, name and time zone\n"
+    "  --offset H    local time = UT + H hours, the time of the report (default: the place's zone\n"
+    "                at each instant, or the settings' fixed offset)\n"
     "  --place NAME  the place's name in the report (default: the settings' city)\n"
     "The search's trace is written to LogFile.txt in the user directory.\n";
 const char kCommonHelp[] =
@@ -83,20 +90,6 @@ bool parseNumber(const std::string& text, double lo, double hi, double& value) {
     return end && *end == '\0' && end != text.c_str() && std::isfinite(value) && value >= lo && value <= hi;
 }
 
-date2 nowUtc() {
-    const std::time_t now = std::time(nullptr);
-    std::tm tm{};
-    gmtime_r(&now, &tm);
-    date2 d;
-    d.annee = tm.tm_year + 1900;
-    d.mois = tm.tm_mon + 1;
-    d.jour = tm.tm_mday;
-    d.heure = tm.tm_hour;
-    d.minute = tm.tm_min;
-    d.calculeT();
-    return d;
-}
-
 // The command's common part: help, arguments, the date, the model, the place.
 struct Context {
     Args args;
@@ -126,7 +119,7 @@ int prepare(const char* command, const char* help, const std::vector<std::string
     if (v.count("--date")) {
         if (!parseUtcDate(v.at("--date"), c.date, why)) return fail("--date: " + why);
     } else {
-        c.date = nowUtc();
+        c.date = universalTimeNow();
     }
     if (c.date.annee < -100 || c.date.annee > 2999)
         return fail("--date: the year must be within -100 to 2999");
@@ -138,6 +131,8 @@ int prepare(const char* command, const char* help, const std::vector<std::string
         done = true;
         return 1;
     }
+    // A city first, so that --lat and --lon given with it override its coordinates.
+    if (v.count("--city") && !applyCityOption(v.at("--city"), c.model, why)) return fail(why);
     double x = 0;
     if (v.count("--lat")) {
         if (!parseNumber(v.at("--lat"), -90, 90, x))
@@ -149,6 +144,10 @@ int prepare(const char* command, const char* help, const std::vector<std::string
             return fail("--lon must be a number of degrees from -180 to 180 (east positive)");
         c.model.longitude = -x; // the model counts longitudes positive west
     }
+    // The place's clock at the date: its zone's offset, or the settings' fixed one.
+    std::string note;
+    applyPlaceToDate(c.model, c.date, &note);
+    if (!note.empty()) std::fprintf(err, "nalvo-cli %s: %s", command, note.c_str());
     return 0;
 }
 
@@ -191,7 +190,7 @@ std::string joined(const std::vector<std::string>& names) {
 int positionCommand(const std::vector<std::string>& argv, std::FILE* out, std::FILE* err) {
     Context c;
     bool done = false;
-    const int status = prepare("position", kPositionHelp, argv, {"--body"}, c, out, err, done);
+    const int status = prepare("position", kPositionHelp, argv, {"--body", "--city"}, c, out, err, done);
     if (done) return status;
     const auto names = reports::positionObjectNames(c.model);
     const auto body = c.args.values.find("--body");
@@ -218,7 +217,7 @@ int ephemerisCommand(const std::vector<std::string>& argv, std::FILE* out, std::
     Context c;
     bool done = false;
     const int status = prepare("ephemeris", kEphemerisHelp, argv,
-                               {"--body", "--step", "--count", "--lat", "--lon"}, c, out, err, done);
+                               {"--body", "--step", "--count", "--lat", "--lon", "--city"}, c, out, err, done);
     if (done) return status;
     const auto& v = c.args.values;
     const auto names = reports::ephemerisObjectNames(c.model);
@@ -266,11 +265,10 @@ int ephemerisCommand(const std::vector<std::string>& argv, std::FILE* out, std::
 int forecastCommand(const std::vector<std::string>& argv, std::FILE* out, std::FILE* err) {
     Context c;
     bool done = false;
-    const int status = prepare("forecast", kForecastHelp, argv, {"--lat", "--lon", "--offset", "--place"}, c,
+    const int status = prepare("forecast", kForecastHelp, argv, {"--lat", "--lon", "--offset", "--place", "--city"}, c,
                                out, err, done);
     if (done) return status;
     const auto& v = c.args.values;
-    c.date.decalageLieu = (c.model.observerTimeZone - 24) / 2.0;
     if (v.count("--offset")) {
         double h = 0;
         if (!parseNumber(v.at("--offset"), -14, 14, h)) {
@@ -278,6 +276,7 @@ int forecastCommand(const std::vector<std::string>& argv, std::FILE* out, std::F
             return 2;
         }
         c.date.decalageLieu = h;
+        c.date.zoneLieu = nullptr;
     }
     if (v.count("--place")) {
         const std::string& p = v.at("--place");
