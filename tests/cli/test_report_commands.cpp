@@ -138,8 +138,9 @@ TEST(ReportCommands, CityGivesItsZoneAndTheNightFollowsTheChangeOfTime) {
     // five minutes: 10 minutes of tolerance.
     const CliRun r = run(forecastCommand, {"--date", "2026-10-24T12:00", "--city", "france-paris"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out.substr(0, 84),
-              "The time correspond to local time of France-Paris.\n The diferrence with GMT is 2.00.\nDate");
+    EXPECT_TRUE(r.out.starts_with(
+        "The time correspond to local time of France-Paris.\n The diferrence with GMT is 2.00.\n"))
+        << r.out.substr(0, 120);
     int rise = 0, set = 0;
     ASSERT_TRUE(sunTimes(r.out, rise, set)) << r.out;
     EXPECT_NEAR(set, 18 * 60 + 39, 10);
