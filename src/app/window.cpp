@@ -10,6 +10,8 @@
 #include "app/pictures.h"
 #include "app/sky_interaction.h"
 #include "app/toolbar_icons.h"
+#include "astro/clock.h"
+#include "catalog/cities.h"
 #include "catalog/paths.h"
 #include "catalog/prompter.h"
 #include "catalog/settings.h"
@@ -181,23 +183,22 @@ void TPlanetariumWindow::onCleanup() {
 }
 
 void TPlanetariumWindow::setDateFromClock() {
-    const QDateTime now = QDateTime::currentDateTime();
-    date->annee = now.date().year();
-    date->mois = now.date().month();
-    date->jour = now.date().day();
-    date->heure = now.time().hour();
-    date->minute = now.time().minute();
-    if (sys) {
-        date->decalageOrdinateur = (sys->computerTimeZone - 24) / 2.0;
-        date->decalageLieu = (sys->observerTimeZone - 24) / 2.0;
-        date->saison = sys->season;
-        if (date->saison == -1) {
-            date->choisitSaison();
-            sys->season = date->saison;
-        }
+    // The operating system's clock in UT, whatever the computer's zone.
+    *date = hooks.clockSeconds ? universalTimeAt(hooks.clockSeconds()) : universalTimeNow();
+    applyPlace();
+}
+
+void TPlanetariumWindow::applyPlace() {
+    if (!sys || !date) return;
+    std::string note;
+    applyPlaceToDate(*sys, *date, &note);
+    if (!note.empty()) writeLog(note.c_str());
+    if (endDate) {
+        endDate->decalageOrdinateur = date->decalageOrdinateur;
+        endDate->decalageLieu = date->decalageLieu;
+        endDate->saison = date->saison;
+        endDate->zoneLieu = date->zoneLieu;
     }
-    // The clock shows the computer's local time.
-    date->ramenerTU(0);
 }
 
 // --- geometry -----------------------------------------------------------------------------------------
@@ -456,7 +457,7 @@ void TPlanetariumWindow::onTimer() {
     }
     // Real time: the clock, once per minute, in the sky and satellite views.
     if (realTime && ((view >= 10 && view <= 19) || (view >= 31 && view <= 39))) {
-        const int minute = QTime::currentTime().minute();
+        const int minute = universalTimeNow().minute;
         if (minute != lastClockMinute) {
             setDateFromClock();
             lastClockMinute = minute;

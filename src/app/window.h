@@ -13,6 +13,7 @@
 #include <QBasicTimer>
 #include <QWidget>
 #include <array>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <string>
@@ -36,6 +37,8 @@ struct WindowHooks {
     std::function<std::string(TPlanetariumWindow&)> forecastOfTheDay;
     // Held map scroll on a timer step: horizontal and vertical pans of the sky map, pixels.
     std::function<void(TPlanetariumWindow&, int horizontal, int vertical)> panSky;
+    // The computer clock, seconds since 1970 UT; unset for the operating system's clock.
+    std::function<std::time_t()> clockSeconds;
 };
 
 // The hooks every new window gets; modules add theirs before the window is created.
@@ -80,8 +83,12 @@ public:
     bool timerStarted() const { return timerStarted_; }
     int timerPeriod() const { return timerPeriod_; }
 
-    // Sets the date from the computer clock (local time) and converts it to Universal Time.
+    // Sets the date from the computer clock, read in Universal Time, with the place's clock
+    // settings (applyPlace).
     void setDateFromClock();
+    // The place's clock settings of the model on the date (and endDate): the system's offset,
+    // the season, and the observer's zone or fixed offset; a fallback is noted in LogFile.txt.
+    void applyPlace();
     // Window geometry of a client of width x height (mapWidth, mapRadius, circular layouts).
     void computeGeometry(int width, int height);
     // mapWidth for the legend rule of the current view.

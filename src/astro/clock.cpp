@@ -1,6 +1,8 @@
 #include "astro/clock.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 
 date2 universalTimeAt(std::time_t seconds) {
     std::tm utc{};
@@ -23,4 +25,10 @@ double computerUtcOffsetAt(std::time_t seconds) {
     std::tm local{};
     localtime_r(&seconds, &local);
     return local.tm_gmtoff / 3600.0;
+}
+
+std::time_t unixSeconds(const date2& date) {
+    // JD 2440587.5 is 1970-01-01 0h UT; t counts from JD 2415020.0.
+    const long double seconds = (date.t * 36525 + 2415020.0L - 2440587.5L) * 86400;
+    return static_cast<std::time_t>(std::floor(std::clamp(seconds, -1e15L, 1e15L)));
 }

@@ -15,3 +15,6 @@ date2 universalTimeNow();
 // The operating system's offset of local time from UT at the instant `seconds`, in hours
 // (local = UT + offset), from the computer's time zone and its rules.
 double computerUtcOffsetAt(std::time_t seconds);
+
+// The instant of `date` (its t) in whole seconds since 1970-01-01 00:00 UT.
+std::time_t unixSeconds(const date2& date);

@@ -1,6 +1,7 @@
 // Calendar <-> Julian centuries (Meeus' algorithms), moving an instant, clock texts and the
 // country time-zone lookup.
 #include "astro/date2.h"
+#include "astro/time_zone.h"
 
 #include <cmath>
 #include <cstdio>
@@ -126,9 +127,13 @@ std::string date2::texteHeureDate() const {
     return format("%dh%d %d/%d/%d", heure, minute, jour, mois, annee);
 }
 
+double date2::placeOffset_h() const {
+    return zoneLieu ? zoneLieu->offsetAt_h(t) : decalageLieu;
+}
+
 std::string date2::texteHeureDateLieu() const {
     date2 local = *this;
-    local.ajouteHeuresReel(decalageLieu);
+    local.ajouteHeuresReel(placeOffset_h());
     local.calculeCalendrier();
     return local.texteHeureDate();
 }

@@ -2,7 +2,10 @@
 // JD 2415020.0, with the time-zone offsets used to show clock times.
 #pragma once
 
+#include <memory>
 #include <string>
+
+class TimeZone;
 
 struct date2 {
     int heure = 0;                 // hour of the day, UT, 0-23
@@ -14,6 +17,9 @@ struct date2 {
     double decalageOrdinateur = 0; // computer clock's offset from UT, hours (clock = UT + offset)
     double decalageLieu = 0;       // observation place's offset from UT, hours
     int saison = 0;                // 0 winter time, 1 summer time, -1 not yet decided
+    // The observation place's tz zone, whose offset follows the instant; null when the place's
+    // clock is the fixed decalageLieu (a chosen season, "Other", or a city without a zone).
+    std::shared_ptr<const TimeZone> zoneLieu;
 
     void calculeT();
     int calculeCalendrier();
@@ -24,6 +30,9 @@ struct date2 {
     void choisitSaison();
     // Offset in hours of `country` in "pays.syt" for the current season; -1000 when unknown.
     double decalagePays(const std::string& country, const std::string& paysPath) const;
+    // The observation place's offset from UT at this instant (t), hours: its zone's when it has
+    // one, else decalageLieu.
+    double placeOffset_h() const;
     std::string texteHeureDate() const;
     std::string texteHeureDateLieu() const;
 };

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "astro/clock.h"
+#include "astro/time_zone.h"
 #include "catalog/paths.h"
 #include "catalog/prompter.h"
 #include "catalog/scan.h"
@@ -83,22 +85,70 @@ std::string paysFilePath() {
     return findDataFile("pays.syt");
 }
 
+std::string cityZoneName(const std::string& cityName, const std::string& path) {
+    const std::string file = path.empty() ? findDataFile("zones.syt") : path;
+    FilePtr f = file.empty() ? nullptr : openForReading(file);
+    if (!f) return "";
+    char name[30] = {}, zone[64] = {};
+    while (scanFile(f.get(), "%s %s\n", {name, zone}) == 2)
+        if (cityName == name) return zone;
+    return "";
+}
+
+namespace {
+
+// The country's offset for the season of the month, when the date's own season is automatic.
+double countryOffset(const date2& date, const std::string& country, const std::string& paysPath) {
+    date2 seasonal = date;
+    if (seasonal.saison == -1) seasonal.choisitSaison();
+    return seasonal.decalagePays(country, paysPath);
+}
+
+} // namespace
+
 double cityOffset(const date2& date, const std::string& cityName, bool stopAtBlank, Prompter* prompter,
-                  const std::string& paysPath) {
+                  const std::string& paysPath, const std::string& zonesPath) {
+    if (date.saison == -1) {
+        if (const auto zone = TimeZone::find(cityZoneName(cityName, zonesPath)))
+            return zone->offsetAt_h(date.t);
+    }
     const std::string path = paysPath.empty() ? paysFilePath() : paysPath;
     if (path.empty() || !fileExists(path)) {
         if (prompter) prompter->message("File pays.syt missing", kErrorCaption);
         return kUnknownOffset;
     }
-    return date.decalagePays(countryOf(cityName, stopAtBlank), path);
+    return countryOffset(date, countryOf(cityName, stopAtBlank), path);
 }
 
-void applyPlaceToDate(systeme& sys, date2& date) {
-    date.decalageOrdinateur = timeZoneOffset(sys.computerTimeZone);
+void applyPlaceToDate(const systeme& sys, date2& date, std::string* note, const std::string& zonesPath,
+                      const std::string& paysPath) {
+    date.decalageOrdinateur = computerUtcOffsetAt(unixSeconds(date));
     date.decalageLieu = timeZoneOffset(sys.observerTimeZone);
     date.saison = sys.season;
-    if (date.saison == -1) {
-        date.choisitSaison();
-        sys.season = date.saison;
+    date.zoneLieu = nullptr;
+    const std::string city = sys.cityName;
+    if (date.saison != -1 || city == kOtherCity) {
+        if (date.saison == -1) date.choisitSaison();
+        return;
+    }
+    const std::string zoneName = cityZoneName(city, zonesPath);
+    date.zoneLieu = TimeZone::find(zoneName);
+    if (date.zoneLieu) {
+        date.decalageLieu = date.zoneLieu->offsetAt_h(date.t);
+        return;
+    }
+    // No zone: the country's offsets, as the season of the month chooses them.
+    date.choisitSaison();
+    const std::string pays = paysPath.empty() ? paysFilePath() : paysPath;
+    const double offset = pays.empty() ? kUnknownOffset : date.decalagePays(countryOf(city, true), pays);
+    if (timeZoneIndex(offset) >= 0) date.decalageLieu = offset;
+    if (note) {
+        char text[200];
+        std::snprintf(text, sizeof text, "%s: %s, local time from the country's offsets (%+g h)\n",
+                      city.c_str(),
+                      zoneName.empty() ? "no time zone in zones.syt"
+                                       : ("time zone " + zoneName + " unknown to tzdata").c_str(),
+                      date.decalageLieu);
+        *note = text;
     }
 }

@@ -40,11 +40,29 @@ std::string countryOf(const std::string& cityName, bool stopAtBlank);
 
 // The path of "pays.syt" in the data directories ("" when there is none).
 std::string paysFilePath();
-// The offset of the city's country for the date's season (date2::decalagePays), or
-// kUnknownOffset. A missing "pays.syt" is told to `prompter` as "File pays.syt missing".
-double cityOffset(const date2& date, const std::string& cityName, bool stopAtBlank,
-                  Prompter* prompter = nullptr, const std::string& paysPath = "");
 
-// Start-up: the date's offsets from the stored time-zone indices and its season from the stored
-// flag; a stored -1 is decided from the date (choisitSaison) and kept in memory in `sys`.
-void applyPlaceToDate(systeme& sys, date2& date);
+// "zones.syt": "%s %s\n" per city, its name and its tz zone (an IANA name, "Europe/Paris"). The
+// zone of `cityName`, "" when the file or the city is missing. `path` "" looks the file up in the
+// data directories.
+std::string cityZoneName(const std::string& cityName, const std::string& path = "");
+
+// The offset of the city's clock at the date. With the automatic season (saison -1): its zone's
+// at the date's instant (zones.syt, tzdata), or without one its country's for the month's season
+// (choisitSaison). Otherwise its country's for the date's season (date2::decalagePays).
+// kUnknownOffset when neither is known. A missing "pays.syt" is told to `prompter` as
+// "File pays.syt missing".
+double cityOffset(const date2& date, const std::string& cityName, bool stopAtBlank,
+                  Prompter* prompter = nullptr, const std::string& paysPath = "", const std::string& zonesPath = "");
+
+// Start-up and every change of place: the date's clock settings from the place fields of `sys`.
+// - decalageOrdinateur: the operating system's offset at the date (the computer's place and its
+//   stored zone no longer move the clock);
+// - a chosen season (0 or 1), or "Other": the season and the stored observer's time-zone index,
+//   with no zone;
+// - the automatic season (-1) and a city of the list: the city's tz zone (zoneLieu, and
+//   decalageLieu its offset at the date), saison -1. A city without a zone in "zones.syt", or a
+//   zone that tzdata lacks, falls back on its country's offset of "pays.syt" for the month's
+//   season (or the stored index when the country is unknown) and `note` gets a line for
+//   LogFile.txt saying so.
+void applyPlaceToDate(const systeme& sys, date2& date, std::string* note = nullptr,
+                      const std::string& zonesPath = "", const std::string& paysPath = "");

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "astro/clock.h"
 #include "astro/satellites.h"
 #include "catalog/paths.h"
 #include "catalog/prompter.h"
@@ -78,15 +79,7 @@ bool parseMoonOptions(const std::vector<std::string>& args, MoonOptions& o, std:
     } else if (!date.empty()) {
         if (!parseUtcDate(date, o.first, why)) return why = "--date: " + why, false;
     } else {
-        const std::time_t now = std::time(nullptr);
-        std::tm tm{};
-        gmtime_r(&now, &tm);
-        o.first.annee = tm.tm_year + 1900;
-        o.first.mois = tm.tm_mon + 1;
-        o.first.jour = tm.tm_mday;
-        o.first.heure = tm.tm_hour;
-        o.first.minute = tm.tm_min;
-        o.first.calculeT();
+        o.first = universalTimeNow();
     }
     if (!o.dataDir.empty() && !std::filesystem::is_directory(o.dataDir))
         return why = "--data: no directory '" + o.dataDir + "'", false;

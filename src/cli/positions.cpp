@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "astro/clock.h"
 #include "astro/moon.h"
 #include "astro/planets.h"
 #include "catalog/paths.h"
@@ -201,20 +202,6 @@ void writeInstant(CsvBuffer& csv, systeme& model, const date2& date, const RowNa
     }
 }
 
-date2 nowUtc() {
-    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm tm{};
-    gmtime_r(&now, &tm);
-    date2 d;
-    d.annee = tm.tm_year + 1900;
-    d.mois = tm.tm_mon + 1;
-    d.jour = tm.tm_mday;
-    d.heure = tm.tm_hour;
-    d.minute = tm.tm_min;
-    d.calculeT();
-    return d;
-}
-
 // Fills `o` from the arguments; false with a one-line reason otherwise.
 bool parseOptions(const std::vector<std::string>& args, Options& o, std::string& why) {
     std::string date, from, to, step;
@@ -293,7 +280,7 @@ bool parseOptions(const std::vector<std::string>& args, Options& o, std::string&
     } else if (!date.empty()) {
         if (!parseUtcDate(date, o.first, why)) return why = "--date: " + why, false;
     } else {
-        o.first = nowUtc();
+        o.first = universalTimeNow();
     }
     if (!o.dataDir.empty() && !std::filesystem::is_directory(o.dataDir)) {
         why = "--data: no directory '" + o.dataDir + "'";

@@ -13,12 +13,15 @@
 #include <filesystem>
 #include <memory>
 
+#include "astro/clock.h"
 #include "astro/date2.h"
+#include "catalog/cities.h"
 #include "catalog/atomic_file.h"
 #include "catalog/paths.h"
 #include "catalog/prompter.h"
 #include "catalog/settings.h"
 #include "catalog/systeme.h"
+#include "cli/city_option.h"
 #include "cli/output_file.h"
 #include "cli/positions.h"
 #include "cli/render_span.h"
@@ -35,7 +38,7 @@
 
 const char kRenderHelp[] =
     "usage: nalvo-cli render --view N [--date YYYY-MM-DDTHH:MM] [--size WxH] [--lat DEG --lon DEG]\n"
-    "                        [--magnitude M] [--scheme screen|white|bw] [--legend on|off]\n"
+    "                        [--city NAME] [--magnitude M] [--scheme screen|white|bw] [--legend on|off]\n"
     "                        [--zoom N] [--elevation DEG] [--azimuth DEG] --out FILE\n"
     "Draws sky view N (10 equidistant, 11 quadratic, 12 quadratic with trajectories, 13 circular,\n"
     "14 azimutal) with the default windows, 20 the heliocentric view, 30 the conjunction graph, 31\n"
@@ -52,6 +55,8 @@ const char kRenderHelp[] =
     "  --lat DEG       observer's latitude, degrees, north positive\n"
     "  --lon DEG       observer's longitude, degrees, EAST POSITIVE on this command line (the program\n"
     "                  stores west-positive longitudes; Annecy is --lon 6.2)\n"
+    "  --city NAME     the observer: a city of the list (ville.syt), its place and the time zone of\n"
+    "                  the legend's local time (--lat and --lon override its place)\n"
     "                  (default place, display options and catalogue flags: the user's Nalvo.ini)\n"
     "  --magnitude M   limiting star magnitude, -2 to 20 (switches the automatic magnitude off)\n"
     "  --scheme S      screen (colour on black, default), white (colour on white) or bw\n"
@@ -100,6 +105,7 @@ int renderSatelliteView(gfx::Canvas& canvas, int view, systeme& sys, const Param
     end.decalageOrdinateur = date.decalageOrdinateur;
     end.decalageLieu = date.decalageLieu;
     end.saison = date.saison;
+    end.zoneLieu = date.zoneLieu;
     sys.setMapWidthForLegend(true); // from view 30 on the legend panel is always there
     views::SatelliteScene scene;
     scene.clientWidth = width;
@@ -123,7 +129,7 @@ int renderSatelliteView(gfx::Canvas& canvas, int view, systeme& sys, const Param
 
 int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
     int view = 0, width = 780, height = 500;
-    std::string outPath, scheme = "screen";
+    std::string outPath, scheme = "screen", city;
     bool legend = true, haveDate = false, haveLat = false, haveLon = false, haveMagnitude = false;
     double lat = 0, lonEast = 0, magnitude = 6;
     int helioZoom = 4;
@@ -192,6 +198,8 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
             legend = v == "on";
         } else if (a == "--out") {
             outPath = v;
+        } else if (a == "--city") {
+            city = v;
         } else {
             return bad("unknown option " + a);
         }
@@ -222,26 +230,17 @@ int renderCommand(const std::vector<std::string>& args, std::FILE* out, std::FIL
         std::fprintf(err, "nalvo-cli render: %s\n", sys.lastError.c_str());
         return 1;
     }
+    if (std::string why; !city.empty() && !applyCityOption(city, sys, why)) return bad(why);
     if (haveLat) {
         sys.latitude = lat;
         sys.longitude = -lonEast; // stored west positive
         std::snprintf(sys.cityName, sizeof sys.cityName, "%s", "Other");
     }
-    if (!haveDate) {
-        // The computer clock, in UT.
-        const std::time_t now = std::time(nullptr);
-        std::tm utc{};
-        gmtime_r(&now, &utc);
-        date.annee = utc.tm_year + 1900;
-        date.mois = utc.tm_mon + 1;
-        date.jour = utc.tm_mday;
-        date.heure = utc.tm_hour;
-        date.minute = utc.tm_min;
-        date.calculeT();
-    }
-    date.decalageOrdinateur = (sys.computerTimeZone - 24) / 2.0;
-    date.decalageLieu = (sys.observerTimeZone - 24) / 2.0;
-    date.saison = sys.season;
+    if (!haveDate) date = universalTimeNow();
+    // The place's clock at the date: its zone's offset, or the settings' fixed one.
+    std::string note;
+    applyPlaceToDate(sys, date, &note);
+    if (!note.empty()) std::fprintf(err, "nalvo-cli render: %s", note.c_str());
 
     ParametreAffichage options;
     const DisplaySettings display = readDisplaySettings(resolveIniPath(""));

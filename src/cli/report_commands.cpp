@@ -7,10 +7,13 @@
 #include <map>
 #include <strings.h>
 
+#include "astro/clock.h"
 #include "catalog/atomic_file.h"
+#include "catalog/cities.h"
 #include "catalog/paths.h"
 #include "catalog/prompter.h"
 #include "catalog/systeme.h"
+#include "cli/city_option.h"
 #include "cli/output_file.h"
 #include "cli/positions.h"
 #include "gfx/text_codec.h"
@@ -22,28 +25,35 @@
 namespace {
 
 const char kPositionHelp[] =
-    "usage: nalvo-cli position --body NAME [--date YYYY-MM-DDTHH:MM] [--lat DEG --lon DEG [--offset HOURS]]\n"
-    "                          [--out FILE]\n"
+    "usage: nalvo-cli position --body NAME [--date YYYY-MM-DDTHH:MM] [--city NAME]\n"
+    "                          [--lat DEG --lon DEG] [--offset HOURS] [--out FILE]\n"
     "The values of the Position dialog on one line: geocentric right ascension, declination and\n"
     "distance of the Sun, a planet (Earth included) or the Moon at the date's whole hour (UT).\n"
-    "  --lat, --lon  the observer, degrees (north and east positive): a second line gives the rise,\n"
-    "                transit and set of the body in the local day of the date\n"
-    "  --offset H    local time = UT + H hours (default: the settings' zone)\n";
+    "With a place, a second line gives the rise, transit and set of the body in the local day of\n"
+    "the date.\n"
+    "  --city NAME    the observer: a city of the list (ville.syt), its place and time zone\n"
+    "  --lat, --lon   the observer, degrees (north and east positive); with --city they override\n"
+    "                 its coordinates\n"
+    "  --offset H     local time = UT + H hours (default: the place's zone at the date, or the\n"
+    "                 settings' offset)\n";
 const char kEphemerisHelp[] =
     "usage: nalvo-cli ephemeris --body NAME [--date D] [--step 1h|Nd] [--count N] [--lat DEG --lon DEG]\n"
-    "                           [--out FILE]\n"
+    "                           [--city NAME] [--out FILE]\n"
     "The Ephemeris dialog's table of the Sun, a planet or the Moon (topocentric for the place).\n"
     "  --date D    start, YYYY-MM-DDTHH:MM UT (the minute is kept; default: now)\n"
     "  --step S    1h, or Nd with N from 1 to 365 (default 1h)\n"
     "  --count N   lines, 5 to 100 in fives (default 5)\n"
-    "  --lat, --lon  the observer, degrees (north and east positive; default: the settings)\n";
+    "  --lat, --lon  the observer, degrees (north and east positive; default: the settings)\n"
+    "  --city NAME   the observer: a city of the list (ville.syt), its place and time zone\n";
 const char kForecastHelp[] =
-    "usage: nalvo-cli forecast [--date D] [--lat DEG --lon DEG] [--offset HOURS] [--place NAME] [--out "
-    "FILE]\n"
+    "usage: nalvo-cli forecast [--date D] [--city NAME] [--lat DEG --lon DEG] [--offset HOURS] [--place NAME]\n"
+    "                          [--out FILE]\n"
     "The forecast of the night that follows a day-time date or contains a night-time one.\n"
     "  --date D      YYYY-MM-DDTHH:MM UT (default: now)\n"
     "  --lat, --lon  the observer, degrees (north and east positive; default: the settings)\n"
-    "  --offset H    local time = UT + H hours, the time of the report (default: the settings' zone)\n"
+    "  --city NAME   a city of the list (ville.syt): its latitude, longitude, name and time zone\n"
+    "  --offset H    local time = UT + H hours, the time of the report (default: the place's zone\n"
+    "                at each instant, or the settings' fixed offset)\n"
     "  --place NAME  the place's name in the report (default: the settings' city)\n"
     "The search's trace is written to LogFile.txt in the user directory.\n";
 const char kCommonHelp[] =
@@ -87,20 +97,6 @@ bool parseNumber(const std::string& text, double lo, double hi, double& value) {
     return end && *end == '\0' && end != text.c_str() && std::isfinite(value) && value >= lo && value <= hi;
 }
 
-date2 nowUtc() {
-    const std::time_t now = std::time(nullptr);
-    std::tm tm{};
-    gmtime_r(&now, &tm);
-    date2 d;
-    d.annee = tm.tm_year + 1900;
-    d.mois = tm.tm_mon + 1;
-    d.jour = tm.tm_mday;
-    d.heure = tm.tm_hour;
-    d.minute = tm.tm_min;
-    d.calculeT();
-    return d;
-}
-
 // The command's common part: help, arguments, the date, the model, the place.
 struct Context {
     Args args;
@@ -130,7 +126,7 @@ int prepare(const char* command, const char* help, const std::vector<std::string
     if (v.count("--date")) {
         if (!parseUtcDate(v.at("--date"), c.date, why)) return fail("--date: " + why);
     } else {
-        c.date = nowUtc();
+        c.date = universalTimeNow();
     }
     if (c.date.annee < -100 || c.date.annee > 2999)
         return fail("--date: the year must be within -100 to 2999");
@@ -142,6 +138,8 @@ int prepare(const char* command, const char* help, const std::vector<std::string
         done = true;
         return 1;
     }
+    // A city first, so that --lat and --lon given with it override its coordinates.
+    if (v.count("--city") && !applyCityOption(v.at("--city"), c.model, why)) return fail(why);
     double x = 0;
     if (v.count("--lat")) {
         if (!parseNumber(v.at("--lat"), -90, 90, x))
@@ -153,6 +151,10 @@ int prepare(const char* command, const char* help, const std::vector<std::string
             return fail("--lon must be a number of degrees from -180 to 180 (east positive)");
         c.model.longitude = -x; // the model counts longitudes positive west
     }
+    // The place's clock at the date: its zone's offset, or the settings' fixed one.
+    std::string note;
+    applyPlaceToDate(c.model, c.date, &note);
+    if (!note.empty()) std::fprintf(err, "nalvo-cli %s: %s", command, note.c_str());
     return 0;
 }
 
@@ -195,17 +197,17 @@ std::string joined(const std::vector<std::string>& names) {
 int positionCommand(const std::vector<std::string>& argv, std::FILE* out, std::FILE* err) {
     Context c;
     bool done = false;
-    const int status =
-        prepare("position", kPositionHelp, argv, {"--body", "--lat", "--lon", "--offset"}, c, out, err, done);
+    const int status = prepare("position", kPositionHelp, argv, {"--body", "--lat", "--lon", "--offset", "--city"},
+                               c, out, err, done);
     if (done) return status;
-    // The place is given by both coordinates, its offset with them or from the settings.
+    // The place is a city or both coordinates; its offset is given, or the place's at the date.
     const auto& v = c.args.values;
-    const bool place = v.count("--lat") && v.count("--lon");
+    const bool place = v.count("--city") || (v.count("--lat") && v.count("--lon"));
     if (!place && (v.count("--lat") || v.count("--lon") || v.count("--offset"))) {
         std::fprintf(err, "nalvo-cli position: --lat and --lon go together (and --offset with them)\n");
         return 2;
     }
-    double offset_h = (c.model.observerTimeZone - 24) / 2.0;
+    double offset_h = c.date.placeOffset_h();
     if (v.count("--offset") && !parseNumber(v.at("--offset"), -14, 14, offset_h)) {
         std::fprintf(err, "nalvo-cli position: --offset must be a number of hours from -14 to 14\n");
         return 2;
@@ -238,7 +240,7 @@ int ephemerisCommand(const std::vector<std::string>& argv, std::FILE* out, std::
     Context c;
     bool done = false;
     const int status = prepare("ephemeris", kEphemerisHelp, argv,
-                               {"--body", "--step", "--count", "--lat", "--lon"}, c, out, err, done);
+                               {"--body", "--step", "--count", "--lat", "--lon", "--city"}, c, out, err, done);
     if (done) return status;
     const auto& v = c.args.values;
     const auto names = reports::ephemerisObjectNames(c.model);
@@ -286,11 +288,10 @@ int ephemerisCommand(const std::vector<std::string>& argv, std::FILE* out, std::
 int forecastCommand(const std::vector<std::string>& argv, std::FILE* out, std::FILE* err) {
     Context c;
     bool done = false;
-    const int status = prepare("forecast", kForecastHelp, argv, {"--lat", "--lon", "--offset", "--place"}, c,
+    const int status = prepare("forecast", kForecastHelp, argv, {"--lat", "--lon", "--offset", "--place", "--city"}, c,
                                out, err, done);
     if (done) return status;
     const auto& v = c.args.values;
-    c.date.decalageLieu = (c.model.observerTimeZone - 24) / 2.0;
     if (v.count("--offset")) {
         double h = 0;
         if (!parseNumber(v.at("--offset"), -14, 14, h)) {
@@ -298,6 +299,7 @@ int forecastCommand(const std::vector<std::string>& argv, std::FILE* out, std::F
             return 2;
         }
         c.date.decalageLieu = h;
+        c.date.zoneLieu = nullptr;
     }
     if (v.count("--place")) {
         const std::string& p = v.at("--place");

@@ -301,12 +301,18 @@ std::string forecastText(systeme& model, date2& date, const ForecastOptions& opt
     bool nearGreatestElongation[2] = {false, false};
     greatestElongationsNear(model, date, nearGreatestElongation);
     model.computePositions(date, true);
-    date2 local = date;
-    local.ajouteHeuresReel(date.decalageLieu);
-    local.calculeCalendrier();
+    // The local time in which the report's times are written, at the instant of `date`: the
+    // place's offset follows the date, so that a night across a change of summer time is right.
+    date2 local;
+    const auto followLocal = [&] {
+        local = date;
+        local.ajouteHeuresReel(date.placeOffset_h());
+        local.calculeCalendrier();
+    };
+    followLocal();
 
     appendf(out, "%s %s.\n %s %2.2f.\n", "The time correspond to local time of", model.cityName,
-            "The diferrence with GMT is", date.decalageLieu);
+            "The diferrence with GMT is", date.placeOffset_h());
     appendf(out, "%s : %d %d %d \n %s %f\n", "Date", date.jour, date.mois, date.annee, "Julien day",
             static_cast<double>(date.t * 36525 + 2415020));
     // The eclipse lines come here but are known only once the search has reached the sunrise.
@@ -320,8 +326,7 @@ std::string forecastText(systeme& model, date2& date, const ForecastOptions& opt
     const auto moveBoth = [&](int minutes) {
         date.ajouteMinutes(minutes);
         date.calculeCalendrier();
-        local.ajouteMinutes(minutes);
-        local.calculeCalendrier();
+        followLocal();
         elapsed += minutes;
     };
     // Each altitude recomputes the model at the date; the place passed is the one the previous

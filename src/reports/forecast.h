@@ -54,7 +54,8 @@ struct ForecastOptions {
 };
 
 // Writes the report of the night that follows `date` (a date in daylight) or contains it (a date
-// at night) for the observer of `model`, in the local time of `date.decalageLieu`. `date` is
+// at night) for the observer of `model`, in the place's local time at each instant
+// (date2::placeOffset_h: its zone's offset, or decalageLieu). `date` is
 // left at the sunrise instant (UT) and the model describes the last instant examined.
 std::string forecastText(systeme& model, date2& date, const ForecastOptions& options,
                          std::vector<tabeveplanet>* planets = nullptr);

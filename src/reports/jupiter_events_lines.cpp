@@ -62,7 +62,7 @@ void appendJupiterMoonEventLines(std::string& out, systeme& model, const date2& 
         moved = true;
         if (!(hSun < 0 && hJupiter > 0)) continue;
         date2 local = when;
-        local.ajouteHeuresReel(sunriseUt.decalageLieu);
+        local.ajouteHeuresReel(when.placeOffset_h());
         local.calculeCalendrier();
         out += jupiterEventLine(e.moon, e.kind, local.heure, local.minute);
     }

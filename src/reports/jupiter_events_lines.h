@@ -16,7 +16,7 @@ namespace reports {
 std::string jupiterEventLine(int moon, JovianEventKind kind, int hour, int minute);
 
 // Appends the lines of the events of the night that ends at `sunriseUt` and lasted `nightMinutes`,
-// for the observer of `model`, in the local time of `sunriseUt.decalageLieu`. Leaves the model at
+// for the observer of `model`, in the local time of the place at each event. Leaves the model at
 // the sunrise instant, as the night's search left it.
 void appendJupiterMoonEventLines(std::string& out, systeme& model, const date2& sunriseUt, int nightMinutes);
 

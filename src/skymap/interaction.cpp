@@ -204,7 +204,7 @@ double brightLimbAngle(double ra, double dec, double ra0, double dec0) {
 
 // The rise, transit and set line of `body` for the model's observer, in the local day of `date`.
 std::string riseTransitSetLine(const systeme& sys, const RiseSetBody& body, const date2& date) {
-    const long double day = localDayStart(date.t, date.decalageLieu);
+    const long double day = localDayStart(date.t, date.placeOffset_h());
     return riseTransitSetText(riseTransitSet(body, day, sys.latitude, sys.longitude), day);
 }
 

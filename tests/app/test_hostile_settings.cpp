@@ -129,7 +129,7 @@ TEST(HostileSettings, AbsurdValuesFallBackOrAreBroughtIntoRange) {
     EXPECT_STREQ(sys.cityName, "France-Annecy"); // nothing printable was left
     EXPECT_EQ(sys.computerCityNumber, 100000);   // past the list: "Other" in the dialogs
     EXPECT_EQ(sys.computerTimeZone, 26);
-    EXPECT_TRUE(sys.season == 0 || sys.season == 1);  // decided from the date, as for -1
+    EXPECT_EQ(sys.season, -1);                        // the automatic season, as for -1
     EXPECT_DOUBLE_EQ(sys.cometMagLimit, 20.0);        // the asteroid dialog's faintest
     EXPECT_DOUBLE_EQ(w.options->starMagnitude, -2.0); // the magnitude dialog's brightest
     EXPECT_DOUBLE_EQ(w.options->gscMaxMagnitude, -2.0);

@@ -9,6 +9,7 @@
 #include "app/dialogs/magnitude_dialogs.h"
 #include "app/dialogs/settings_commands.h"
 #include "app/window.h"
+#include "astro/time_zone.h"
 #include "catalog/profile.h"
 #include "catalog/prompter.h"
 #include "catalog/settings.h"
@@ -56,9 +57,6 @@ std::string testPays() {
     std::ofstream(path) << "France 1 2\nJapan 9 9\nUnited_Kingdom 0 1\n# 0 0\n";
     return path;
 }
-
-// Local clock hours of a date (UT + computer offset), as minutes of the day plus whole days.
-double clockMinutes(const date2& d) { return double(d.t * 36525.0L * 1440.0L) + d.decalageOrdinateur * 60; }
 
 } // namespace
 
@@ -200,34 +198,48 @@ TEST_F(Localisation, ObserverCityGivesItsCoordinatesAndZone) {
     EXPECT_EQ(dlg->observerZoneList()->currentIndex(), 42);
 }
 
-TEST_F(Localisation, ComputerZoneChangeKeepsTheClockTime) {
+TEST_F(Localisation, ComputerPlaceNoLongerMovesTheClock) {
     auto dlg = open();
-    const double clock = clockMinutes(date); // 11h00 local
-    dlg->computerList()->setCurrentIndex(1);  // Japan: +9 h
-    EXPECT_DOUBLE_EQ(date.decalageOrdinateur, 9.0);
+    const date2 before = date;
+    dlg->computerList()->setCurrentIndex(1); // Japan: +9 h
     EXPECT_EQ(dlg->computerZoneList()->currentIndex(), 42);
-    EXPECT_NEAR(clockMinutes(date), clock, 1e-3);
-    EXPECT_EQ(date.heure, 2); // 11h local in Tokyo is 2h UT
-    EXPECT_EQ(date.jour, 9);
-    // Picking a zone in the list directly keeps the clock as well.
     dlg->computerZoneList()->setCurrentIndex(24); // + 0 h
-    EXPECT_DOUBLE_EQ(date.decalageOrdinateur, 0.0);
-    EXPECT_NEAR(clockMinutes(date), clock, 1e-3);
-    EXPECT_EQ(date.heure, 11);
+    // The clock is read in UT: the instant and the computer's offset stay.
+    EXPECT_EQ(date.t, before.t);
+    EXPECT_EQ(date.heure, 10);
+    EXPECT_DOUBLE_EQ(date.decalageOrdinateur, 1.0);
 }
 
 TEST_F(Localisation, SeasonChangeRecomputesBothOffsets) {
     auto dlg = open();
     dlg->computerList()->setCurrentIndex(2); // United Kingdom: 0 in winter, 1 in summer
     dlg->observerList()->setCurrentIndex(2);
-    const double clock = clockMinutes(date);
+    const date2 before = date;
     dlg->seasonList()->setCurrentIndex(1);
     EXPECT_EQ(date.saison, 1);
     EXPECT_DOUBLE_EQ(date.decalageLieu, 1.0);
-    EXPECT_DOUBLE_EQ(date.decalageOrdinateur, 1.0);
     EXPECT_EQ(dlg->computerZoneList()->currentIndex(), 26);
     EXPECT_EQ(dlg->observerZoneList()->currentIndex(), 26);
-    EXPECT_NEAR(clockMinutes(date), clock, 1e-3);
+    EXPECT_EQ(date.t, before.t);
+}
+
+TEST_F(Localisation, AutomaticSeasonGivesTheCityZoneAndStaysThroughOk) {
+    sys.season = -1;
+    // 2026-10-15: summer time in France, though the month rule of "pays.syt" says winter.
+    date = makeDate(2026, 10, 15, 12, 0);
+    date.saison = -1;
+    auto dlg = open();
+    dlg->observerList()->setCurrentIndex(1); // Japan-Tokyo: Asia/Tokyo, +9 h
+    EXPECT_EQ(dlg->observerZoneList()->currentIndex(), 42);
+    dlg->observerList()->setCurrentIndex(0); // France-Annecy: Europe/Paris, +2 h
+    EXPECT_EQ(dlg->observerZoneList()->currentIndex(), 28);
+    dlg->accept();
+    ASSERT_EQ(dlg->result(), QDialog::Accepted);
+    EXPECT_EQ(sys.season, -1);
+    EXPECT_EQ(profileReadInt(ini, "Heure", "Saison", -5), -1);
+    ASSERT_TRUE(date.zoneLieu);
+    EXPECT_EQ(date.zoneLieu->name(), "Europe/Paris");
+    EXPECT_DOUBLE_EQ(date.placeOffset_h(), 2.0);
 }
 
 TEST_F(Localisation, OkWritesEveryKeyAndTypedLongitudeIsHundredths) {
@@ -261,8 +273,8 @@ TEST_F(Localisation, OkWritesEveryKeyAndTypedLongitudeIsHundredths) {
     readPlaceSettings(ini, again);
     EXPECT_NEAR(again.longitude, -6.20, 1e-9);
     EXPECT_NEAR(again.latitude, 45.90, 1e-9);
-    EXPECT_DOUBLE_EQ(date.decalageOrdinateur, 9.0);
     EXPECT_DOUBLE_EQ(date.decalageLieu, 1.0);
+    EXPECT_FALSE(date.zoneLieu);
 }
 
 TEST_F(Localisation, RefusedCoordinatesAreToldAndNothingChanges) {
@@ -433,7 +445,7 @@ TEST(Settings, FirstStartWithoutIniUsesTheDefaults) {
     EXPECT_STREQ(sys.cityName, "France-Annecy");
     EXPECT_EQ(sys.computerTimeZone, 26);
     EXPECT_EQ(sys.observerTimeZone, 26);
-    EXPECT_DOUBLE_EQ(main.window()->date->decalageOrdinateur, 1.0);
+    EXPECT_EQ(sys.season, -1);
     EXPECT_DOUBLE_EQ(sys.cometMagLimit, 7.0);
     EXPECT_EQ(sys.catalogueSettings->useGsc + sys.catalogueSettings->useStar6 + sys.catalogueSettings->useStar7 +
                   sys.catalogueSettings->useStar8 + sys.catalogueSettings->useNgc,

@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/pictures.h"
 #include "app/window.h"
+#include "astro/time_zone.h"
 #include "catalog/paths.h"
 #include "catalog/prompter.h"
 #include "gfx/icons.h"
@@ -115,11 +116,12 @@ TEST(Window, InitialStateAndBuffers) {
     EXPECT_FALSE(w.boutons->enabled(toolbar::kZoomIn));
     EXPECT_FALSE(w.boutons->enabled(toolbar::kZoomOut));
     EXPECT_FALSE(w.boutons->enabled(toolbar::kRealTime));
-    // Time zones from the default indices 26: +1 h; the automatic season is decided and kept.
-    EXPECT_DOUBLE_EQ(w.date->decalageOrdinateur, 1.0);
-    EXPECT_DOUBLE_EQ(w.date->decalageLieu, 1.0);
-    EXPECT_TRUE(w.date->saison == 0 || w.date->saison == 1);
-    EXPECT_EQ(w.sys->season, w.date->saison);
+    // The default place, Annecy, with the automatic season: its clock is the zone Europe/Paris.
+    ASSERT_TRUE(w.date->zoneLieu);
+    EXPECT_EQ(w.date->zoneLieu->name(), "Europe/Paris");
+    EXPECT_EQ(w.date->saison, -1);
+    EXPECT_EQ(w.sys->season, -1);
+    EXPECT_EQ(w.endDate->zoneLieu, w.date->zoneLieu);
     // endDate is 490 days later.
     EXPECT_NEAR(double(w.endDate->t - w.date->t) * 36525.0, 490.0, 1e-3);
     // Display options from an absent settings file: the defaults.
@@ -142,11 +144,55 @@ TEST(Window, DisplayKeysAreRead) {
 }
 
 TEST(Window, TimeZoneIndicesGiveHalfHours) {
+    // A chosen season keeps the observer's stored index; the computer's no longer counts.
     Fixture f(freshIni("zones", "[Heure]\nLieu de l'ordinateur=23\nLieu d'observation=0\nSaison=1\n"));
     ASSERT_TRUE(f.ok);
-    EXPECT_DOUBLE_EQ(f.w().date->decalageOrdinateur, -0.5);
     EXPECT_DOUBLE_EQ(f.w().date->decalageLieu, -12.0);
+    EXPECT_FALSE(f.w().date->zoneLieu);
     EXPECT_EQ(f.w().date->saison, 1);
+}
+
+namespace {
+
+// Runs `body` with the process's TZ set to `zone`, then puts the previous value back.
+template <class F> void withComputerZone(const char* zone, F body) {
+    const char* old = std::getenv("TZ");
+    const std::string saved = old ? old : "";
+    setenv("TZ", zone, 1);
+    tzset();
+    body();
+    if (old)
+        setenv("TZ", saved.c_str(), 1);
+    else
+        unsetenv("TZ");
+    tzset();
+}
+
+} // namespace
+
+TEST(Window, StartUpReadsTheClockInUniversalTimeInEveryComputerZone) {
+    // The clock stands at 1781537340 s, 2026-06-15 15:29 UT (date -u -d @1781537340); the settings
+    // keep the default computer's place (Annecy, +1 h), which must not move it.
+    WindowHooks& hooks = defaultWindowHooks();
+    const auto saved = hooks.clockSeconds;
+    hooks.clockSeconds = [] { return std::time_t{1781537340}; };
+    for (const char* zone : {"UTC", "Asia/Tokyo"}) {
+        withComputerZone(zone, [&] {
+            Fixture f(freshIni(std::string("clock_") + (zone[0] == 'U' ? "utc" : "tokyo")));
+            ASSERT_TRUE(f.ok) << zone;
+            const date2& d = *f.w().date;
+            EXPECT_EQ(d.annee, 2026) << zone;
+            EXPECT_EQ(d.mois, 6) << zone;
+            EXPECT_EQ(d.jour, 15) << zone;
+            EXPECT_EQ(d.heure, 15) << zone;
+            EXPECT_EQ(d.minute, 29) << zone;
+            // The computer's offset is the system's: 0 in UTC, +9 h in Tokyo.
+            EXPECT_DOUBLE_EQ(d.decalageOrdinateur, zone[0] == 'U' ? 0 : 9) << zone;
+            // Annecy keeps summer time in June: 17h29 on its clock.
+            EXPECT_EQ(d.texteHeureDateLieu(), "17h29 15/6/2026") << zone;
+        });
+    }
+    hooks.clockSeconds = saved;
 }
 
 TEST(Window, GeometryOnSizeChanges) {

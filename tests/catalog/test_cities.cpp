@@ -3,6 +3,11 @@
 #include "catalog/systeme.h"
 #include "test_util.h"
 
+#include "astro/time_zone.h"
+
+#include <cstdlib>
+#include <ctime>
+
 TEST(Cities, FileOrderThenOther) {
     const auto cities =
         parseCities("Nombre:3\nFrance-Annecy 45.9000 -6.1300\nFrance-Paris 48.8667 -2.3333\r\n"
@@ -127,24 +132,121 @@ TEST(Countries, ShippedCountriesCoverEveryShippedCity) {
     EXPECT_DOUBLE_EQ(cityOffset(d, "France-Annecy", true, nullptr, data + "/pays.syt"), 1.0);
 }
 
-TEST(Season, AutomaticSeasonAtStartUp) {
+namespace {
+
+date2 utcDate(int y, int mo, int d, int h) {
+    date2 x;
+    x.annee = y;
+    x.mois = mo;
+    x.jour = d;
+    x.heure = h;
+    x.calculeT();
+    return x;
+}
+
+// Runs `body` with the process's TZ set to `zone`, then puts the previous value back.
+template <class F> void withComputerZone(const char* zone, F body) {
+    const char* old = std::getenv("TZ");
+    const std::string saved = old ? old : "";
+    setenv("TZ", zone, 1);
+    tzset();
+    body();
+    if (old)
+        setenv("TZ", saved.c_str(), 1);
+    else
+        unsetenv("TZ");
+    tzset();
+}
+
+const std::string kData = NALVO_SOURCE_DATA_DIR;
+
+} // namespace
+
+TEST(Season, AutomaticSeasonTakesTheCityZone) {
+    systeme sys; // France-Annecy, automatic season, time-zone indices 26 (+1 h)
+    ASSERT_EQ(sys.season, -1);
+    // 2026-10-15 is summer time in France, which the month rule (April to September) missed.
+    date2 d = utcDate(2026, 10, 15, 12);
+    std::string note;
+    applyPlaceToDate(sys, d, &note, kData + "/zones.syt", kData + "/pays.syt");
+    ASSERT_TRUE(d.zoneLieu);
+    EXPECT_EQ(d.zoneLieu->name(), "Europe/Paris");
+    EXPECT_DOUBLE_EQ(d.decalageLieu, 2);
+    EXPECT_EQ(d.saison, -1);
+    EXPECT_EQ(sys.season, -1);
+    EXPECT_EQ(note, "");
+    // The offset follows the date: after 2026-10-25 01:00 UT it is winter time.
+    d.ajouteHeures(24 * 11);
+    EXPECT_DOUBLE_EQ(d.placeOffset_h(), 1);
+}
+
+TEST(Season, ChosenSeasonAndOtherKeepTheStoredZoneIndex) {
     systeme sys;
+    sys.observerTimeZone = 23; // -0.5 h
+    sys.season = 1;
+    date2 d = utcDate(2026, 1, 15, 12);
+    applyPlaceToDate(sys, d, nullptr, kData + "/zones.syt", kData + "/pays.syt");
+    EXPECT_FALSE(d.zoneLieu);
+    EXPECT_EQ(d.saison, 1);
+    EXPECT_DOUBLE_EQ(d.placeOffset_h(), -0.5);
     sys.season = -1;
-    sys.computerTimeZone = 26;
-    sys.observerTimeZone = 23;
-    date2 april;
-    april.mois = 4;
-    applyPlaceToDate(sys, april);
-    EXPECT_EQ(april.saison, 1);
-    EXPECT_EQ(sys.season, 1);
-    EXPECT_DOUBLE_EQ(april.decalageOrdinateur, 1.0);
-    EXPECT_DOUBLE_EQ(april.decalageLieu, -0.5);
-    sys.season = -1;
-    date2 october;
-    october.mois = 10;
-    applyPlaceToDate(sys, october);
-    EXPECT_EQ(october.saison, 0);
-    sys.season = 1; // a stored season stays whatever the month
-    applyPlaceToDate(sys, october);
-    EXPECT_EQ(october.saison, 1);
+    std::snprintf(sys.cityName, sizeof sys.cityName, "%s", "Other");
+    applyPlaceToDate(sys, d, nullptr, kData + "/zones.syt", kData + "/pays.syt");
+    EXPECT_FALSE(d.zoneLieu);
+    EXPECT_EQ(d.saison, 0); // decided by the month for the country lookups
+    EXPECT_DOUBLE_EQ(d.placeOffset_h(), -0.5);
+}
+
+TEST(Season, CityWithoutUsableZoneFallsBackOnItsCountry) {
+    TempDir t;
+    const std::string pays = t.write("pays.syt", "France 1 2\nJapan 9 9\n# 0 0\n");
+    systeme sys;
+    sys.observerTimeZone = 30; // +3 h, which the country's offset replaces
+    // The city is missing from zones.syt: France's offsets, summer from April to September.
+    const std::string noCity = t.write("zones.syt", "Japan-Tokyo Asia/Tokyo\n");
+    date2 july = utcDate(2026, 7, 15, 12);
+    std::string note;
+    applyPlaceToDate(sys, july, &note, noCity, pays);
+    EXPECT_FALSE(july.zoneLieu);
+    EXPECT_DOUBLE_EQ(july.placeOffset_h(), 2);
+    EXPECT_NE(note.find("France-Annecy"), std::string::npos) << note;
+    EXPECT_NE(note.find("zones.syt"), std::string::npos) << note;
+    // A zone that tzdata lacks: the same, and the note names the zone.
+    const std::string unknown = t.write("zones2.syt", "France-Annecy Mars/Olympus_Mons\n");
+    date2 october = utcDate(2026, 10, 15, 12);
+    note.clear();
+    applyPlaceToDate(sys, october, &note, unknown, pays);
+    EXPECT_FALSE(october.zoneLieu);
+    EXPECT_DOUBLE_EQ(october.placeOffset_h(), 1);
+    EXPECT_NE(note.find("Mars/Olympus_Mons"), std::string::npos) << note;
+    // With a zone, the city's own, whatever its country says.
+    const std::string zoned = t.write("zones3.syt", "France-Annecy Asia/Tokyo\n");
+    applyPlaceToDate(sys, october, &note, zoned, pays);
+    EXPECT_DOUBLE_EQ(october.placeOffset_h(), 9);
+}
+
+TEST(Season, ComputerOffsetIsTheSystemsAtTheDate) {
+    systeme sys;
+    sys.computerTimeZone = 40; // +8 h stored: no longer used for the clock
+    withComputerZone("Asia/Tokyo", [&] {
+        date2 d = utcDate(2026, 7, 15, 12);
+        applyPlaceToDate(sys, d, nullptr, kData + "/zones.syt", kData + "/pays.syt");
+        EXPECT_DOUBLE_EQ(d.decalageOrdinateur, 9);
+    });
+    withComputerZone("America/New_York", [&] {
+        date2 d = utcDate(2026, 1, 15, 12);
+        applyPlaceToDate(sys, d, nullptr, kData + "/zones.syt", kData + "/pays.syt");
+        EXPECT_DOUBLE_EQ(d.decalageOrdinateur, -5);
+    });
+}
+
+TEST(Season, CityZoneFromTheShippedFile) {
+    EXPECT_EQ(cityZoneName("France-Annecy", kData + "/zones.syt"), "Europe/Paris");
+    EXPECT_EQ(cityZoneName("Australia_E11E10.5-Lord_Howe", kData + "/zones.syt"), "Australia/Lord_Howe");
+    EXPECT_EQ(cityZoneName("Nowhere-X", kData + "/zones.syt"), "");
+    EXPECT_EQ(cityZoneName("France-Annecy", kData + "/none.syt"), "");
+    // Under the automatic season a city's offset is its zone's at the date.
+    date2 d = utcDate(2026, 10, 15, 12);
+    d.saison = -1;
+    EXPECT_DOUBLE_EQ(cityOffset(d, "USA_W5-New_York", true, nullptr, kData + "/pays.syt", kData + "/zones.syt"), -4);
 }

@@ -169,3 +169,53 @@ TEST(ReportCommands, BadInputEndsWithStatusTwo) {
     EXPECT_NE(run(positionCommand, {"--body", "Vulcan"}).err.find("unknown body 'Vulcan'"),
               std::string::npos);
 }
+
+namespace {
+// The minutes after local midnight of "The sun rise at HhM, it shink at HhM." in a forecast.
+bool sunTimes(const std::string& text, int& rise_min, int& set_min) {
+    const size_t at = text.find("The sun rise at ");
+    int rh = 0, rm = 0, sh = 0, sm = 0;
+    if (at == std::string::npos ||
+        std::sscanf(text.c_str() + at, "The sun rise at %dh%d, it shink at %dh%d.", &rh, &rm, &sh, &sm) != 4)
+        return false;
+    rise_min = rh * 60 + rm;
+    set_min = sh * 60 + sm;
+    return true;
+}
+} // namespace
+
+TEST(ReportCommands, CityGivesItsZoneAndTheNightFollowsTheChangeOfTime) {
+    // The night of 2026-10-24 in Paris, across the end of summer time (10-25 01:00 UT). PyEphem
+    // (the Sun's centre on a horizon without refraction, 48.8667 N 2.3333 E) sets it at 16:38:52
+    // UT, 18h39 summer time, and raises it at 06:31:43 UT, 7h32 winter time. The report steps by
+    // five minutes: 10 minutes of tolerance.
+    const CliRun r = run(forecastCommand, {"--date", "2026-10-24T12:00", "--city", "france-paris"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.out.starts_with(
+        "The time correspond to local time of France-Paris.\n The diferrence with GMT is 2.00.\n"))
+        << r.out.substr(0, 120);
+    int rise = 0, set = 0;
+    ASSERT_TRUE(sunTimes(r.out, rise, set)) << r.out;
+    EXPECT_NEAR(set, 18 * 60 + 39, 10);
+    EXPECT_NEAR(rise, 7 * 60 + 32, 10);
+    // --offset still overrides the zone, for the whole night.
+    const CliRun o = run(forecastCommand, {"--date", "2026-10-24T12:00", "--city", "France-Paris", "--offset", "2"});
+    ASSERT_EQ(o.status, 0) << o.err;
+    ASSERT_TRUE(sunTimes(o.out, rise, set)) << o.out;
+    EXPECT_NEAR(rise, 8 * 60 + 32, 10);
+    // New York after its change of 2026-11-01 06:00 UT: -5 h.
+    const CliRun n = run(forecastCommand, {"--date", "2026-11-01T18:00", "--city", "USA_W5-New_York"});
+    ASSERT_EQ(n.status, 0) << n.err;
+    EXPECT_NE(n.out.find("The diferrence with GMT is -5.00."), std::string::npos) << n.out.substr(0, 120);
+}
+
+TEST(ReportCommands, UnknownCityEndsWithStatusTwoAndNamesTheOption) {
+    const std::vector<std::string> city = {"--date", "2026-10-24T12:00", "--city", "Atlantis-Capital"};
+    std::vector<std::string> withBody = city;
+    withBody.insert(withBody.end(), {"--body", "Mars"});
+    for (const CliRun& r : {run(forecastCommand, city), run(ephemerisCommand, withBody), run(positionCommand, withBody)}) {
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.err.find("--city"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("Atlantis-Capital"), std::string::npos) << r.err;
+    }
+}

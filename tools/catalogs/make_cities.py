@@ -13,6 +13,10 @@ pays.syt: "%s %f %f\\n" per country: name, offset in January, offset in July (ho
 the order of the program's season rule (summer time from April to September); the list ends with
 "# 0 0". A country whose zones differ gets one entry per pair of offsets, named with the January
 offset ("United_States_W5" is 5 hours west of Greenwich in January), and its cities that name.
+
+zones.syt: "%s %s\n" per city of ville.syt, in the same order: the city's name and the zone of
+zone.tab it was made from (an IANA name such as "Europe/Paris"), whose rules give the city's real
+offset at any instant.
 """
 
 import datetime
@@ -106,13 +110,13 @@ def build():
     for fields in read_tab("zone.tab"):
         code, coords, zone = fields[:3]
         lat, lon = split_coordinates(coords)
-        rows.append((countries[code], zone.split("/")[-1], lat, lon, offsets(zone)))
+        rows.append((countries[code], zone.split("/")[-1], lat, lon, offsets(zone), zone))
     france = next(r for r in rows if r[0] == "France")
-    rows.append((DEFAULT_CITY[0], DEFAULT_CITY[1], DEFAULT_CITY[2], DEFAULT_CITY[3], france[4]))
+    rows.append((DEFAULT_CITY[0], DEFAULT_CITY[1], DEFAULT_CITY[2], DEFAULT_CITY[3], france[4], france[5]))
 
     # Country entries: one per country, or one per pair of offsets when its zones differ.
     pairs = {}
-    for country, _, _, _, off in rows:
+    for country, _, _, _, off, _ in rows:
         pairs.setdefault(country, set()).add(off)
     key_of = {}
     for country, offs in pairs.items():
@@ -129,12 +133,12 @@ def build():
 
     cities = []
     too_long = []
-    for country, town, lat, lon, off in rows:
+    for country, town, lat, lon, off, zone in rows:
         name = f"{key_of[(country, off)]}-{town}"
         if len(name.encode("cp1252")) > NAME_BYTES:
             too_long.append(name)
             continue
-        cities.append((name, lat, -lon))  # the program's longitudes are east negative
+        cities.append((name, lat, -lon, zone))  # the program's longitudes are east negative
     if too_long:
         raise SystemExit(f"more than {NAME_BYTES} bytes, add short country names: {too_long}")
     default = f"{key_of[(DEFAULT_CITY[0], france[4])]}-{DEFAULT_CITY[1]}"
@@ -150,15 +154,17 @@ def build():
 def main():
     cities, table = build()
     lines = [f"Nombre:{len(cities)}"]
-    for name, lat, lon in cities:
+    for name, lat, lon, _ in cities:
         lines.append(f"\n{name} {lat:.4f} {lon:.4f}")
     lines.append("\n")
     write_cp1252("ville.syt", "".join(lines))
+    write_cp1252("zones.syt", "".join(f"{name} {zone}\n" for name, _, _, zone in cities))
     text = "".join(f"{k} {w:g} {s:g}\n" for k, (w, s) in table) + "# 0 0\n"
     write_cp1252("pays.syt", text)
     split = len({k.split("_W")[0].split("_E")[0] for k, _ in table if re.search(r"_[WE]\d", k)})
     print(f"ville.syt: {len(cities)} cities, {cities[DEFAULT_INDEX][0]} at {DEFAULT_INDEX}")
     print(f"pays.syt: {len(table)} entries ({split} countries split by offset)")
+    print(f"zones.syt: {len(cities)} cities, {len({c[3] for c in cities})} zones")
 
 
 if __name__ == "__main__":

@@ -5,6 +5,7 @@ and the machine's tzdata (the boundary test reads the extract in testdata/)."""
 
 import os
 import unittest
+import zoneinfo
 
 import check_data
 import make_asteroids
@@ -210,6 +211,20 @@ class ShippedFilesTest(unittest.TestCase):
         self.assertEqual(table["France"], (1.0, 2.0))
         self.assertEqual(table["USA_W5"], (-5.0, -4.0))
         self.assertEqual(table["India"], (5.5, 5.5))
+
+    def test_every_city_has_its_zone(self):
+        s = check_data.open_scanner("ville.syt")
+        n = s.scan("Nombre:%d")[1][0]
+        names = [s.scan("\n%s %lf %lf")[1][0].decode("cp1252") for _ in range(n)]
+        with open(os.path.join(check_data.DATA, "zones.syt"), encoding="cp1252") as f:
+            pairs = [line.split(" ") for line in f.read().splitlines()]
+        self.assertEqual([p[0] for p in pairs], names)  # same cities, same order
+        for city, zone in pairs:
+            zoneinfo.ZoneInfo(zone)  # raises for a zone that tzdata lacks
+        zones = dict(pairs)
+        self.assertEqual(zones["France-Annecy"], "Europe/Paris")
+        self.assertEqual(zones["USA_W5-New_York"], "America/New_York")
+        self.assertEqual(zones["Australia_E11E10.5-Lord_Howe"], "Australia/Lord_Howe")
 
     def test_star_counts_per_band(self):
         for band, (low, high) in ((7, (7.0, 8.0)), (8, (8.0, 9.0))):

@@ -19,7 +19,7 @@ fi
 ninja -C "$build" -j2 catalog >/dev/null
 exe="$build/verify_readers"
 g++ -std=c++20 "${flags[@]}" -Wall -Wextra -I"$repo/src" -DNALVO_SOURCE_DATA_DIR="\"$repo/data\"" \
-    "$here/verify_readers.cpp" "$build/src/catalog/libcatalog.a" "$build/src/astro/libastro.a" -o "$exe"
+    "$here/verify_readers.cpp" "$build/src/catalog/libcatalog.a" "$build/src/astro/libastro.a" -ldate-tz -o "$exe"
 cpp="$("$exe" "$repo/data")" || { echo "$cpp"; echo "verify_readers: the readers reported problems"; exit 1; }
 echo "$cpp"
 py="$(python3 "$here/check_data.py" constel.syt messier.syt ngc.syt lactee.syt comet.syt frontier.syt)"

@@ -85,7 +85,6 @@ TDialogLocalisation::TDialogLocalisation(const localisationXfer& xfer, std::vect
     filter_->installEventFilter(this);
     connect(observer_, &QComboBox::currentIndexChanged, this, &TDialogLocalisation::observerCityChanged);
     connect(computer_, &QComboBox::currentIndexChanged, this, &TDialogLocalisation::computerCityChanged);
-    connect(computerZone_, &QComboBox::currentIndexChanged, this, &TDialogLocalisation::computerZoneChanged);
     connect(season_, &QComboBox::currentIndexChanged, this, &TDialogLocalisation::seasonChanged);
     connect(longitude_, &QLineEdit::textEdited, this, &TDialogLocalisation::coordinateEdited);
     connect(latitude_, &QLineEdit::textEdited, this, &TDialogLocalisation::coordinateEdited);
@@ -137,13 +136,6 @@ void TDialogLocalisation::showCoordinates(int index) {
     updating_ = false;
 }
 
-void TDialogLocalisation::reinterpret(double newOffset_h) {
-    date2& d = *xfer_.date;
-    const double old = d.decalageOrdinateur;
-    d.decalageOrdinateur = newOffset_h;
-    d.ramenerTU(old);
-}
-
 void TDialogLocalisation::observerCityChanged(int index) {
     if (updating_ || index < 0 || index >= otherIndex()) return;
     showCoordinates(index);
@@ -165,16 +157,11 @@ void TDialogLocalisation::computerCityChanged(int index) {
     updating_ = true;
     computerZone_->setCurrentIndex(zone);
     updating_ = false;
-    reinterpret(offset);
-}
-
-void TDialogLocalisation::computerZoneChanged(int index) {
-    if (updating_ || index < 0) return;
-    reinterpret(timeZoneOffset(index));
 }
 
 void TDialogLocalisation::seasonChanged(int index) {
     if (updating_ || index < 0) return;
+    seasonChosen_ = true;
     date2& d = *xfer_.date;
     d.saison = index;
     const int obs = observer_->currentIndex(), comp = computer_->currentIndex();
@@ -193,7 +180,6 @@ void TDialogLocalisation::seasonChanged(int index) {
             updating_ = true;
             computerZone_->setCurrentIndex(zone);
             updating_ = false;
-            reinterpret(offset);
         }
     }
 }
@@ -238,7 +224,8 @@ void TDialogLocalisation::accept() {
     const int comp = std::max(computer_->currentIndex(), 0);
     sys.computerCityNumber = comp;
     copyName(sys.computerCityName, cities_[size_t(comp)].name);
-    sys.season = std::max(season_->currentIndex(), 0);
+    // The automatic season stays unless a season was chosen.
+    if (seasonChosen_ || sys.season != -1) sys.season = std::max(season_->currentIndex(), 0);
     sys.computerTimeZone = std::max(computerZone_->currentIndex(), 0);
     sys.observerTimeZone = std::max(observerZone_->currentIndex(), 0);
     // Every group is tried; the first reason is kept.
@@ -246,15 +233,12 @@ void TDialogLocalisation::accept() {
     writeObserverPlace(iniPath_, sys, &saveError_);
     writeComputerPlace(iniPath_, sys, saveError_.empty() ? &saveError_ : nullptr);
     writeTimeSettings(iniPath_, sys, saveError_.empty() ? &saveError_ : nullptr);
-    date2& d = *xfer_.date;
-    d.decalageOrdinateur = timeZoneOffset(sys.computerTimeZone);
-    d.decalageLieu = timeZoneOffset(sys.observerTimeZone);
-    d.saison = sys.season;
+    applyPlaceToDate(sys, *xfer_.date);
     QDialog::accept();
 }
 
-// Cancel leaves the date as it was when the dialog opened: the offsets and the reinterpretation
-// made while choosing are undone, so that the date always agrees with the stored place.
+// Cancel leaves the date as it was when the dialog opened: the offsets changed while choosing
+// are undone, so that the date always agrees with the stored place.
 void TDialogLocalisation::reject() {
     *xfer_.date = opened_;
     QDialog::reject();

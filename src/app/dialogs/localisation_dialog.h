@@ -1,8 +1,8 @@
 // TDialogLocalisation: the "Localization" dialog: the observer's place (a city of "ville.syt" or
 // typed coordinates under "Other"), the computer's place, the season and the two time zones.
-// Choosing a city looks its country's offset up in "pays.syt"; a new computer time zone moves the
-// instant so that the clock time shown stays the same. OK writes the "Position",
-// "Position ordinateur" and "Heure" keys.
+// Choosing a city looks its offset up (its zone's under the automatic season, else its country's
+// in "pays.syt"); the computer's place and zone are kept but do not move the clock, which is read
+// in UT. OK writes the "Position", "Position ordinateur" and "Heure" keys.
 #pragma once
 
 #include <QDialog>
@@ -63,12 +63,9 @@ private:
     void takeFirstMatch();
     void observerCityChanged(int index);
     void computerCityChanged(int index);
-    void computerZoneChanged(int index);
     void seasonChanged(int index);
     void coordinateEdited();
     void showCoordinates(int index);
-    // Moves the instant so that the clock time stays when the computer's offset changes.
-    void reinterpret(double newOffset_h);
     int otherIndex() const { return int(cities_.size()) - 1; }
 
     localisationXfer xfer_;
@@ -79,6 +76,7 @@ private:
     Prompter* prompter_;
     date2 opened_;           // the date as it was when the dialog opened (restored by Cancel)
     bool updating_ = false;  // true while the dialog itself changes its controls
+    bool seasonChosen_ = false; // the user picked a season (the automatic one is given up)
     QString refusal_;
     QLineEdit* filter_;
     QComboBox* observer_;

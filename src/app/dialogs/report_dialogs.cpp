@@ -173,7 +173,7 @@ void TDialogPosition::computePosition() {
         boxes_[i]->setText(QString::number(numbers[i]));
     boxes_[6]->setText(fromBytes(v.distance));
     std::string line =
-        reports::riseTransitSetLine(model_, date_, k, model_.latitude, model_.longitude, date_.decalageLieu);
+        reports::riseTransitSetLine(model_, date_, k, model_.latitude, model_.longitude, date_.placeOffset_h());
     if (!line.empty()) line.pop_back(); // the report's newline
     riseTransitSet_->setText(fromBytes(line));
 }

@@ -32,6 +32,7 @@ bool openLocalisation(TPlanetariumWindow& w) {
     const bool ok = commands::dialogRunner()(dialog) == QDialog::Accepted;
     tellUnsavedSettings(w, dialog.saveError());
     if (ok) {
+        w.applyPlace();
         w.computeGeometry(w.clientWidth(), w.clientHeight());
         w.redraw();
     }

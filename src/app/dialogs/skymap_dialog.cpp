@@ -306,6 +306,7 @@ void runSkyMapCommand(TPlanetariumWindow& w) {
     const int result = skyMapDialogRunner()(dialog);
     settingscommands::tellUnsavedSettings(w, dialog.saveError());
     if (result != QDialog::Accepted) return;
+    w.applyPlace(); // the city may have changed
     w.view = w.projection + 9;
     commands::stopAnimations(w);
     commands::animationButtonsIdle(w);
