@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
-"""Start-up smoke test of the real `nalvo` program: started under xvfb-run with the shipped data
+"""Start-up smoke test of the real `nalvo` program: started on a private Xvfb with the shipped data
 and an empty settings folder, it must show its "Nalvo" window, write the start-up trace to
 LogFile.txt and end with status 0 when its window gets a close request (WM_DELETE_WINDOW, what
 a window manager's close button sends).
-Usage: smoke_nalvo.py NALVO DATA_DIR (ctest runs it; it calls xvfb-run itself)."""
+The Xvfb server picks a free display itself (-displayfd), so other X servers of the machine,
+started before or at the same time, are never taken for ours.
+Usage: smoke_nalvo.py NALVO DATA_DIR (ctest runs it; it starts Xvfb itself)."""
 
 import ctypes
 import os
@@ -112,9 +114,28 @@ def main():
         return 0
     if len(sys.argv) != 3:
         fail("usage: smoke_nalvo.py NALVO DATA_DIR")
-    r = subprocess.run(["xvfb-run", "-a", "-s", "-screen 0 1280x800x24", sys.executable, os.path.abspath(__file__),
-                        "--inner", os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])])
-    return r.returncode
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
+                            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    os.close(write_end)
+    try:
+        with os.fdopen(read_end) as reply:
+            number = reply.readline().strip()
+        if not number.isdigit():
+            xvfb.kill()
+            fail("Xvfb did not start: " + xvfb.communicate()[1].decode(errors="replace"))
+        env = dict(os.environ, DISPLAY=":" + number)
+        r = subprocess.run([sys.executable, os.path.abspath(__file__), "--inner", os.path.abspath(sys.argv[1]),
+                            os.path.abspath(sys.argv[2])], env=env)
+        return r.returncode
+    finally:
+        if xvfb.poll() is None:
+            xvfb.terminate()
+            try:
+                xvfb.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                xvfb.kill()
+                xvfb.wait()
 
 
 if __name__ == "__main__":
