@@ -8,7 +8,9 @@ started before or at the same time, are never taken for ours.
 Usage: smoke_nalvo.py NALVO DATA_DIR (ctest runs it; it starts Xvfb itself)."""
 
 import ctypes
+import atexit
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -76,6 +78,7 @@ def request_close(window):
 
 def inner(nalvo, data):
     home = tempfile.mkdtemp(prefix="nalvo-smoke-")
+    atexit.register(shutil.rmtree, home, ignore_errors=True)  # also after a failed check
     env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home + "/config", XDG_DATA_HOME=home + "/data",
                XDG_RUNTIME_DIR=home, NALVO_DATA=data, QT_QPA_PLATFORM="xcb")
     env.pop("QT_QPA_PLATFORM_PLUGIN_PATH", None)
