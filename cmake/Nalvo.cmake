@@ -48,7 +48,9 @@ function(nalvo_tests name)
 endfunction()
 
 if(NALVO_FUZZ)
-  # Coverage instrumentation for the libraries the fuzz targets exercise.
-  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined)
+  # Coverage instrumentation for the libraries the fuzz targets exercise, optimised (-O1; the
+  # Debug build type leaves clang at -O0) so that an input takes well under a millisecond.
+  # Asserts stay on.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -O1)
   add_link_options(-fsanitize=address,undefined)
 endif()

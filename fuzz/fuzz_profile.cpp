@@ -24,9 +24,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzcheck::terminated(sys.cityName, "city name");
     fuzzcheck::terminated(sys.computerCityName, "computer city name");
 
-    // A write keeps the file readable and the value read back is the one written.
-    fuzzcheck::check(profileWriteString(path, "Heure", "Saison", "1"), "profile write");
-    fuzzcheck::check(profileReadInt(path, "Heure", "Saison", 0) == 1, "value read back");
+    // A write keeps the file readable and the value read back is the one written. A write
+    // flushes the file and its folder to the disk, which costs far more than the reads: it is
+    // checked on one input in 32, chosen by the input's length so that a reproducer replays
+    // the same way.
+    if (size % 32 == 0) {
+        fuzzcheck::check(profileWriteString(path, "Heure", "Saison", "1"), "profile write");
+        fuzzcheck::check(profileReadInt(path, "Heure", "Saison", 0) == 1, "value read back");
+    }
     dir.empty();
     return 0;
 }

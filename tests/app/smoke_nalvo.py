@@ -1,12 +1,16 @@
 #!/usr/bin/env python3
-"""Start-up smoke test of the real `nalvo` program: started under xvfb-run with the shipped data
+"""Start-up smoke test of the real `nalvo` program: started on a private Xvfb with the shipped data
 and an empty settings folder, it must show its "Nalvo" window, write the start-up trace to
 LogFile.txt and end with status 0 when its window gets a close request (WM_DELETE_WINDOW, what
 a window manager's close button sends).
-Usage: smoke_nalvo.py NALVO DATA_DIR (ctest runs it; it calls xvfb-run itself)."""
+The Xvfb server picks a free display itself (-displayfd), so other X servers of the machine,
+started before or at the same time, are never taken for ours.
+Usage: smoke_nalvo.py NALVO DATA_DIR (ctest runs it; it starts Xvfb itself)."""
 
 import ctypes
+import atexit
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -74,6 +78,7 @@ def request_close(window):
 
 def inner(nalvo, data):
     home = tempfile.mkdtemp(prefix="nalvo-smoke-")
+    atexit.register(shutil.rmtree, home, ignore_errors=True)  # also after a failed check
     env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home + "/config", XDG_DATA_HOME=home + "/data",
                XDG_RUNTIME_DIR=home, NALVO_DATA=data, QT_QPA_PLATFORM="xcb")
     env.pop("QT_QPA_PLATFORM_PLUGIN_PATH", None)
@@ -112,9 +117,28 @@ def main():
         return 0
     if len(sys.argv) != 3:
         fail("usage: smoke_nalvo.py NALVO DATA_DIR")
-    r = subprocess.run(["xvfb-run", "-a", "-s", "-screen 0 1280x800x24", sys.executable, os.path.abspath(__file__),
-                        "--inner", os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])])
-    return r.returncode
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
+                            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    os.close(write_end)
+    try:
+        with os.fdopen(read_end) as reply:
+            number = reply.readline().strip()
+        if not number.isdigit():
+            xvfb.kill()
+            fail("Xvfb did not start: " + xvfb.communicate()[1].decode(errors="replace"))
+        env = dict(os.environ, DISPLAY=":" + number)
+        r = subprocess.run([sys.executable, os.path.abspath(__file__), "--inner", os.path.abspath(sys.argv[1]),
+                            os.path.abspath(sys.argv[2])], env=env)
+        return r.returncode
+    finally:
+        if xvfb.poll() is None:
+            xvfb.terminate()
+            try:
+                xvfb.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                xvfb.kill()
+                xvfb.wait()
 
 
 if __name__ == "__main__":

@@ -4,7 +4,9 @@ output) and with bad ones (status 1 or 2 and a message on stderr naming the faul
 settings folder with the shipped data.
 Usage: cli_processes.py NALVO_CLI DATA_DIR (ctest runs it)."""
 
+import atexit
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -13,6 +15,7 @@ import tempfile
 def main():
     cli, data = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
     home = tempfile.mkdtemp(prefix="nalvo-cli-")
+    atexit.register(shutil.rmtree, home, ignore_errors=True)  # also after a failed check
     env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home + "/config", XDG_DATA_HOME=home + "/data",
                NALVO_DATA=data, QT_QPA_PLATFORM="offscreen")
     picture = os.path.join(home, "sky.bmp")
