@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frames per second of a running sky animation in the circular view (13) at the default
 // settings: one frame is the timer tick that moves the date by one step and redraws, and the
 // live figure counts the frames the 5 ms timer produces in the event loop.

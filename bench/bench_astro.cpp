@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Costs of the ephemeris routines: the whole model (Sun, nine planets, the Moon) and each routine.
 #include <benchmark/benchmark.h>
 

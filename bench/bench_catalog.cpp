@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Costs of the catalogue layer: streaming the three star files through forEachCatalogueStar (each
 // paint of a deep sky view does it), and loading the whole shipped data set (start-up).
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The heliocentric view (20) painted at 780 x 500: with the orbit layer redrawn (after a zoom or a
 // rotation key) and without it (an animation step, the date moved by 24 hours), on the view's own
 // code and through the window's timer as the running animation does it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of the events of Jupiter's moons: a year of them (about 3000 events), and one instant's
 // geometry of one moon.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a picture of the largest back buffer, 1500 x 1400: the bitmap bytes (rows read straight
 // from the image), the PNG bytes, and the bitmap written through a temporary file and a rename.
 #include "catalog/atomic_file.h"

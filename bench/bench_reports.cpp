@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Costs of the reports: the forecast of one night at Annecy (about 150 five-minute steps, the
 // model recomputed for every altitude, the trace appended line by line to a file) and an
 // ephemeris table of 100 lines.

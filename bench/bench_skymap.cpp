@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One paint of each sky view at 780 x 500 with the shipped data: default settings (constellation
 // stars to magnitude 6), and the circular and quadratic views at limiting magnitude 9 with the
 // three star files (read on the first paint and kept in memory, as the window keeps them). The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One paint of the conjunction graph (view 30: 490 rows, all planets, the model computed once per
 // row) and of the dance (view 40: 491 computations of the model) with the shipped data, in a
 // 780 x 526 window, each after a painter call as the window's toolbar makes before the view. A repaint under

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up to the first picture: the frame and the main window created offscreen, every data
 // file loaded, and the first size change drawing the title view into the back buffer.
 #include "app/application.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Apparent geocentric equatorial places (equator and equinox of date, aberration included) of the
 // Sun, the Moon and the planets Mercury to Pluto with Astronomy Engine (npm astronomy-engine, MIT)
 // at the instants of a --from/--to/--step range, as nalvo-cli positions computes them; prints the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rate of nalvo-cli positions against Astronomy Engine over the same instants: body positions per
 # second of each (the Sun, the Moon and the planets Mercury to Pluto: 10 per instant; the Earth's
 # row of zeros is not counted) and their ratio.

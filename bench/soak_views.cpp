@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Soak of the main window, headless: for each view, N steps through the window's own timer path
 // (see view_soak.h) and the resident memory after a warm-up and at the end. Prints one row per
 // view: steps done, resident KiB after the warm-up and at the end, growth, seconds, and "ok" when

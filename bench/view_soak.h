@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Driving the main window view by view for long runs: enters a view through its commands (dialogs
 // accepted as they open), steps it through the window's own timer path, and reads the process's
 // resident memory. Shared by the soak program (bench/soak_views.cpp) and its short CI run.

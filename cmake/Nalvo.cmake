@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Build helpers shared by every folder.
 
 set(NALVO_WARNINGS -Wall -Wextra -Wpedantic)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package (cpack -G DEB, or scripts/package): everything the install rules put under
 # /usr, Depends worked out by dpkg-shlibdeps from the programs' shared libraries, and the files
 # Debian asks for (copyright, compressed changelog and manual pages).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks shared by the libFuzzer targets: what every reader promises about the model it fills,
 // whatever the bytes it was given. A failed check prints what broke and aborts, which libFuzzer
 // reports as a crash with the input that caused it.

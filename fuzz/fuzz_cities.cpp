@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the city list reader (ville.syt) on arbitrary bytes.
 #include <cstddef>
 #include <cstdint>

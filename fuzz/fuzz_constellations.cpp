@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the constellations file reader on arbitrary bytes; the model's tables stay within their
 // capacities and every index points at a stored record.
 #include <cstddef>

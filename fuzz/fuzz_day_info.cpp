@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the monthly information files "NalvoInfo<month><year>.dat" on arbitrary
 // bytes, looked up for every day of the month (and day 0, which no record should match).
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the conversion of XEphem ".edb" files into the comet file, on arbitrary
 // bytes; the converted text must read back through the comet reader with every record it holds.
 #include <cstddef>

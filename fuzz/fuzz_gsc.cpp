@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the Guide Star Catalog region table and region file readers on arbitrary bytes,
 // also placed behind the fixed headers so that the records are reached.
 #include <cstddef>

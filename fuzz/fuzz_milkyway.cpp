@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the Milky Way file reader on arbitrary bytes.
 #include <cstddef>
 #include <cstdint>

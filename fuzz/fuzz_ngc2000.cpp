@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the "ngc2000.dat" stream the sky map draws the NGC 2000.0 objects from (fixed
 // columns, one record a line), on arbitrary bytes. ngc.syt has its own target (fuzz_ngc).
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the orbit file "trajec.nal" of the heliocentric view on arbitrary bytes: a
 // file is either refused with a reason or read whole.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the country offsets file "pays.syt" on arbitrary bytes, looked up for a
 // country named by the first bytes of the input in both seasons.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the INI profile reader and writer, and every settings group read from it, on
 // arbitrary contents of "Nalvo.ini" (a file of a private folder under the build directory).
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the ring model "anneau3d.nal" of the Saturn 3D view on arbitrary bytes: the
 // records are all read or none, and every corner is a number.
 #include <cstddef>

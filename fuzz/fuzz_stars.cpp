@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the star file stream (star6/7/8.syt) on arbitrary bytes.
 #include <cstddef>
 #include <cstdint>

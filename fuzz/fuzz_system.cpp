@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the whole model load from "Sys.syt", with the files it names, then the
 // positions of every body. The input is "Sys.syt" followed by any number of files, each introduced
 // by a line "%%% <name>"; they are written to a private folder under the build directory, which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Animation steps of the views: the step encoding, the faster/slower sequences of each view and
 // the year limits that keep an animated date between -99 and 3000.
 #pragma once

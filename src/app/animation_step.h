@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The step of the running animation, shown in the window title and the " Play " tooltip.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPlanetariumApp: the application object, and MainFrame, the frame with the caption "Nalvo"
 // around the main window, created and set up in the start-up order.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's asteroid commands: "Convert an asteroids file" (11844) and the asteroid dialog of
 // "Display asteroids" (132) and the heliocentric "&Asteroids" (11847).
 #pragma once

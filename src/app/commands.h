@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command table of the main window: one entry per command id with its menu text, its action
 // and its enabler (enabled, check mark, changing text). The menu bar, the toolbar and the keyboard
 // all run commands through it. A command whose view or dialog is not built yet has no action and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The heliocentric view's part of the window: view 20 drawn into the back buffer with the orbit
 // layer kept in memDC[1], its commands (the view with its date dialog, zoom in and out), the click
 // zoom, the hover text and the camera recomputed by the rotation keys.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard and mouse of the main window: the keys of the program, the toolbar and scroll-bar
 // clicks, tooltips, held scrolling, thumb drags and double-click zooms. Clicks inside the drawing
 // area and the pointer's hover go to the view handlers that the sky map and the views register.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar of the main frame, built from the command table: menus in order with their items,
 // separators and the Ctrl+P accelerator; each menu refreshes its items' enabled state, check marks
 // and texts from the enablers when it opens.

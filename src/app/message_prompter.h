@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The core's questions and messages shown as message boxes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/page_output.h"
 
 #include "app/picture_saving.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The current view on a page: printed on white with the platform's print dialog, or written as a
 // PDF or SVG file, through a vector canvas that stands in for the back buffer while the view draws.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Save..." (command 130, toolbar button 0, key C): the current view written as a 24-bit bitmap
 // (or a PNG, PDF or SVG file by the chosen name's extension) in one of the three schemes of the
 // "Save" menu.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's title picture (id 1, 800 x 500), drawn in code and registered with gfx::picture.
 // The pictures of the satellite views are resources of the views library (views/view_pictures.h).
 #pragma once

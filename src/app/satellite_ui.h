@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's side of the satellite views 31 (Jupiter's satellites), 32 (Saturn's satellites)
 // and 33 (Saturn 3D): their paint, the drag selection of a time range and the pointed date in
 // the graphs of 31 and 32, and the "Jupiter's satellites" and "Saturn 3d" commands.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window side of the sky map interaction: the rubber-band rectangle zoom of views 11, 12 and
 // 14, the coordinates under the pointer, the hover label with the constellation markers, the
 // identification by a right click (or the "I" key) with its information dialog, and the "&Search"

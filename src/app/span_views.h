@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's side of the time-span views (30 conjunctions, 31 and 32 satellites, 40 dance):
 // their commands and dialogs, the paint of views 30 and 40, and the vertical drag that picks a
 // new span in a graph with the pointed date under the mouse. A satellite view joins the drag by

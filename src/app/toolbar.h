@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The row of icon buttons at the top of the window and the sky map's scroll arrows and thumbs:
 // the 33 `Bouton` records at their table positions, hit testing, drawing and tooltips.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/toolbar_icons.h"
 
 #include "gfx/icons.h"

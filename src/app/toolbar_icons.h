@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar's icons: our own SVG drawings (src/app/icons/) rendered once and registered with
 // gfx::registerIcon under the toolbar's resource ids, each with its greyed twin at id + 100.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one place where a view number selects its drawing. Each family's module adds its call here.
 #include "app/helio_view.h"
 #include "app/pictures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Web links: the program's home page and the local help pages "Index" and "Links" (data/help),
 // opened in a web browser. The browser is the desktop's default unless the user chose a program
 // ("Internet" / "Navigateur" in Nalvo.ini, "Aucun" when none); the home page is the key

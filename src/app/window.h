@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TPlanetariumWindow: the client of the main frame. It owns the model, the dates, the display
 // options, the toolbar and the three 1500 x 1400 canvases, keeps the view and animation state,
 // and draws the current view into the back buffer, which a paint only copies to the screen.

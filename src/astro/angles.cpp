@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Angle helpers and Greenwich mean sidereal time (Meeus, 1900-epoch polynomial).
 #include "astro/angles.h"
 

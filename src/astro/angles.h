@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Angle helpers shared by every ephemeris routine: degrees and radians, reduction to 0-360,
 // the cubic element polynomial, angle texts (Windows-1252) and Greenwich sidereal time.
 #pragma once

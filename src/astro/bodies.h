@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bodies that move on orbits: the Sun's apparent orbit, planets, their satellites, comets and
 // asteroids. Elements are cubic polynomials in T (Julian centuries from JD 2415020.0), angles in
 // degrees, planet distances in AU. The position routines fill the computed fields.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer clock read as Universal Time, whatever time zone the computer is set to.
 #pragma once
 

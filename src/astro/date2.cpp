@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calendar <-> Julian centuries (Meeus' algorithms), moving an instant, clock texts and the
 // country time-zone lookup.
 #include "astro/date2.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One instant of the program: calendar fields in Universal Time and Julian centuries since
 // JD 2415020.0, with the time-zone offsets used to show clock times.
 #pragma once

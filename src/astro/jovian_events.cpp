@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Events of the Galilean moons: the geometry of one instant, a search that steps no further than
 // the nearest moon could move to change a state, and a refinement by regula falsi on the margin
 // whose sign changed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Phenomena of Jupiter's four large moons seen from the Earth's centre: transits, occultations,
 // eclipses and shadow transits, with instants to the second in UT. Geometry of jovian_theory.h;
 // Jupiter is a spheroid about its IAU pole at its light time, each moon at its own light time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Truncated VSOP87D for the Earth and Jupiter, Lieske's E5 for the Galilean moons (the series and
 // the reduction to the ecliptic of date as in Meeus, Astronomical Algorithms, 2nd ed., ch. 44).
 #include "astro/jovian_theory.h"

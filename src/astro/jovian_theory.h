@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The higher-accuracy geometry of Jupiter's system for the events of its moons: the Earth and
 // Jupiter from truncated VSOP87D, the Galilean moons from Lieske's theory E5 (as given in
 // J. Meeus, Astronomical Algorithms, 2nd ed., ch. 44), Jupiter's IAU pole, and TT - UT. Frame:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lunar theory with the periodic terms of J. Meeus, "Astronomical Formulae for Calculators"
 // (1900-epoch arguments). Every argument is in degrees.
 #include "astro/moon.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Moon: a lunar theory of mean arguments, small additive corrections and periodic series of
 // 50 terms in longitude, 45 in latitude and 4 in parallax (Meeus' 1900-epoch theory), its
 // illuminated fraction and whether it waxes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Planets, comets and asteroids from orbital elements; phases, magnitudes, names.
 #include "astro/planets.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Planets from their element polynomials, comets and asteroids from fixed osculating elements,
 // and what is shown for a body: phase angle, illuminated fraction, magnitude, apparent diameter,
 // and the French/English body names. Angles in degrees, distances in AU.

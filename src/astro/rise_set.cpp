@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rise, transit and set: the body's topocentric hour angle, sampled every hour through the day,
 // brackets each meridian passage (upper and lower culminations), which is then found by
 // bisection; between two passages the altitude changes one way only, so each sign change of the

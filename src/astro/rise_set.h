@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rise, upper transit and set of a body within one local calendar day, by the almanacs'
 // convention: the upper limb of a body given a radius (the Sun, the Moon), the centre of the
 // others, 34' of refraction at the horizon, an observer at sea level, topocentric places (the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Short analytical theories of the four Galilean satellites and of Saturn's six inner large
 // satellites, and the tilt of Saturn's rings as seen from the Earth. Angles in degrees.
 #pragma once

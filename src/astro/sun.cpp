@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sun, Kepler's equation and coordinate reductions.
 #include "astro/sun.h"
 

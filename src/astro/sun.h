@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Sun's apparent orbit, the Earth-Sun distance, Kepler's equation and the reductions the
 // other ephemerides share (ecliptic to equatorial, topocentric correction). Angles in degrees,
 // distances in AU, frame: mean equator and equinox of the element polynomials.

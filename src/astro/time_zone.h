@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock of a place from the operating system's tz database (tzdata) through the date/tz
 // library: a zone's offset from UT at any instant, summer time and historical rules included as
 // tzdata has them.

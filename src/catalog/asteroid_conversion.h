@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion of XEphem orbital element files (".edb") into the program's comet file "comet.syt",
 // the file the comet reader loads. Only elliptic records ("e") are converted; every other line
 // that is not a comment is skipped and counted.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing a file so that a failure never leaves it half written: the bytes go to a temporary file
 // in the same folder, are flushed to the disk, and the temporary file is renamed over the target.
 // Readers see either the old file or the whole new one. Every file the program writes goes

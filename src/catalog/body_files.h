@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Readers of the Sun, planet and satellite files named by "Sys.syt". Each returns its file's
 // total: the sum of (fields read - 1) over its counted scans; a negative total means the file is
 // not a valid body file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Readers of the six catalogue files named by "Sys.syt": constellations, Messier objects, NGC
 // objects, the Milky Way, comets and asteroids, constellation borders. Each fills its tables of
 // `systeme` (replacing what they held) and returns its file's total, the sum of (fields read - 1)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cities and time zones: "ville.syt" (cities with their coordinates), "pays.syt" (each
 // country's winter and summer offsets), the 48 time-zone entries of half an hour from -12 h to
 // +11 h 30 (index k is (k - 24)/2 hours), and the country part of a city name.

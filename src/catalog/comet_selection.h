@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The asteroids and comets chosen for display: `systeme::selectedComets` holds their indices in
 // `comets`, in the order they were chosen, ended by -1. The sky views and the heliocentric view
 // draw these bodies; the asteroid dialog edits them; "Nalvo.ini" keeps them between runs.

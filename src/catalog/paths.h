@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program's files are. Shipped data is looked up in order: the user directory
 // ($XDG_DATA_HOME/nalvo, default ~/.local/share/nalvo), $NALVO_DATA, data/ beside the executable,
 // ../share/nalvo beside the executable (the install tree), and for programs of the build tree

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The INI profile of "Nalvo.ini": sections in brackets, "key=value" lines. Section and key names
 // are compared byte for byte except for ASCII case (the file is Windows-1252: "N\xB0 ville" and
 // "Images plan\xE8tes" hold the bytes 0xB0 and 0xE8). Every read opens the file afresh; a write

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalog/prompter.h"
 
 void RecordingPrompter::message(const std::string& text, const std::string& caption) {

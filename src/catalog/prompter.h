@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the core shows a message or asks a question on its way (a missing file, "Insert CD-ROM").
 // The app implements it with message boxes; tests and the command-line tool record the calls.
 #pragma once

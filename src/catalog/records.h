@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue records that "Sys.syt" fills besides the bodies: constellation stars and figures,
 // deep-sky objects, the Milky Way outline, constellation borders, and the fixed records of the
 // satellites of Jupiter and Saturn. Angles in degrees (right ascension too, 0-360).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ring model of the Saturn 3D view, "anneau3d.nal": a globe size and ring records of three
 // quadrilaterals each (the inner, middle and outer ring zones) in the ring plane, model units.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Formatted scanning of the text data files: the standard scan patterns, with every "%s" bounded
 // to the size of the field it fills, and the fields-read count that the readers' totals add up.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys of "Nalvo.ini", one read and one write function per group, with the encodings of the
 // file: real values are whole hundredths ("Latitude" 4590 is 45.90 deg, "Longitude" 17380 is
 // (longitude + 180) x 100, so -6.20 deg). Names are the exact Windows-1252 bytes. A write function

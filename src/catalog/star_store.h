@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The star files star6.syt, star7.syt and star8.syt read once and kept in memory in the form the
 // sky map projects them from, so that a deep paint does not read and parse them again.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The faint stars of the sky map: the star files star6.syt, star7.syt and star8.syt (one per
 // magnitude step; read for each call here, kept between paints by a StarStore, star_store.h)
 // and the Guide Star Catalog 1.1 in its CD-ROM layout, streamed while the map is painted; and

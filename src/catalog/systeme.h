@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model of the whole sky and solar system: the Sun, planets and their satellites, the
 // catalogues, the satellites of Jupiter and Saturn, the window geometry and the observer's place.
 // `load` reads "Sys.syt", every file it names and the place, time and catalogue settings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // systeme::computePositions: the Sun first, then every planet in table order with the Sun as
 // reference, each planet's satellites right after it (the lunar theory).
 #include "catalog/systeme_positions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Positions that need the whole model: the altitude of a body at another date.
 #pragma once
 

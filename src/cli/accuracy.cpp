@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nalvo-cli accuracy and the comparison it shares with the accuracy test.
 #include "cli/accuracy.h"
 

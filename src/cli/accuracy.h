@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Accuracy of the program's positions against reference positions from an independent library
 // (tests/data/astro_reference.csv): errors in RA x cos(dec) and in Dec, arcminutes, per body
 // and per century, and the relative distance error.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nalvo-cli asteroids.
 #include "cli/asteroids.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nalvo-cli asteroids: converts an XEphem .edb file into the program's comet file.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --city NAME of the nalvo-cli commands: a city of "ville.syt" gives the observer's latitude,
 // longitude and name, and its time zone ("zones.syt") the clock of the place.
 #pragma once

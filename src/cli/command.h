@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One nalvo-cli command: its arguments after the command name, the output and error streams;
 // returns the exit status (0 success, 1 failure, 2 bad arguments).
 #pragma once

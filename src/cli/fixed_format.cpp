@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exact value of a double is m 2^-s (m < 2^53 an integer). For |v| < 1e9 and at most 9
 // decimals, v 10^d = m 10^d 2^-s is an integer product below 2^83 shifted right by s >= 22
 // bits: the dropped bits decide the rounding exactly, as printf rounds the exact value. Other

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fixed-point text of doubles, the bytes of printf("%.*f") (round to nearest, ties to even, on
 // the exact binary value), without the cost of the general conversion: the CSV writers format
 // millions of numbers.

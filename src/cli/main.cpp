@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nalvo-cli: headless reports and rendering on the program's own code. Each command is one
 // entry of the table below: name, one-line summary, function; each command prints its own
 // --help. The manual page is built from these texts.

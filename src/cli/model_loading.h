@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the model for a nalvo-cli command: from the folder given with --data, or the data set
 // found the usual way.
 #pragma once

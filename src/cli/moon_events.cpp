@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nalvo-cli moon-events.
 #include "cli/moon_events.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nalvo-cli moon-events: the transits, occultations, eclipses and shadow transits of Jupiter's
 // four large moons between two dates, as CSV.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks made on a command's --out before any work: the file's folder must exist and take new files,
 // so that a long render or report never ends in "cannot write".
 #pragma once

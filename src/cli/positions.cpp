@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nalvo-cli positions.
 #include "cli/positions.h"
 #include "cli/model_loading.h"

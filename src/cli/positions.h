@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nalvo-cli positions: geocentric places of the Sun, the planets and their satellites as CSV, for
 // one instant or a range of instants (streamed row by row).
 #pragma once

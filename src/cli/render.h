@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nalvo-cli render: draws a sky view into a back buffer as the window does and writes it as a
 // 24-bit bitmap file (or a PNG when the name ends in ".png").
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nalvo-cli render for the time-span views: view 30 (the conjunction graph) and view 40 (the
 // dance) between the date and --end, the dance of --planet.
 #pragma once

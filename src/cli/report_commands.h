@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nalvo-cli position, ephemeris and forecast: the reports of the dialogs on standard output
 // (UTF-8) or, with --out, into a file with the dialog's bytes (Windows-1252).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture files of the canvas: an uncompressed 24-bit Windows bitmap (54-byte header, rows from
 // the bottom up, blue-green-red, each row padded with width mod 4 zero bytes) or a PNG, as bytes
 // that the caller writes where the user chose.

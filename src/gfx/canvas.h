@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gfx::Canvas: the program's drawing surface, an RGB32 image with a selected brush, pen, font and
 // text colours, addressed the way the views are laid out: integer pixels, y down, rectangles given
 // as left, top, right, bottom with the right and bottom edges excluded, lines that leave out their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date label of the conjunction graphs, drawn into a canvas.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Icons and resource pictures by numeric id: a registry that the toolbar, the views and the app
 // fill at start-up, with a fallback to the Qt resources ":/icons/<id>.png" and ":/pictures/<id>.png".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 34 brushes and 34 pens that every view addresses by index, in the screen scheme and in the
 // black-and-white scheme used when a picture is saved. Colours are 0xAARRGGBB (QRgb).
 #pragma once

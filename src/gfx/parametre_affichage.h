@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ParametreAffichage: the display options of the main window, with the palette that every view
 // addresses by index. The "Affichage" INI keys fill the magnitude fields at start-up.
 #pragma once

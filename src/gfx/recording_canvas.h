@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A canvas that also keeps a list of the calls made on it, so that a test can ask what was drawn
 // ("this constellation line was not drawn") as well as check the pixels. Pixel writes through
 // setPixel and row() are not recorded: they are the star painter's fast path.

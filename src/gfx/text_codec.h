@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one place where the program's Windows-1252 byte strings become screen text and back.
 #pragma once
 

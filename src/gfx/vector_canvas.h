@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gfx::VectorCanvas: a canvas that draws every shape, text, icon and picture twice, into its own
 // pixels (which views may read back) and as vector paths onto a page device (PDF, SVG, printer).
 // Block copies and raster operations reach the page as the resulting pixels. Pixel writes through

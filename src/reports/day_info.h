@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monthly information files "NalvoInfo<month><year>.dat": a heading ended by "*", then
 // records "<day> <text>*" separated by white space. Windows-1252 text.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ephemeris table: positions of the Sun, a planet (topocentric) or the Moon (topocentric) at
 // regular steps from a start date, as Windows-1252 text.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forecast of one night for the model's observer: local time convention, Julian day,
 // eclipses, meteor showers, seasons, the note of the day, sunset and sunrise, and for Mercury to
 // Neptune their risings and settings, brightness, height and nearness to conjunction,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Jupiter's moon events in the forecast.
 #include "reports/jupiter_events_lines.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forecast's lines for the events of Jupiter's moons: one line per transit, occultation,
 // eclipse or shadow transit seen while Jupiter is up and the Sun down, in local time.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The position of one body at one instant as the position dialog shows it: geocentric right
 // ascension, declination and distance of the Sun, a planet (the Earth included) or a satellite.
 #pragma once

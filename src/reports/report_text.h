@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text helpers shared by the report writers: printf-style appending to a byte string
 // (Windows-1252), the split of angles into the whole degrees, hours, minutes and seconds the
 // reports show.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hit tests of the sky map: which drawn object lies under the pointer, by the screen points the
 // renderer stored during the last paint. Identification (right click) and hover use the same
 // categories in opposite orders. Pure code over the model, no Qt.

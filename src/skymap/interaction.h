@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Interaction with the sky map as plain state and functions that tests drive without a window:
 // the rubber-band rectangle of the rectangular views, the coordinates under the pointer, the hover
 // label with its constellation markers, the information lines of an identified object and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sky projections and the zoom and pan rules of the sky views.
 #include "skymap/projection.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sky projections: horizontal coordinates, the five mappings from the sphere to window pixels with
 // their visibility tests, the map geometry and the zoom and pan state of the sky views. Pure
 // functions, no Qt. Angles in degrees; pixels are client coordinates with y growing downwards.

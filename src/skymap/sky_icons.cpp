@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sky icons drawn with QPainter on a transparent 32 x 32 image. One style for all: shaded discs
 // lit from the upper left with a thin dark rim for bodies, soft glows for deep-sky objects; the
 // black-and-white set is the same geometry in black lines on white.

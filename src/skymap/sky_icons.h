@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 32 x 32 icons of the sky map: Sun, Moon, planets, asteroid, the deep-sky kinds and the
 // eclipse marker, in a colour set and a black-and-white set, drawn in code and registered with
 // gfx::registerIcon. An icon is drawn with its top-left corner 16 pixels left of and above its point.

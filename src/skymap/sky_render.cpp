@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sky map rendering through the canvas: frames, labels, layers in their drawing order and the
 // screen points of every drawn object.
 #include "skymap/sky_render.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sky map rendering: the frame of each sky view, every layer of objects in its order (Sun,
 // borders, constellation lines, stars, Messier and NGC objects, asteroids, planets or their
 // trajectories, the Moon), the screen points stored into the drawn objects, and the legend.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Star painter: screen discs as rings of 30 pixels blended from the sky colour, white-scheme discs.
 #include "skymap/star_painter.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The star painter and the sky colour: stars are set pixel by pixel straight into the canvas
 // memory (rings of soft-edged discs on screen, plain discs in the white schemes).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vectors and the perspective camera of the 3D views (heliocentric and Saturn), with the zoom scale
 // they share. Pure functions, no Qt. Angles in radians; model lengths in the views' model unit.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // View 30, the conjunction graph of the planets: time runs down the window, one row per step,
 // and each planet's curve is its elongation in right ascension from the Sun (centre column).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // View 40, the dance of a planet: its offset from the Sun in right ascension (across) and
 // declination (down) over the span, traced in 490 steps around the Sun fixed at the centre.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of the heliocentric view: the model unit, where a projected point lands in the drawing
 // area, the inside test, and the hit box. Pure functions, no Qt.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawn with QPainter on a transparent image in the style of the sky-map icons: shaded discs lit
 // from the upper left with a thin dark rim, black lines on white for the black-and-white set. The
 // discs are smaller than the sky map's and keep the planets' order of size, because in this view

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 32 x 32 icons of the heliocentric view: the Sun, the planets as seen from space, an
 // asteroid and any other body, in a colour set and a black-and-white set (pictures saved in black
 // and white), drawn in code and registered with gfx::registerIcon under the view's icon ids.

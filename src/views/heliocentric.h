@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The heliocentric view (view 20): the orbit layer read from "trajec.nal", the Sun, the planets and
 // the selected asteroids in perspective, the legend panel and the hover text. Drawn through the
 // canvas; the screen points of the bodies are stored into the model for the hit test.

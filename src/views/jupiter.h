@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // View 31, Jupiter's satellites: the graph of their east-west offsets over the time range with the
 // legend, the picture of Jupiter with the satellites and the Great Red Spot, the strip as seen
 // from the Earth, and the view from above Jupiter's pole. East is to the right, north down: the

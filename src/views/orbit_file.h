@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The orbit file "trajec.nal" of the heliocentric view: one block per orbit (a name, a point
 // count, that many "x y z" lines in the model unit), ended by the word "fin".
 #pragma once

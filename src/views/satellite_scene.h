@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the satellite views (Jupiter's and Saturn's satellites, Saturn 3D) draw from: the client
 // size, the legend's left edge, the time range and the picture-saving schemes; and the pieces
 // the graphs share (row-to-date mapping, drag selection, pointed date).

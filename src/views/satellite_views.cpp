@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/satellite_views.h"
 
 #include "catalog/ring_model.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The paint of the satellite views 31 (Jupiter's satellites), 32 (Saturn's satellites) and 33
 // (Saturn 3D), shared by the window and nalvo-cli.
 #pragma once

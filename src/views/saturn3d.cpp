@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/saturn3d.h"
 
 #include <algorithm>

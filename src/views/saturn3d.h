@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // View 33, Saturn in 3D as seen from the Earth: the globe, the rings of "anneau3d.nal" tilted by
 // the Earth's elevation above the ring plane, and the six inner large satellites in front of or
 // behind the planet (painter's order), with a legend; and the 300 x 300 thumbnail of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // View 32, Saturn's satellites: laid out like the Jupiter view, with the six inner large
 // satellites from the Saturn theory: the graph over the time range, the legend, the strip, the
 // view from above the ring plane and the picture of Saturn with its rings' line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time span shown by the conjunction, satellite and dance views (from the window's `date` to
 // its `endDate`): the step of a 490-row graph, the row-to-date mapping of a graph and the drag
 // selection built on it, and the zoom of the span with its year limit. No drawing here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the satellite views, built in as resources (drawn by
 // tools/pictures/make_view_pictures.py): Jupiter, Saturn for the satellites view, Saturn's globe
 // for the 3D view.

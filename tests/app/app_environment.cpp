@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One QApplication for the whole test program, created before any test, and a private user data
 // and settings folder so that the tests never touch the real ones.
 #include <QApplication>

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up smoke test of the real `nalvo` program: started on a private Xvfb with the shipped data
 and an empty settings folder, it must show its "Nalvo" window, write the start-up trace to
 LogFile.txt and end with status 0 when its window gets a close request (WM_DELETE_WINDOW, what

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TDialogAsteroides on a small model: the filter by magnitude through the box and the bar, the
 // magnitude text, the four buttons, OK with its INI keys and Cancel with the selection restored;
 // and the conversion command, whose new bodies can be chosen at once.

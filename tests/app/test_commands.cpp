@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command table on a real window (offscreen platform): enabling rules, check marks and texts,
 // toggles, projection and animation commands, steps and year limits, keys, mouse routing, the
 // menu bar and the tooltip.

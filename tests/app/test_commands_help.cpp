@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Help" menu's dialogs: the about box's picture and its painted back button, the two plain
 // dialogs of static texts, opened by their commands.
 #include "app/commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Step sequences of the animations: faster/slower in each view family and the year limits.
 #include "app/animation.h"
 #include "astro/date2.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dates and places chosen in the dialogs: the date dialog's minutes and "Now", minute 0 in
 // the dialogs that offer whole hours, typed years and their range message, the city filter of
 // the localisation dialog, the ephemeris dialog's "End :" box and columns, the magnitude dialog

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every view of the window painted over the whole date range (years -100 to 3000): the back
 // buffer is a recording canvas, and no drawing call gets a coordinate that a NaN or an overflow
 // would give, no text shows "nan" or "inf", and every screen point the paint stores in the model

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The heliocentric view in the window: the orbit layer is a cache redrawn after a zoom, a rotation
 // key, another view or a tooltip but never on an animation step; the commands, clicks, keys and
 // hover text of view 20.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A "Nalvo.ini" edited by hand into nonsense: the program starts through its own start-up path
 // with sound values (each bad key back to its default or brought into its range), and the
 // legend of the sky view shows them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The idle window wakes nothing: after start-up and after an animation stops, no timer of the
 // frame or of anything in it is registered with the event loop, and no timer or paint event
 // arrives while nothing happens.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TDialogInfo in its two forms, the picture lookup and the phase shading, and the search dialog.
 #include "app/dialogs/info_dialog.h"
 #include "app/dialogs/search_dialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sky interaction in the main window: right click and "I" key open the information dialog,
 // the search circles the object in red or says it is not visible, the rubber band zooms view 11,
 // the hover layer shows the label, the markers and the coordinates.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pages from the window (offscreen): "Save..." to PDF and SVG by the name's extension, matching
 // the bitmap of the same view; "Print..." onto a PDF printer, on white and scaled to the page;
 // the print and page set-up commands in the "Save" menu.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Save..." on a real window (offscreen): the three schemes, the bitmap layout read back from the
 // file, PNG by name, a file that cannot be written, cancelling, and the title view.
 #include "app/commands.h"

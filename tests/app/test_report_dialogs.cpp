@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report dialogs on a real window (offscreen): the position dialog recomputed at each change,
 // the day list rule, the ephemeris and forecast previews (the whole file, decoded from
 // Windows-1252), "Save" written where the user chose and reported truthfully, and the commands,

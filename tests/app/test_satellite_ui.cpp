@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The satellite views in the window: the commands that open them, the first paint of view 32
 // after the Jupiter view, the Saturn zoom and the drag selection of a time range.
 #include "app/commands.h"

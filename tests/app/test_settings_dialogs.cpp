@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialogs: date lists and the day-list rule, the localisation dialog (cities, time
 // zones, the clock kept when the computer's zone changes, refused coordinates), the two magnitude
 // dialogs and the catalogue dialog, the keys they write and a restart that keeps them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sky-map dialog: its lists, the corner group that follows the view, what OK stores and the
 // "Position" keys it writes; and the sky views drawn by the window's redraw.
 #include "app/dialogs/skymap_dialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A short soak of every view through the window's own timer path (bench/view_soak.h): each step
 // moves the date by the view's animation step and redraws, the animation never stops on the way,
 // and in the sanitizer build the run ends without a leak or an error. The long run with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time-span views on a real window (offscreen): the conjunction and dance commands with their
 // dialogs and span corrections, the date command in these views, toolbar buttons and keys, the
 // drag selection through the window's mouse handlers, the pointed date and the zooms.

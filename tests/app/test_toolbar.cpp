@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Toolbar buttons: table positions, hit testing, greyed twins, drawing into a canvas, tooltips.
 #include "app/toolbar.h"
 #include "app/toolbar_icons.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Web links: the addresses of the three kinds, the desktop's browser, the chosen browser kept in
 // Nalvo.ini, a browser that cannot be started, and the toolbar button opening the help index.
 #include "app/commands.h"

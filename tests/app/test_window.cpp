@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: start-up order and log, a missing system file, geometry, the title picture,
 // the frame, the scroll layout and the timer steps.
 #include "app/application.h"

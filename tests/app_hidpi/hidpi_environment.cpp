@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One QApplication for the whole test program, on screens of device pixel ratio 2, and a private
 // user data and settings folder.
 #include <QApplication>

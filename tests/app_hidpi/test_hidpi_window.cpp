@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window at device pixel ratio 2: back buffers at twice the resolution, the layout, clicks and
 // hit tests in logical pixels, and "Save..." at the window's size unless full resolution is asked.
 #include "app/commands.h"

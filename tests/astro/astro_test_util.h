@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared helpers of the astro tests: dates from calendar fields, bodies with hand-set elements.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Angle helpers, texts and sidereal time.
 #include <gtest/gtest.h>
 

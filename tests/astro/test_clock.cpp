@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock in UT and the computer's own offset, whatever zone the process runs in.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fast paths give what the plain formulas give: the lunar series by angle addition, the Sun's
 // geometry computed once.
 #include <gtest/gtest.h>

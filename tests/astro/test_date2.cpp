@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calendar conversions, moving instants, clock texts, country offsets and month lengths.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The events theory of Jupiter's moons: its positions against Astronomy Engine's JupiterMoons over
 // 1950-2050 (tests/data/jupiter_moons_reference.csv, tools/satellites/reference.mjs), its event
 // times against events found with Astronomy Engine's geometry over 2026-2028

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lunar theory, its illuminated fraction and the waxing rule.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Planets from their elements, comets, phases, magnitudes, diameters and names.
 #include <gtest/gtest.h>
 

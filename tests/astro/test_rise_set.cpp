@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rise, transit and set of a point at a fixed place, by hand: Meeus (Astronomical Algorithms,
 // example 12.a) gives the mean sidereal time at Greenwich on 1987 April 10, 0h UT, as
 // 13h10m46.3668s. A star 12 hours of right ascension further on (17.693195 deg) at declination

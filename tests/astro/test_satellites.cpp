@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The satellite theories of Jupiter and Saturn and the ring tilt: values worked out by hand at
 // their epochs, the shared table, the comparison with Astronomy Engine over 1950-2050
 // (tests/data/*_reference.csv, written by tools/satellites/reference.mjs) and, for Saturn's

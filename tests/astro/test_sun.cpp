@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kepler's equation, the Sun, ecliptic to equatorial and the topocentric correction.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Zone offsets at the transitions of tzdata's rules. The instants are the rules' own (the last
 // Sundays of March and October at 01:00 UT in Europe, the second Sunday of March and the first of
 // November at 02:00 local in the USA, ...), worked out by hand for 2026 from a calendar; each is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writers of small Guide Star Catalog files in the CD-ROM's exact layouts, for the tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The .edb conversion, the atomic writer it uses and the asteroid selection with its INI key.
 #include <cmath>
 #include <filesystem>

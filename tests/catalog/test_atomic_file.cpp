@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one writer of whole files: a failure at any step leaves the old file byte for byte, no
 // temporary file behind, and a message naming the file and the reason.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The six catalogue readers on small files in their exact layouts.
 #include <cmath>
 

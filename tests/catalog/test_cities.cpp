@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalog/cities.h"
 #include "catalog/prompter.h"
 #include "catalog/systeme.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading "Sys.syt" with small body files written by the tests.
 #include <cstring>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ring model "anneau3d.nal": the shipped file and broken ones.
 #include <gtest/gtest.h>
 

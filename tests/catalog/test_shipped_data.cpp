@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data set shipped in data/: every file that "Sys.syt" names loads with no note and a
 // non-negative total, with the counts the data files state.
 #include "catalog/prompter.h"

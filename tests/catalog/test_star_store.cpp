@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The star store: the shipped star files held in memory as their text says, limits, and files that
 // change, appear or hold magnitudes in thousandths.
 #include <cmath>

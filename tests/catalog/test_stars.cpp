@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Star depth, the star files and the Guide Star Catalog reader on files written in their layouts.
 #include <cmath>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers for the catalog tests: a fresh temporary directory per test, files written into it, and
 // the user directories pointed there so that nothing of the machine's own files is read.
 #pragma once

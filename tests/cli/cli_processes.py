@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """nalvo-cli as a process: each command with good arguments (status 0 and the start of its
 output) and with bad ones (status 1 or 2 and a message on stderr naming the fault), in an empty
 settings folder with the shipped data.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped solar-system data against Astronomy Engine reference positions (1800-2200).
 #include <gtest/gtest.h>
 

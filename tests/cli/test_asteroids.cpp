@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nalvo-cli asteroids convert and positions --asteroid: a converted .edb file against an
 // independent two-body computation from the same elements (tests/data/asteroid_reference.csv).
 #include <gtest/gtest.h>

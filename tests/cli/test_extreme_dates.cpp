@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole date range the program offers (years -100 to 3000) every 10 days: the positions
 // command's CSV, the model's positions, the position report lines and the pixels of the five sky
 // projections stay finite and sound. The window's paints of every view over the same range are in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // formatFixed against the C library's printf("%.*f"): random doubles of every magnitude and
 // sign, exact decimal ties, their neighbours, zeros, subnormals and values past the fast range.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nalvo-cli moon-events: CSV layout, events against the reference, the Sun's glare, bad arguments.
 #include <gtest/gtest.h>
 

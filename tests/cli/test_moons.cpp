@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nalvo-cli moons: CSV layout, ranges, signs against Astronomy Engine, errors.
 #include <gtest/gtest.h>
 

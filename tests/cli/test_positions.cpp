@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nalvo-cli positions: arguments, CSV layout, ranges and errors.
 #include <gtest/gtest.h>
 

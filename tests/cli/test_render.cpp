@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nalvo-cli render: the 24-bit bitmap layout and a whole render of the shipped data.
 #include "cli/render.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nalvo-cli render --view 20: the heliocentric view with its camera options, and their checks.
 #include "cli/render.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nalvo-cli render to PDF and SVG: the pages, rendered back to pixels (pdftoppm, Qt's SVG
 // renderer), show the stars and the labels of the bitmap of the same view in the same places, and
 // keep the labels as text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nalvo-cli position, ephemeris and forecast: the file of --out holds the writers' bytes, the
 // terminal gets UTF-8, and bad bodies, dates and files end with status 2 and a message.
 #include "cli/report_commands.h"

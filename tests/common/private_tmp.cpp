@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every test process gets a private temporary folder (TMPDIR), so tests that write fixed file
 // names under temp_directory_path() never meet each other when ctest runs them in parallel.
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the window tests start it: set up with its data and buttons, the first
 // tick's message already shown, 2026 December 9 20:00 UT and a 780 x 500 client.
 #pragma once

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reference positions of Saturn's six inner large moons, from PyEphem 4.1.4 (Debian package
 # python3-ephem; its Saturn moons come from the Bureau des Longitudes ephemeris, valid 1999-2039),
 # written to tests/data/saturn_moons_reference.csv:

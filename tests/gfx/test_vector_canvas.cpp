@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The vector canvas: a scene drawn through it, written as SVG and PDF and rendered back, shows
 // the same shapes, text and copied pixels in the same places as the canvas's own pixels.
 #include "gfx/canvas.h"

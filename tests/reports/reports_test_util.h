@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared set-up of the report tests: the shipped model, the reference rows of
 // tests/data/reports_reference.csv (tools/reports/reference.mjs, Astronomy Engine), UTC texts.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monthly information files: layouts written by hand.
 #include "reports/day_info.h"
 #include "reports_test_util.h"

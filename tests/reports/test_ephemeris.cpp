@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The position values and the ephemeris table: formats written out by hand, positions against
 // Astronomy Engine within what the model reaches (Sun 0.6', Moon 5.5', Mars 4', the tolerances of
 // the accuracy test).

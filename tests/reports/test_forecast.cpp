@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The night forecast: the header and the fixed lines written out by hand from their formats;
 // sunset, sunrise, risings and settings, seasons, eclipses, greatest elongations and the
 // sentences of conjunction, opposition and quadrature against Astronomy Engine (geometric

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forecast's lines for Jupiter's moons: the sentences, and the night of 2026 December 11 at
 // Annecy, when the shadows of Io and Europa cross Jupiter together, against the events of
 // tests/data/jovian_events_reference.csv (Astronomy Engine's geometry).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rise, transit and set of the shipped bodies against Astronomy Engine's SearchRiseSet and
 // SearchHourAngle (tests/data/riseset_reference.csv, tools/riseset/reference.mjs), and the line of
 // the position report.

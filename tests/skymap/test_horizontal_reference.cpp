@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // altitudeOf / azimuthOf with the program's sidereal time against Astronomy Engine's Horizon().
 #include "astro/angles.h"
 #include "astro/date2.h"

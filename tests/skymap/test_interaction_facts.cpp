@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the information dialog is given for each kind of identified object.
 #include "skymap/interaction.h"
 

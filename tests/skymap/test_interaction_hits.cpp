@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hit box, identification order and hover order on a hand-placed model.
 #include "skymap/hit_test.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small model for the interaction tests: five planets with the Earth and its Moon, one
 // constellation of three stars, two deep-sky objects and two asteroids. Every screen point starts
 // as "not drawn" (-100); a test places the objects it needs.

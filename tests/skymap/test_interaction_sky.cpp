@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Identification and search on a real paint of the shipped data: the screen points the renderer
 // stores are the ones the hit tests and the search use.
 #include "astro/angles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rubber band, coordinates under the pointer, hover labels, information lines and search lists.
 #include "skymap/interaction.h"
 

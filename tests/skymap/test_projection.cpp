@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Projections, geometry, zoom and pan of the sky views, on tiny viewports where a pixel is a degree.
 #include "skymap/projection.h"
 

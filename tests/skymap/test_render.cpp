@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sky rendering: sky colours, the star painter, layers and screen points, frames, the NGC 2000
 // stream and the Moon's phase, checked by pixels and by the calls of a recording canvas.
 #include "astro/angles.h"

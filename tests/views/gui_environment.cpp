@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fonts need the application object: one QGuiApplication for the whole test program.
 #include <QGuiApplication>
 #include <gtest/gtest.h>

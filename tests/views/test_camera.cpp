@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 3D camera, the perspective projection and the heliocentric placement, against hand
 // calculations on the initial camera (theta = 30 degrees, phi = 0, R = 30).
 #include "views/camera.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conjunction graph drawn from the shipped model into a recording canvas: rows and steps,
 // the Earth, the wrap at +-180 degrees, the frame and legend, and the rows where each planet
 // meets the Sun's line against Astronomy Engine's dates.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dance from the shipped model: steps, scales, pens, the jump at +-180 degrees, the frame
 // and marks, the month ticks, and the crossings of the Sun's column against Astronomy Engine.
 #include "gfx/parametre_affichage.h"

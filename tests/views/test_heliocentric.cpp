@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The heliocentric view: the orbit file, the orbit layer and its line rule, the bodies placed from
 // their heliocentric places (checked against Astronomy Engine), the legend and the hover text.
 #include "astro/date2.h"

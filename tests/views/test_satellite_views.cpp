@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The satellite views drawn on a canvas: the Red Spot's visible half, the disc edge, the Saturn
 // zoom factors, the rings at the ring-plane crossing and tilted, the shared table.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The span of the time-span views: steps, the row-to-date mapping and its drag, the zoom and its
 // year limits. Expected values are hand calculations from the span constants.
 #include "views/dance.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in pictures of the satellite views load at their sizes, a globe on a black sky.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped model for the view tests, loaded once, and the reference dates of the conjunctions
 // in right ascension (tests/data/ra_conjunctions.csv, Astronomy Engine).
 #pragma once

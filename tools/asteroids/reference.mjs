@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reference geocentric positions of a few numbered asteroids for the conversion test: an
 // independent two-body (Kepler) orbit from the elements of data/asteroids.edb, with the Earth from
 // Astronomy Engine (npm astronomy-engine@2.1.19, MIT). Geometric places (no light time, no

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Re-reads every catalogue file of data/ with the exact scan patterns of the program's readers
 (through the fscanf emulation of scanf.py), checks the capacities of the model and the sizes of
 the char[N] fields, and prints counts and (fields read - 1) totals. Exits with status 1 when a

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Shared helpers of the catalogue data tools: source paths, atomic Windows-1252 writing,
 sexagesimal splitting and word cleaning for the fixed char[N] fields of the readers."""
 

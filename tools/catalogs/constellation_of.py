@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The constellation of a position, from the IAU boundary polygons of d3-celestial
 `constellations.bounds.json` (J2000 vertices of the 1875 boundaries).
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fetches the public sources of the catalogue files into tools/node_modules and tools/.cache:
 #   npm d3-celestial@0.7.35 (BSD-3-Clause): stars, names, figures, borders, deep sky, Milky Way;
 #   Debian kstars-data: only usr/share/kstars/asteroids.dat (NASA/JPL Small-Body Database facts).

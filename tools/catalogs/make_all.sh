@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates every catalogue file of data/ from its public source, then checks them all: the
 # fscanf emulation (check_data.py), the tools' tests, and the program's own readers
 # (verify_readers.sh, which builds the catalog library; skipped with NALVO_NO_CXX=1).

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes data/comet.syt (the comet and asteroid file of the program) and data/asteroids.edb (the
 same bodies in XEphem's database format, for the converter) from the NASA/JPL Small-Body Database
 elements that Debian's kstars-data ships as usr/share/kstars/asteroids.dat (tools/.cache, fetched

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes data/frontier.syt, the whole IAU constellation boundary network, from npm
 d3-celestial 0.7.35 `constellations.borders.json` (Davenhall & Leggett 1989, VizieR VI/49,
 J2000; BSD-3-Clause). Each source segment is the border shared by two constellations between two

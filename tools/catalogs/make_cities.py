@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes data/ville.syt (cities) and data/pays.syt (countries' winter and summer offsets) from
 the time-zone database of the machine (Debian tzdata, public domain): /usr/share/zoneinfo/zone.tab
 (one line per country and zone, with the coordinates of the zone's principal town),

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the deep-sky files from npm d3-celestial 0.7.35 (BSD-3-Clause; Messier data from SEDS,
 NGC/IC objects from the Saguaro Astronomy Club database 8.1):
 

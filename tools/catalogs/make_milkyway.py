@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes data/lactee.syt, the two boundary lines of the Milky Way, from the faintest outline
 (level 1) of npm d3-celestial 0.7.35 `mw.json` (J. R. Vieira's Milky Way Outline Catalog;
 BSD-3-Clause). Its first two rings are the northern and southern edges of the band (the other

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes data/constel.syt (88 constellations with their figure stars, brightest designated stars
 and figure links) and the star streams data/star6.syt, star7.syt, star8.syt from the Hipparcos
 stars of npm d3-celestial 0.7.35 (BSD-3-Clause).

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes testdata/constellations.bounds.json: the IAU boundary polygons of d3-celestial
 (`constellations.bounds.json`, npm d3-celestial 0.7.35, BSD-3-Clause) that the constellation
 test needs, so that the test runs without the fetched package. Kept: Ursa Minor (the polygon

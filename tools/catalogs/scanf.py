@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A byte-exact emulation of the C library's formatted scan (fscanf) for the conversions the data
 readers use: %d, %s, %f, %lf, literal bytes and white space. `Scanner.scan` returns the number of
 fields assigned, or -1 (EOF) when the input ends before the first conversion, as fscanf does; a

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Tests of the catalogue data tools and of the shipped files they wrote.
 Run: python3 tools/catalogs/test_tools.py (also run by make_all.sh). Needs only the repository
 and the machine's tzdata (the boundary test reads the extract in testdata/)."""

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Puts readme_section.md into data/README.md between the catalogue marker comment and the end
 marker that follows it (added when missing), leaving every other section as it stands."""
 

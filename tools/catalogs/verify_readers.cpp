@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads the shipped catalogue files of data/ through the program's own readers (catalog library)
 // and prints, per file, its (fields read - 1) total and record counts, with every note a reader
 // made (records dropped, links or indices out of range). Exit status 1 when a file cannot be

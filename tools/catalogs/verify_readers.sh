@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the catalog library in build-data (or $NALVO_BUILD), compiles verify_readers.cpp against
 # it, reads data/ with the program's readers and compares their totals with check_data.py's.
 # NALVO_SANITIZE=1 does the same with AddressSanitizer and UndefinedBehaviorSanitizer

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the help pages (data/help/images), drawn by the program itself through
 # `nalvo-cli render` from the shipped data: a winter evening at Annecy, default settings.
 # Usage: tools/help/make_screenshots.sh [path/to/nalvo-cli]   (default: build/nalvo-cli)

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes data/trajec.nal, the planets' orbits of the heliocentric view, from the shipped planet
 files' own element polynomials (data/Sys.syt and the planet files it names), so that the orbits
 pass through the places where the program puts the planets.

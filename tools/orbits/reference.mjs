@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reference places for the heliocentric view test, from Astronomy Engine (npm
 // astronomy-engine@2.1.19, MIT): the Sun's geometric geocentric ecliptic longitude and distance
 // (the Earth stands opposite), and Mars's geometric heliocentric ecliptic longitude, latitude and

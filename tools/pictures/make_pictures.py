@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the pictures of the Moon and the planets shown by the information dialog.
 
     python3 tools/pictures/make_pictures.py [OUTPUT_DIR]     (default: data/pictures)

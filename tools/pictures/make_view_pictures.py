@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the three pictures of the satellite views, built into the program as resources.
 
     python3 tools/pictures/make_view_pictures.py [OUTPUT_DIR]      (default: src/views/pictures)

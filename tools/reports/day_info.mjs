@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the monthly information files NalvoInfo<month><year>.dat read by the forecast and by
 // the note of the day, from Astronomy Engine (npm astronomy-engine@2.1.19, MIT):
 //   node tools/reports/day_info.mjs OUTDIR FIRST_YEAR LAST_YEAR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the forecast of 48 nights (8 places from Tromso to Ushuaia, 6 dates of 2027) against
 // Astronomy Engine (npm astronomy-engine@2.1.19, MIT) and prints a table of the lines that are
 // wrong (missing, extra or of the wrong kind) and the errors of the times written:

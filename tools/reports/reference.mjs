@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reference values for the report tests, from Astronomy Engine (npm astronomy-engine@2.1.19, MIT):
 //   node tools/reports/reference.mjs > tests/data/reports_reference.csv
 // (tools/reports/run installs the package and does this.)

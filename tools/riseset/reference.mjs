@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reference rise, transit and set times for the tests, from Astronomy Engine (npm
 // astronomy-engine@2.1.19, MIT):
 //   node tools/riseset/reference.mjs > tests/data/riseset_reference.csv

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fits the constants of the Saturn satellite theory (src/astro/satellites.cpp) to PyEphem 4.1.4
 # (Debian python3-ephem, Bureau des Longitudes ephemeris of the moons, valid 1999-2039):
 #   lambda = lambda0 + n (d - tau)     mean longitude in Saturn's equatorial plane, counted from

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the ring model of the Saturn 3D view, "anneau3d.nal".
 
     python3 tools/satellites/make_rings.py [OUTPUT]        (default: data/anneau3d.nal)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes src/astro/vsop87_terms.inc: the heliocentric series of the Earth and Jupiter of VSOP87D
 // (Bretagnon and Francou 1988; ecliptic and equinox of date, time in Julian millennia of TT from
 // J2000), truncated for the events of Jupiter's moons. The full series come from the npm package

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reference events of the Galilean moons, 2026-2028, from Astronomy Engine's geometry (npm
 // astronomy-engine@2.1.19, MIT): its heliocentric Earth and Jupiter, JupiterMoons and Jupiter's
 // rotation axis. Written to tests/data/ as utc,moon,event: jovian_events_reference.csv (the four

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reference values for the satellite theories, from Astronomy Engine (npm astronomy-engine@2.1.19,
 // MIT), written to tests/data/:
 //   jupiter_moons_reference.csv  the four Galilean moons seen from the Earth centre, 1950-2050:

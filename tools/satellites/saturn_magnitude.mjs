@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saturn's visual magnitude with its rings from Astronomy Engine (npm astronomy-engine@2.1.19,
 // MIT) Illumination, written to tests/data/saturn_magnitude_reference.csv: the magnitude, the
 // ring tilt seen from the Earth (degrees) and the phase angle (degrees), at 0h UT of dates from

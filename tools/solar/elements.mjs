@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Published mean elements of the Sun's apparent orbit and of the planets, referred to the mean
 // equinox and ecliptic of date, as polynomials in T = Julian centuries from JD 2415020.0
 // (1900 January 0.5). Source: J. Meeus, "Astronomical Formulae for Calculators" (Willmann-Bell,

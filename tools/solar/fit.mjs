@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fits the element polynomials of the Sun's apparent orbit and of each planet to Astronomy
 // Engine positions over 1800-2200, within the program's algorithms (theory.mjs): cubic
 // polynomials in T absorb the long-period perturbations (Jupiter-Saturn great inequality,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reference geocentric positions from Astronomy Engine (npm astronomy-engine@2.1.19, MIT) for the
 // accuracy test: geometric places (no light time, no aberration), mean equator and equinox of
 // date, at UT instants (Astronomy Engine applies its own Delta T; the program takes t as UT).

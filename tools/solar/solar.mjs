@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the solar-system files of data/ (Sys.syt, the Sun, the nine planets and the Moon) and
 // the reference positions of tests/data/astro_reference.csv.
 //   node solar.mjs data        write data/*.syt from elements.mjs and fitted.json

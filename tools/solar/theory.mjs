@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's Sun and planet algorithms (Kepler by 20 fixed-point steps, true anomaly,
 // heliocentric ecliptic place of date), repeated here so that the element fit optimises exactly
 // what the program computes.

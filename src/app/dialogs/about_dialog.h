@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Help" menu's dialogs: TDialogAbout (dialog 15), a 550 x 350 picture whose painted "back"
 // button closes it, and TDialogTexts, the plain dialogs of static texts "Gifts !" (112) and
 // "Sources and thanks" (1).

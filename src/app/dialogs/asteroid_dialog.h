@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TDialogAsteroides ("Asteroids"): chooses which of the loaded asteroids and comets are shown.
 // The left list holds the bodies brighter than the limit (box and scroll bar, 0 to 20.0), the
 // right list the bodies shown, in the order they were added. The selection changes in the model

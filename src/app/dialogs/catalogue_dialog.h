@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TCatalogueDialog: the "Catalogs" dialog: which optional star and deep-sky catalogues and picture
 // sets are used, and the drive of the Guide Star Catalog. Each choice changes the settings at
 // once; closing the dialog writes the eight "Catalogue" keys.

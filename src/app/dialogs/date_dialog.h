@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TDialogDate: the "Date" dialog, the date of the views in Universal Time (year, month, day,
 // hour and minute), with "Now" taking the computer clock's UT. It edits the date it is given and
 // says whether it was confirmed.

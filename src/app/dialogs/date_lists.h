@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date lists shared by the dialogs that ask for a date in Universal Time: years -100 to
 // 2999, the twelve month names, days 1 to 31 (cut to the month), hours 0 to 23 and minutes 0 to 59.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TDialogInfo: the information dialog of an identified object ("Informations"), in its large form
 // with a picture area (the Moon and the planets always; other objects when their picture file
 // exists) or its small form without one. Pictures are "pictures/<name>.bmp" of the data folders.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/localisation_dialog.h"
 
 #include "catalog/prompter.h"

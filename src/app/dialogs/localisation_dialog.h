@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TDialogLocalisation: the "Localization" dialog: the observer's place (a city of "ville.syt" or
 // typed coordinates under "Other"), the computer's place, the season and the two time zones.
 // Choosing a city looks its offset up (its zone's under the automatic season, else its country's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two "Magnitude" dialogs of the display options: the limiting star magnitude with its
 // automatic mode, and, when the Guide Star Catalog is in use, the same with the catalogue's
 // brightest and faintest magnitudes. Both change the options at once (they have no Cancel) and

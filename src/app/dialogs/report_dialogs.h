@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report dialogs: TDialogPosition (one body's place, recomputed at every change),
 // TDialogEphemeride (a table of positions) and TDialogPrevision (the night's forecast). They work
 // on the main window's date and model, change the date, and show reports in a text box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TDialogSearch: the "Search" dialog. Five buttons fill the "Object :" list with the planets, the
 // constellation stars, the Messier or NGC objects or the selected asteroids; "Search" closes it
 // with the chosen object, whose stored screen point the window then circles.

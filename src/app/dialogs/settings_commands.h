@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that open the settings dialogs: "&Date" (11852), "&Localisation" (11853),
 // "Displayed star magnitude" (110) and "Star catalog" (123), with what the window does after them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Sky map" dialog.
 #include "app/dialogs/skymap_dialog.h"
 

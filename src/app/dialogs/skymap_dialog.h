@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TSkyMapDialog: the "Sky map" dialog (command 105): the date in Universal Time, the projection,
 // the corners of the rectangular window of the chosen view's group, and the observer's place.
 // It edits the objects it is given only when confirmed, and then writes the "Position" keys.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/span_date_group.h"
 
 #include "app/dialogs/date_lists.h"

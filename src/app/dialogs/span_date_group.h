@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One "Enter begining :" or "Enter end :" group of the time-span dialogs: year, month, day and
 // hour lists (days cut to the month), which write a date with minutes zero on OK.
 #pragma once

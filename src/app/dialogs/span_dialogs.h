@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs of the time-span views: TDialogConjonctions ("Conjunction graph") edits the start
 // and end of the conjunction and satellite graphs, TDialogDanse ("Dance") the span and the planet
 // of the dance. Both change the objects they are given only when confirmed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reference horizontal coordinates for the sky map tests. For each instant, place and equatorial
 // point, Astronomy Engine's Horizon() (no refraction) gives altitude and azimuth; the right
 // ascension and declination are handed to it as coordinates of date, so the comparison checks the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reference dates of the conjunctions in right ascension between the Sun and each planet, for the
 // conjunction graph and the dance. Geometric geocentric places (heliocentric vectors of the planet
 // and the Earth, no light time, no aberration), rotated to the equator and equinox of date, at UT
