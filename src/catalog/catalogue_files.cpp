@@ -239,19 +239,34 @@ int readCometFile(std::FILE* f, systeme& sys, ReaderNotes* notes) {
     count = boundedCount(count, kMaxComets, notes, f, "comets and asteroids");
     sys.comets.reserve(static_cast<std::size_t>(count));
     for (int k = 0; k < count; ++k) {
+        // Once the input has ended, each of a record's six scans would find nothing and add
+        // (EOF - 1): add that for the records still counted, with one note, and stop.
+        const int next = std::getc(f);
+        if (next == EOF) {
+            constexpr int kScansPerRecord = 6;
+            total += (count - k) * kScansPerRecord * (EOF - 1);
+            note(notes, f,
+                 "the file ends after " + std::to_string(k) + " of the " + std::to_string(count) +
+                     " comets and asteroids it announces");
+            break;
+        }
+        std::ungetc(next, f);
+        const long recordStart = std::ftell(f);
+        int recordTotal = 0;
         auto c = std::make_unique<::comet>();
         copyWord(c->couleur, "gris");
         c->rayon = 10.0;
-        total += scanTotal(f, "\nNom:%s", {c->nom});
-        total += scanTotal(f, "\na:%lf\ne:%lf\nI:%lf\no:%lf\nO:%lf\n",
-                           {&c->a[0], &c->e[0], &c->i[0], &c->o[0], &c->O[0]});
+        recordTotal += scanTotal(f, "\nNom:%s", {c->nom});
+        recordTotal += scanTotal(f, "\na:%lf\ne:%lf\nI:%lf\no:%lf\nO:%lf\n",
+                                 {&c->a[0], &c->e[0], &c->i[0], &c->o[0], &c->O[0]});
         int month = 0, day = 0, year = 0;
-        total += scanTotal(f, "\ntperi:%d/%d/%d\n", {&month, &day, &year});
+        recordTotal += scanTotal(f, "\ntperi:%d/%d/%d\n", {&month, &day, &year});
         float equinox = 0;
-        total += scanTotal(f, "tequi:%f\n", {&equinox});
+        recordTotal += scanTotal(f, "tequi:%f\n", {&equinox});
         float mag0 = 0, mag1 = 0;
-        total += scanTotal(f, "mag:%f ", {&mag0});
-        total += scanTotal(f, "%f\n", {&mag1});
+        recordTotal += scanTotal(f, "mag:%f ", {&mag0});
+        recordTotal += scanTotal(f, "%f\n", {&mag1});
+        total += recordTotal;
         c->mag[0] = mag0;
         c->mag[1] = mag1;
         // Far outside the calendar the program handles, the dates are not meaningful: keep T 0.
@@ -266,8 +281,17 @@ int readCometFile(std::FILE* f, systeme& sys, ReaderNotes* notes) {
         const bool ellipse = a > 0 && std::isfinite(a) && e >= 0 && e < 1 && std::isfinite(c->i[0]) &&
                              std::isfinite(c->o[0]) && std::isfinite(c->O[0]);
         if (!ellipse) {
-            note(notes, f,
-                 std::string(c->nom) + " left out: its orbit is not an ellipse (a <= 0 or e outside 0-1)");
+            const std::string why =
+                std::string(c->nom) + " left out: its orbit is not an ellipse (a <= 0 or e outside 0-1)";
+            note(notes, f, why);
+            // A record that read nothing left the stream where it was (a mismatch at the same
+            // byte): every record after it reads the same nothing, with the same total and note.
+            if (recordStart >= 0 && std::ftell(f) == recordStart) {
+                total += (count - k - 1) * recordTotal;
+                for (int rest = count - k - 1; rest > 0 && notes && notes->size() <= kMaxNotes; --rest)
+                    note(notes, f, why);
+                break;
+            }
             continue;
         }
         sys.comets.push_back(std::move(c));

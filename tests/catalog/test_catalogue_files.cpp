@@ -280,6 +280,36 @@ TEST(CometFile, MoreThanTheCapacityIsCut) {
     EXPECT_EQ(notes.size(), 1u);
 }
 
+TEST(CometFile, AFileThatEndsEarlyCountsTheMissingRecordsAndSaysSo) {
+    // One record of the three announced. The record adds +4 (a to O) and +2 (tperi); each of the
+    // two missing ones has six scans that meet the end of the file, (EOF - 1) = -2 each.
+    auto f = memoryStream("Nombre:3\n\nNom:Ceres\na:2.77\ne:0.08\nI:10.6\no:73.5\nO:80.3\n"
+                          "tperi:1/15/1997\ntequi:2000.0\nmag:3.33 0.12\n");
+    systeme sys;
+    ReaderNotes notes;
+    EXPECT_EQ(readCometFile(f.get(), sys, &notes), 6 - 2 * 6 * 2);
+    ASSERT_EQ(sys.cometCount(), 1);
+    EXPECT_STREQ(sys.comet(0)->nom, "Ceres");
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_NE(notes[0].find("ends after 1 of the 3"), std::string::npos) << notes[0];
+}
+
+TEST(CometFile, RecordsStuckOnAByteThatMatchesNothingEachCountMinusSix) {
+    // Five records announced, then a byte no pattern matches: each record's six scans stop on it
+    // with no field read, (0 - 1) each, and each record is left out with its own note.
+    auto f = memoryStream("Nombre:5\nX");
+    systeme sys;
+    ReaderNotes notes;
+    EXPECT_EQ(readCometFile(f.get(), sys, &notes), 5 * 6 * (0 - 1));
+    EXPECT_EQ(sys.cometCount(), 0);
+    ASSERT_EQ(notes.size(), 5u);
+    for (const std::string& n : notes)
+        EXPECT_EQ(n, notes[0]);
+    // Past the notes' cap: 3000 records still add 6 x (0 - 1) each.
+    auto many = memoryStream("Nombre:3000\nX");
+    EXPECT_EQ(readCometFile(many.get(), sys, &notes), 3000 * 6 * (0 - 1));
+}
+
 TEST(CometFile, OrbitsThatAreNotEllipsesAreLeftOutWithANote) {
     auto f =
         memoryStream("Nombre:4\n\nNom:Ceres\na:2.77\ne:0.08\nI:10.6\no:73.5\nO:80.3\ntperi:1/15/1997\n"
