@@ -149,10 +149,11 @@ TEST(JovianEvents, AgreeWithAstronomyEngineGeometry2026To2028) {
         const auto& mine = got[key];
         std::printf("%-9s %-18s reference %4zu  ours %4zu\n", kGalileanMoonNames[k], key.second.c_str(),
                     times.size(), mine.size());
+        const std::string& kind = key.second; // a lambda cannot capture a structured binding in clang 14
         auto edgeMargin = [&](double t) {
             const JovianMoonState st = jovianMoonState(t, k);
-            if (key.second.rfind("eclipse", 0) == 0) return st.umbraMargin_km;
-            if (key.second.rfind("shadow", 0) == 0) return st.shadowLineMargin_km;
+            if (kind.rfind("eclipse", 0) == 0) return st.umbraMargin_km;
+            if (kind.rfind("shadow", 0) == 0) return st.shadowLineMargin_km;
             return st.discMargin_km;
         };
         for (double t : times) {
