@@ -243,6 +243,26 @@ TEST_F(Localisation, AutomaticSeasonGivesTheCityZoneAndStaysThroughOk) {
     EXPECT_DOUBLE_EQ(date.placeOffset_h(), 2.0);
 }
 
+TEST_F(Localisation, AChosenSeasonCanGoBackToTheCityZone) {
+    sys.season = 0;
+    // 2026-10-15 12:00 UT: Europe/Paris is still on summer time, +2 h (tzdata: until 25 October).
+    date = makeDate(2026, 10, 15, 12, 0);
+    date.saison = 0;
+    auto dlg = open();
+    EXPECT_EQ(dlg->seasonList()->count(), 3);
+    EXPECT_EQ(dlg->seasonList()->currentIndex(), 0);
+    dlg->observerList()->setCurrentIndex(0); // France-Annecy
+    EXPECT_EQ(dlg->observerZoneList()->currentText(), QString("+ 1 h"));
+    dlg->seasonList()->setCurrentIndex(2);
+    EXPECT_EQ(date.saison, -1);
+    EXPECT_EQ(dlg->observerZoneList()->currentText(), QString("+ 2 h"));
+    dlg->accept();
+    ASSERT_EQ(dlg->result(), QDialog::Accepted);
+    EXPECT_EQ(sys.season, -1);
+    EXPECT_EQ(profileReadInt(ini, "Heure", "Saison", -5), -1);
+    EXPECT_DOUBLE_EQ(date.placeOffset_h(), 2.0);
+}
+
 TEST_F(Localisation, OkWritesEveryKeyAndTypedLongitudeIsHundredths) {
     auto dlg = open();
     dlg->longitudeEdit()->setText("-6.2");

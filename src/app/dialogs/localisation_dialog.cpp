@@ -68,13 +68,9 @@ TDialogLocalisation::TDialogLocalisation(const localisationXfer& xfer, std::vect
     showCoordinates(observer_->currentIndex());
     season_->addItem(QStringLiteral("of winter"));
     season_->addItem(QStringLiteral("of summer"));
-    int season = sys.season;
-    if (season != 0 && season != 1) {
-        date2 d = *xfer_.date;
-        d.choisitSaison();
-        season = d.saison;
-    }
-    season_->setCurrentIndex(season);
+    // The automatic season: a listed city's own time zone gives its offset at each date.
+    season_->addItem(QStringLiteral("automatic (the city's time zone)"));
+    season_->setCurrentIndex(sys.season == 0 || sys.season == 1 ? sys.season : kAutomaticSeasonIndex);
     for (const std::string& label : timeZoneLabels()) {
         computerZone_->addItem(QString::fromLatin1(label.c_str()));
         observerZone_->addItem(QString::fromLatin1(label.c_str()));
@@ -162,9 +158,8 @@ void TDialogLocalisation::computerCityChanged(int index) {
 
 void TDialogLocalisation::seasonChanged(int index) {
     if (updating_ || index < 0) return;
-    seasonChosen_ = true;
     date2& d = *xfer_.date;
-    d.saison = index;
+    d.saison = index == kAutomaticSeasonIndex ? -1 : index;
     const int obs = observer_->currentIndex(), comp = computer_->currentIndex();
     if (obs >= 0 && obs < otherIndex()) {
         const double offset = cityOffset(d, cities_[size_t(obs)].name, true, nullptr, paysPath_);
@@ -225,8 +220,8 @@ void TDialogLocalisation::accept() {
     const int comp = std::max(computer_->currentIndex(), 0);
     sys.computerCityNumber = comp;
     copyName(sys.computerCityName, cities_[size_t(comp)].name);
-    // The automatic season stays unless a season was chosen.
-    if (seasonChosen_ || sys.season != -1) sys.season = std::max(season_->currentIndex(), 0);
+    const int season = season_->currentIndex();
+    sys.season = season == kAutomaticSeasonIndex ? -1 : std::max(season, 0);
     sys.computerTimeZone = std::max(computerZone_->currentIndex(), 0);
     sys.observerTimeZone = std::max(observerZone_->currentIndex(), 0);
     // Every group is tried; the first reason is kept.

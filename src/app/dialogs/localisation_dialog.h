@@ -77,7 +77,7 @@ private:
     Prompter* prompter_;
     date2 opened_;           // the date as it was when the dialog opened (restored by Cancel)
     bool updating_ = false;  // true while the dialog itself changes its controls
-    bool seasonChosen_ = false; // the user picked a season (the automatic one is given up)
+    static constexpr int kAutomaticSeasonIndex = 2; // the season list's third entry: -1, automatic
     QString refusal_;
     QLineEdit* filter_;
     QComboBox* observer_;
