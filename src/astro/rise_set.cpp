@@ -190,35 +190,34 @@ RiseSetBody sunForRiseSet(const soleil& sun) {
     return b;
 }
 
-RiseSetBody moonForRiseSet(const objetceleste& moon, const soleil& sun) {
+namespace {
+// A body whose geocentric place at T comes from `position` applied to a copy of `body`.
+template <class Body, class Position>
+RiseSetBody placedBy(const Body& body, const soleil& sun, double radius_km, Position position) {
     RiseSetBody b;
-    b.radius_km = moon.rayon;
-    b.place = [moon, sun](long double t) {
-        objetceleste m = moon;
-        moonPosition(m, instant(t), sun);
-        return GeocentricPlace{m.ra, m.dec, m.delta};
+    b.radius_km = radius_km;
+    b.place = [body, sun, position](long double t) {
+        Body copy = body;
+        position(copy, instant(t), sun);
+        return GeocentricPlace{copy.ra, copy.dec, copy.delta};
     };
     return b;
+}
+} // namespace
+
+RiseSetBody moonForRiseSet(const objetceleste& moon, const soleil& sun) {
+    return placedBy(moon, sun, moon.rayon,
+                    [](objetceleste& m, const date2& d, const soleil& s) { moonPosition(m, d, s); });
 }
 
 RiseSetBody planetForRiseSet(const objetceleste& planet, const soleil& sun) {
-    RiseSetBody b;
-    b.place = [planet, sun](long double t) {
-        objetceleste p = planet;
-        planetPosition(p, instant(t), sun);
-        return GeocentricPlace{p.ra, p.dec, p.delta};
-    };
-    return b;
+    return placedBy(planet, sun, RiseSetBody{}.radius_km,
+                    [](objetceleste& p, const date2& d, const soleil& s) { planetPosition(p, d, s); });
 }
 
 RiseSetBody asteroidForRiseSet(const comet& asteroid, const soleil& sun) {
-    RiseSetBody b;
-    b.place = [asteroid, sun](long double t) {
-        comet c = asteroid;
-        cometPosition(c, instant(t), sun);
-        return GeocentricPlace{c.ra, c.dec, c.delta};
-    };
-    return b;
+    return placedBy(asteroid, sun, RiseSetBody{}.radius_km,
+                    [](comet& c, const date2& d, const soleil& s) { cometPosition(c, d, s); });
 }
 
 std::string riseTransitSetText(const RiseTransitSet& e, long double dayStart_t) {

@@ -5,21 +5,14 @@
 // checked one minute before and one minute after.
 #include <gtest/gtest.h>
 
+#include "astro_test_util.h"
+
 #include "astro/date2.h"
 #include "astro/time_zone.h"
 
 namespace {
 
-date2 utc(int y, int mo, int d, int h, int mi) {
-    date2 x;
-    x.annee = y;
-    x.mois = mo;
-    x.jour = d;
-    x.heure = h;
-    x.minute = mi;
-    x.calculeT();
-    return x;
-}
+date2 utc(int y, int mo, int d, int h, int mi) { return dateOf(y, mo, d, h, mi); }
 
 // The offset of `zone` one minute before and one minute after the UT instant y-mo-d h:mi.
 void expectChange(const char* zone, int y, int mo, int d, int h, int mi, double before_h, double after_h) {
